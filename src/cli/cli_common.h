@@ -1,0 +1,51 @@
+// What every vorlash-cli subcommand shares: the global options, loading the
+// program folder as start-up does, and printing texts.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/app_state.h"
+#include "platform/clock.h"
+
+namespace vorlash::cli {
+
+// Exit statuses.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitBrokenFile = 1;
+inline constexpr int kExitRejected = 2;
+
+struct CliArgs {
+  std::string command;
+  std::vector<std::string> args;  // what follows the subcommand, --dir/--at removed
+  std::string dir;                // program folder (--dir, else the executable's folder)
+  std::optional<ClockReading> at;  // --at "YYYY-MM-DD HH:MM"
+};
+
+// Parses argv; on a usage error prints it to stderr and returns nullopt.
+std::optional<CliArgs> parse_args(int argc, char** argv);
+
+// Reads the DataFile (control section, all start-up sections including the
+// fare tables) and the Edition's SettingsFile from args.dir, then sets the
+// clock values from --at or from the computer's clock. On failure prints a
+// clear message to stderr and returns false (the caller exits 1).
+bool load_program(const CliArgs& args, AppState& state);
+
+// The clock the subcommand works against: --at when given, else the
+// computer's clock.
+std::unique_ptr<Clock> make_clock(const CliArgs& args);
+
+// Prints a text of the system (CR LF becomes LF) followed by nothing.
+void print_text(std::string_view text);
+// Prints a text and a line break.
+void print_line(std::string_view text);
+
+// Takes "--name value" from args (removing both); nullopt when absent.
+std::optional<std::string> take_option(std::vector<std::string>& args, std::string_view name);
+// Takes a "--flag" from args; true when present.
+bool take_flag(std::vector<std::string>& args, std::string_view name);
+
+}  // namespace vorlash::cli

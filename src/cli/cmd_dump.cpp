@@ -1,0 +1,13 @@
+// Placeholder until this subcommand is built.
+#include <cstdio>
+
+#include "cli/commands.h"
+
+namespace vorlash::cli {
+
+int cmd_dump(CliArgs&) {
+  std::fputs("vorlash-cli: this command is not available yet\n", stderr);
+  return kExitRejected;
+}
+
+}  // namespace vorlash::cli

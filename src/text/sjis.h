@@ -1,0 +1,22 @@
+// Shift-JIS (code page 932) <-> UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "data/status.h"
+
+namespace vorlash {
+
+// Converts Shift-JIS bytes to UTF-8. Bytes that are not valid code page 932
+// are an error (the message says at which byte).
+Status sjis_to_utf8(std::string_view sjis, std::string& utf8);
+
+// Converts UTF-8 to Shift-JIS. A character that code page 932 cannot hold is
+// an error naming that character; nothing is replaced by '?'.
+Status utf8_to_sjis(std::string_view utf8, std::string& sjis);
+
+// True when every character of the UTF-8 text can be written in code page 932.
+bool fits_cp932(std::string_view utf8);
+
+}  // namespace vorlash
