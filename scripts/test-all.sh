@@ -1,0 +1,40 @@
+#!/bin/sh
+# Installs what is missing, builds everything and runs every test: the core
+# and window tests, the core tests again under AddressSanitizer and UBSan, and
+# a short run of every fuzz target.
+set -e
+cd "$(dirname "$0")/.."
+sh scripts/install-deps.sh
+jobs=${JOBS:-2}
+
+echo "== Build and run all tests"
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-test -j"$jobs"
+(cd build-test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
+
+echo "== Core tests under AddressSanitizer and UBSan"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVORLASH_SANITIZE=ON -DVORLASH_UI=OFF \
+  -DVORLASH_BENCH=OFF >/dev/null
+cmake --build build-asan -j"$jobs" --target vorlash_tests
+ASAN_OPTIONS=detect_leaks=1 build-asan/bin/vorlash_tests --gtest_brief=1
+
+echo "== Fuzz targets (short run each)"
+CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DVORLASH_FUZZ=ON -DVORLASH_TESTS=OFF \
+  -DVORLASH_BENCH=OFF >/dev/null
+cmake --build build-fuzz -j"$jobs"
+for target in build-fuzz/bin/*_fuzz; do
+  [ -x "$target" ] || continue
+  name=$(basename "$target" _fuzz)
+  corpus=$(mktemp -d)
+  [ -d "fuzz/corpus/$name" ] && cp -r "fuzz/corpus/$name/." "$corpus/"
+  # The sample program folder seeds the readers too.
+  case "$name" in
+    datafile) cp build-test/bin/vorlashj.dat "$corpus/" 2>/dev/null || true ;;
+    ini) cp build-test/bin/vorlash2.ini "$corpus/" 2>/dev/null || true ;;
+    user_hotel) cp build-test/bin/hotelusr.csv "$corpus/" 2>/dev/null || true ;;
+  esac
+  echo "-- $name"
+  "$target" -max_total_time="${FUZZ_SECONDS:-30}" -print_final_stats=1 "$corpus" 2>&1 | tail -n 3
+  rm -rf "$corpus"
+done
+echo "All tests passed."
