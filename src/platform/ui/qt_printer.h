@@ -1,0 +1,33 @@
+// Printing on the system printer through the print dialog (which also offers
+// printing into a PDF file).
+//
+// Page layout: the job's font (falling back to the installed fixed-pitch
+// Japanese fonts), each item's lines one below the other, a line too long
+// for the page wrapped onto the next line, a new page when the page is full.
+#pragma once
+
+#include "platform/printer.h"
+
+class QPrinter;
+
+namespace vorlash {
+
+class QtPrinter final : public Printer {
+ public:
+  // Asks for the printer with the print dialog each time.
+  QtPrinter() = default;
+  // Prints on `printer` as it is configured, without a dialog (tests print
+  // into a PDF this way). The printer must outlive this object.
+  static QtPrinter without_dialog(QPrinter* printer);
+
+  PrintOutcome print(const PrintJob& job) override;
+
+ private:
+  QPrinter* fixed_printer_ = nullptr;
+};
+
+// Prints the job on an already configured printer: Printed, or Failed when
+// the printer cannot start, turn a page or end the document.
+PrintOutcome print_job(QPrinter& printer, const PrintJob& job);
+
+}  // namespace vorlash
