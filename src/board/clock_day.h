@@ -21,16 +21,4 @@ void set_holiday(AppState& state);
 // ("現在日時 ： 2000/03/11（土）  14:05").
 std::string edit_time(AppState& state, const Clock& clock);
 
-// Hour, minute and second of a time of day held as a fraction of a day.
-struct TimeParts {
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
-};
-
-// Splits a fraction of a day after rounding it to the nearest second, so that
-// 14:05:00 held as 0.58680555... (a hair below the exact value) is 14:05 and
-// not 14:04:59. Values outside one day are taken modulo a day.
-TimeParts time_parts(double fraction_of_day);
-
 }  // namespace vorlash

@@ -9,16 +9,33 @@ namespace vorlash {
 
 namespace {
 
+// The two conversion descriptors are opened once per thread and kept: opening
+// one per call made every text conversion cost a table load.
+struct Descriptors {
+  iconv_t to_utf8 = iconv_open("UTF-8", "CP932");
+  iconv_t to_sjis = iconv_open("CP932", "UTF-8");
+  ~Descriptors() {
+    if (to_utf8 != reinterpret_cast<iconv_t>(-1)) iconv_close(to_utf8);
+    if (to_sjis != reinterpret_cast<iconv_t>(-1)) iconv_close(to_sjis);
+  }
+};
+
+iconv_t descriptor(const char* to, const char* /*from*/) {
+  thread_local Descriptors d;
+  return std::string_view(to) == "UTF-8" ? d.to_utf8 : d.to_sjis;
+}
+
 // One conversion with glibc/libiconv; fails on the first byte sequence that
 // cannot be converted, reporting its offset in the input.
 Status convert(const char* to, const char* from, std::string_view in, std::string& out,
                const char* what) {
   out.clear();
   if (in.empty()) return Status::success();
-  iconv_t const cd = iconv_open(to, from);
+  iconv_t const cd = descriptor(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1))
     return Status::failure(std::string("text conversion ") + from + " -> " + to +
                            " is not available");
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
   out.resize(in.size() * 4 + 16);
   char* in_ptr = const_cast<char*>(in.data());
   std::size_t in_left = in.size();
@@ -40,7 +57,6 @@ Status convert(const char* to, const char* from, std::string_view in, std::strin
       break;
     }
   }
-  iconv_close(cd);
   if (!st.ok()) {
     out.clear();
     return st;
