@@ -2,7 +2,7 @@
 # Installs what the build and the tests need on Debian 12 (run as root).
 # Packages already present are left alone, so a second run is quick.
 set -e
-packages="build-essential cmake pkg-config clang-14 libclang-rt-14-dev libgtest-dev libbenchmark-dev
+packages="build-essential cmake pkg-config python3 clang-14 libclang-rt-14-dev libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins fonts-ipafont-gothic poppler-utils xvfb xauth"
 missing=""
 for p in $packages; do

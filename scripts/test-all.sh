@@ -7,6 +7,9 @@ cd "$(dirname "$0")/.."
 sh scripts/install-deps.sh
 jobs=${JOBS:-2}
 
+echo "== Sample data sources are up to date with their generators"
+for gen in tools/make_edition*.py; do python3 "$gen" --check; done
+
 echo "== Build and run all tests"
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-test -j"$jobs"
