@@ -1,0 +1,92 @@
+#include "data/data_file.h"
+
+#include <utility>
+
+#include "data/file_io.h"
+#include "text/sjis.h"
+
+namespace vorlash {
+
+namespace {
+
+std::uint32_t le32(const char* p) {
+  auto const b = [p](int i) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(p[i]));
+  };
+  return b(0) | (b(1) << 8) | (b(2) << 16) | (b(3) << 24);
+}
+
+}  // namespace
+
+DataFile::DataFile(std::string bytes, std::string name)
+    : bytes_(std::move(bytes)), name_(std::move(name)) {}
+
+Status DataFile::open(const std::string& path, DataFile& out) {
+  std::string bytes;
+  if (Status st = read_file_bytes(path, bytes); !st) return st;
+  out = DataFile(std::move(bytes), path);
+  return Status::success();
+}
+
+Status DataFile::fail(std::string_view section, std::string_view what) const {
+  std::string message = name_;
+  message += ": ";
+  message += section;
+  message += ": ";
+  message += what;
+  return Status::failure(std::move(message));
+}
+
+Status DataFile::block(long b, std::string_view section, std::string_view& out) const {
+  if (b < 0) return fail(section, "block " + std::to_string(b) + " is not a block of the file");
+  auto const start = static_cast<std::size_t>(b) * kBlockSize;
+  if (start > bytes_.size() || bytes_.size() - start < kBlockSize)
+    return fail(section, "block " + std::to_string(b) + " lies past the end of the file");
+  out = std::string_view(bytes_).substr(start, kBlockSize);
+  return Status::success();
+}
+
+Status DataFile::long_at(std::size_t offset, std::string_view section, std::int32_t& out) const {
+  if (offset > bytes_.size() || bytes_.size() - offset < 4)
+    return fail(section,
+                "the long at byte " + std::to_string(offset) + " lies past the end of the file");
+  out = static_cast<std::int32_t>(le32(bytes_.data() + offset));
+  return Status::success();
+}
+
+Status DataFile::value_record(std::size_t& pos, std::string_view section, std::string& text) const {
+  if (pos > bytes_.size() || bytes_.size() - pos < 4)
+    return fail(section, "the value record at byte " + std::to_string(pos) +
+                             " lies past the end of the file");
+  int const type = block_u16(bytes_, pos);
+  std::size_t const length = static_cast<std::size_t>(block_u16(bytes_, pos + 2));
+  if (type != 8)
+    return fail(section, "the value record at byte " + std::to_string(pos) + " has type " +
+                             std::to_string(type) + ", not text");
+  if (bytes_.size() - pos - 4 < length)
+    return fail(section, "the value record at byte " + std::to_string(pos) +
+                             " runs past the end of the file");
+  std::string_view const raw = std::string_view(bytes_).substr(pos + 4, length);
+  if (Status st = sjis_to_utf8(raw, text); !st)
+    return fail(section, "the value record at byte " + std::to_string(pos) + ": " + st.error);
+  pos += 4 + length;
+  return Status::success();
+}
+
+std::int32_t block_long(std::string_view block, std::size_t offset) {
+  return static_cast<std::int32_t>(le32(block.data() + offset));
+}
+
+int block_u16(std::string_view block, std::size_t offset) {
+  return static_cast<unsigned char>(block[offset]) |
+         (static_cast<unsigned char>(block[offset + 1]) << 8);
+}
+
+Status fixed_text(const DataFile& file, std::string_view section, std::string_view field,
+                  std::string_view what, std::string& out) {
+  if (Status st = sjis_to_utf8(field, out); !st)
+    return file.fail(section, std::string(what) + ": " + st.error);
+  return Status::success();
+}
+
+}  // namespace vorlash

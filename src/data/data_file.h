@@ -1,0 +1,69 @@
+// The DataFile held whole in memory, with bounds-checked access to its
+// blocks, longs and value records. Every failed access is an error that names
+// the file and the section being read, so that a truncated or inconsistent
+// file is refused instead of filling tables with garbage.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "data/status.h"
+
+namespace vorlash {
+
+inline constexpr std::size_t kBlockSize = 1024;
+
+class DataFile {
+ public:
+  DataFile() = default;
+  // A DataFile made of the given bytes; name is used in error messages.
+  explicit DataFile(std::string bytes, std::string name = "vorlashj.dat");
+
+  // Reads the whole file at path; errors name the path.
+  static Status open(const std::string& path, DataFile& out);
+
+  const std::string& name() const { return name_; }
+  std::size_t size() const { return bytes_.size(); }
+  std::string_view bytes() const { return bytes_; }
+
+  // The 1024 bytes of block b. A block that does not lie wholly inside the
+  // file is an error.
+  Status block(long b, std::string_view section, std::string_view& out) const;
+
+  // The little-endian signed 32-bit value at a byte offset of the file.
+  Status long_at(std::size_t offset, std::string_view section, std::int32_t& out) const;
+
+  // The value record at pos: type (2 bytes, must be 8 = text), length L
+  // (2 bytes), L Shift-JIS bytes converted to UTF-8. pos moves past it.
+  Status value_record(std::size_t& pos, std::string_view section, std::string& text) const;
+
+  // Reads count value records from pos on into texts[1..count].
+  template <typename Table>
+  Status value_records(std::size_t& pos, int count, std::string_view section, Table& texts) const {
+    for (int i = 1; i <= count; ++i) {
+      if (Status st = value_record(pos, section, texts[static_cast<std::size_t>(i)]); !st)
+        return st;
+    }
+    return Status::success();
+  }
+
+  // "<file>: <section>: <what>"
+  Status fail(std::string_view section, std::string_view what) const;
+
+ private:
+  std::string bytes_;
+  std::string name_ = "vorlashj.dat";
+};
+
+// Helpers on one block's bytes (the caller has the block from DataFile::block).
+std::int32_t block_long(std::string_view block, std::size_t offset);
+int block_u16(std::string_view block, std::size_t offset);
+
+// Converts a fixed-width Shift-JIS field to UTF-8; the error names the file,
+// the section and the field.
+Status fixed_text(const DataFile& file, std::string_view section, std::string_view field,
+                  std::string_view what, std::string& out);
+
+}  // namespace vorlash

@@ -1,0 +1,461 @@
+#include "data/readers.h"
+
+#include <memory>
+
+#include "data/file_io.h"
+#include "hotel/hotel_file.h"
+#include "search/fare_table.h"
+#include "text/numeric.h"
+#include "text/utf8.h"
+
+namespace vorlash {
+
+namespace {
+
+constexpr std::string_view kControlSection = "control section";
+constexpr std::string_view kRegionSection = "region table";
+constexpr std::string_view kDistrictSection = "district table";
+constexpr std::string_view kKeiyoStationSection = "Keiyo station section";
+constexpr std::string_view kKeiyoTimeSection = "Keiyo time section";
+constexpr std::string_view kSinkansenStationSection = "Shinkansen station section";
+constexpr std::string_view kSinkansenTimeSection = "Shinkansen time section";
+
+constexpr int kControlCount = 24;
+constexpr std::size_t kLongsPerStreamBlock = 255;
+constexpr std::size_t kKeiyoCodeWidth = 5;
+constexpr std::size_t kSinkansenCodeWidth = 4;
+constexpr int kKeiyoLongsPerTrain = 6;
+constexpr int kKeiyoFieldBase = 8192;  // two 13-bit fields per long
+constexpr int kStopTimeBase = 5678;    // time = v mod 5678
+constexpr int kStopRowBase = 64;       // q = train * 64 + row
+
+void run(const YieldFn& yield) {
+  if (yield) yield();
+}
+
+std::string str(long long v) {
+  return std::to_string(v);
+}
+
+// The byte offset of a section that starts at block b, after checking that
+// the block lies inside the file.
+Status section_start(const DataFile& file, std::string_view section, long b, std::size_t& offset) {
+  std::string_view ignored;
+  if (Status st = file.block(b, section, ignored); !st) return st;
+  offset = static_cast<std::size_t>(b) * kBlockSize;
+  return Status::success();
+}
+
+// A time stream: longs, 255 per block, ended by a long of value 0. Calls
+// on_value(n, v) for the n-th non-zero long. On return b is the block that
+// holds the terminator.
+template <typename OnValue>
+Status read_stream(const DataFile& file, std::string_view section, const std::string& what, long& b,
+                   const YieldFn& yield, OnValue&& on_value) {
+  std::string_view block;
+  auto const load = [&]() -> Status {
+    if (file.block(b, section, block)) return Status::success();
+    return file.fail(section, what + " has no terminator before the end of the file (block " +
+                                  str(b) + " is missing)");
+  };
+  if (Status st = load(); !st) return st;
+  long n = 1;
+  std::size_t j = 0;
+  for (;;) {
+    ++j;
+    std::int32_t const v = block_long(block, 4 * (j - 1));
+    if (v == 0) break;
+    if (Status st = on_value(n, v); !st) return st;
+    if (n % static_cast<long>(kLongsPerStreamBlock) == 0) {
+      ++b;
+      run(yield);
+      if (Status st = load(); !st) return st;
+      j = 0;
+    }
+    ++n;
+  }
+  return Status::success();
+}
+
+bool is_blank(std::string_view field) {
+  return trim(field).empty();
+}
+
+// The numeric value of a Keiyo train code without its last character
+// ("1234A" -> 1234); a code without digits gives 0.
+int keiyo_train_number(const std::string& code) {
+  std::string const t = trim(code);
+  std::string const head = left_chars(t, char_count(t) - 1);
+  return static_cast<int>(round_half_even(leading_number(head)));
+}
+
+struct VehicleRange {
+  int base;
+  const char* code;
+};
+
+// Edition 1: h in (base, base + 1000] gives train h - base; above 6000 is "RS".
+constexpr VehicleRange kEdition1Vehicles[] = {{0, "N"},    {1000, "G"},  {2000, "W"}, {3000, "N5"},
+                                              {4000, "F"}, {5000, "N7"}, {6000, "RS"}};
+
+}  // namespace
+
+double cnv_data(std::int32_t c) {
+  std::int64_t const v = c;
+  if (v >= 0) {
+    for (std::int64_t i = 0; i <= 23; ++i) {
+      if (0x3F800000LL + i * 0x800000LL <= v && v < 0x40000000LL + i * 0x800000LL)
+        return static_cast<double>(v - (i * 0x800000LL + 0x3F000000LL)) /
+               static_cast<double>(1LL << (23 - i));
+    }
+    return 0;
+  }
+  constexpr std::int64_t kMinusOne = -1082130432LL;  // 0xBF800000, the bits of -1.0
+  for (std::int64_t i = 0; i <= 23; ++i) {
+    if (kMinusOne + i * 8388608LL <= v && v < kMinusOne + (i + 1) * 8388608LL)
+      return -static_cast<double>((1LL << 30) + v + (1LL << 23) * (2 - i)) /
+             static_cast<double>(1LL << (23 - i));
+  }
+  return 0;
+}
+
+Status float_count(const DataFile& file, std::string_view section, std::int32_t c, int limit,
+                   int& count) {
+  long long const n = round_half_even(cnv_data(c));
+  if (n < 0 || n > limit)
+    return file.fail(section, "count " + str(n) + " is outside 0.." + str(limit));
+  count = static_cast<int>(n);
+  return Status::success();
+}
+
+Status get_control(const std::string& path, AppState& state) {
+  DataFile file;
+  if (Status st = DataFile::open(path, file); !st) return st;
+  return get_control(file, state);
+}
+
+Status get_control(const DataFile& file, AppState& state) {
+  if (file.size() < kBlockSize)
+    return file.fail(kControlSection, "the file is " + str(static_cast<long long>(file.size())) +
+                                          " bytes long, shorter than one block");
+  std::size_t const start = file.size() - kBlockSize;
+  std::array<int, kControlValues + 1> values{};
+  for (int i = 1; i <= kControlCount; ++i) {
+    std::int32_t v = 0;
+    if (Status st = file.long_at(start + 4 * static_cast<std::size_t>(i - 1), kControlSection, v);
+        !st)
+      return st;
+    if (!fits_int16(v))
+      return file.fail(kControlSection,
+                       "control value " + str(i) + " (" + str(v) + ") does not fit 16 bits");
+    values[static_cast<std::size_t>(i)] = v;
+  }
+  state.control = values;
+  return Status::success();
+}
+
+Status apply_edition(AppState& state) {
+  struct Edition {
+    const char* title;
+    int code;
+    const char* settings;
+  };
+  static constexpr Edition kEditions[] = {
+      {"東海道・山陽新幹線", 5006, "vorlash2.ini"},
+      {"東北・山形・秋田新幹線", 5057, "vorlash3.ini"},
+      {"上越・長野行新幹線", 5058, "vorlash4.ini"},
+  };
+  state.edition = state.control[23];
+  state.edition_title.clear();
+  state.edition_code = 0;
+  state.settings_file_name.clear();
+  if (state.edition < 1 || state.edition > 3)
+    return Status::failure(state.data_file_name + ": " + std::string(kControlSection) +
+                           ": Edition " + str(state.edition) +
+                           " is unknown (control value 23 must be 1, 2 or 3)");
+  Edition const& e = kEditions[state.edition - 1];
+  state.edition_title = e.title;
+  state.edition_code = e.code;
+  state.settings_file_name = e.settings;
+  return Status::success();
+}
+
+Status get_hatyaku(const DataFile& file, AppState& state, const YieldFn&) {
+  auto table = std::make_unique<RegionTable>();
+  std::int32_t raw = 0;
+  if (Status st = file.long_at(0, kRegionSection, raw); !st) return st;
+  if (Status st = float_count(file, kRegionSection, raw, kMaxRegions, table->count); !st) return st;
+  std::size_t pos = 4;
+  if (Status st = file.value_records(pos, table->count, kRegionSection, table->name); !st)
+    return st;
+  // The area entries start at block 1 whatever the names' length.
+  if (pos > kBlockSize)
+    return file.fail(kRegionSection, "the region names run past block 0 (to byte " +
+                                         str(static_cast<long long>(pos)) + ")");
+  std::size_t const entries = kBlockSize;
+  std::size_t const needed = entries + 3 * static_cast<std::size_t>(table->count);
+  if (file.size() < needed)
+    return file.fail(kRegionSection, "the area entries run past the end of the file");
+  std::string_view const bytes = file.bytes();
+  for (int i = 1; i <= table->count; ++i) {
+    std::size_t const at = entries + 3 * static_cast<std::size_t>(i - 1);
+    auto const idx = static_cast<std::size_t>(i);
+    table->area[idx] = static_cast<int>(round_half_even(leading_number(bytes.substr(at, 2))));
+    table->digit[idx] = static_cast<int>(round_half_even(leading_number(bytes.substr(at + 2, 1))));
+  }
+  state.regions = *table;
+  return Status::success();
+}
+
+Status get_tiku(const DataFile& file, AppState& state, const YieldFn&) {
+  auto table = std::make_unique<DistrictTable>();
+  std::size_t pos = 0;
+  if (Status st = section_start(file, kDistrictSection, state.control[2], pos); !st) return st;
+  std::int32_t raw = 0;
+  if (Status st = file.long_at(pos, kDistrictSection, raw); !st) return st;
+  if (Status st = float_count(file, kDistrictSection, raw, kMaxDistricts, table->count); !st)
+    return st;
+  pos += 4;
+  if (Status st = file.value_records(pos, table->count, kDistrictSection, table->name); !st)
+    return st;
+  state.districts = *table;
+  return Status::success();
+}
+
+Status get_keiyo_station(const DataFile& file, AppState& state, const YieldFn&) {
+  auto table = std::make_unique<KeiyoTables>(state.keiyo);
+  table->station_count = {};
+  table->station = {};
+  std::size_t pos = 0;
+  if (Status st = section_start(file, kKeiyoStationSection, state.control[3], pos); !st) return st;
+  for (int k = 1; k <= kKeiyoTables; ++k) {
+    std::int32_t v = 0;
+    if (Status st = file.long_at(pos, kKeiyoStationSection, v); !st) return st;
+    if (v < 0 || v > kMaxKeiyoPositions)
+      return file.fail(kKeiyoStationSection, "the station count of table " + str(k) + " (" +
+                                                 str(v) + ") is outside 0.." +
+                                                 str(kMaxKeiyoPositions));
+    table->station_count[static_cast<std::size_t>(k)] = v;
+    pos += 4;
+  }
+  for (int k = 1; k <= kKeiyoTables; ++k) {
+    if (Status st = file.value_records(pos, kMaxKeiyoPositions, kKeiyoStationSection,
+                                       table->station[static_cast<std::size_t>(k)]);
+        !st)
+      return st;
+  }
+  state.keiyo = *table;
+  return Status::success();
+}
+
+Status get_keiyo_time(const DataFile& file, AppState& state, const YieldFn& yield) {
+  auto table = std::make_unique<KeiyoTables>(state.keiyo);
+  table->train_count = {};
+  table->code = {};
+  table->time = {};
+  long b = state.control[4] - 1;
+  for (int k = 1; k <= kKeiyoTables; ++k) {
+    auto const kk = static_cast<std::size_t>(k);
+    ++b;
+    std::string_view block;
+    if (Status st = file.block(b, kKeiyoTimeSection, block); !st) return st;
+    auto const count = static_cast<std::uint32_t>(block_long(block, 1020));
+    if (count > static_cast<std::uint32_t>(kMaxKeiyoTrains))
+      return file.fail(kKeiyoTimeSection, "the train count of table " + str(k) + " (" + str(count) +
+                                              ") is above " + str(kMaxKeiyoTrains));
+    table->train_count[kk] = static_cast<int>(count);
+    for (std::size_t t = 1; t <= count; ++t) {
+      std::string_view const field = block.substr(kKeiyoCodeWidth * (t - 1), kKeiyoCodeWidth);
+      if (Status st =
+              fixed_text(file, kKeiyoTimeSection, field,
+                         "train code " + str(static_cast<long long>(t)) + " of table " + str(k),
+                         table->code[kk][t]);
+          !st)
+        return st;
+    }
+    run(yield);
+  }
+  for (int k = 1; k <= kKeiyoTables; ++k) {
+    auto const kk = static_cast<std::size_t>(k);
+    ++b;
+    // The train numbers, decoded once per table.
+    std::array<int, kMaxKeiyoTrains + 1> number{};
+    for (int t = 1; t <= table->train_count[kk]; ++t)
+      number[static_cast<std::size_t>(t)] =
+          keiyo_train_number(table->code[kk][static_cast<std::size_t>(t)]);
+    std::string const what = "the time stream of table " + str(k);
+    Status st = read_stream(file, kKeiyoTimeSection, what, b, yield, [&](long n, std::int32_t v) {
+      long const t = (n - 1) / kKeiyoLongsPerTrain + 1;
+      long const p = (n - 1) % kKeiyoLongsPerTrain + 1;
+      if (t > table->train_count[kk])
+        return file.fail(kKeiyoTimeSection, what + " holds times of train " + str(t) +
+                                                ", beyond its " + str(table->train_count[kk]) +
+                                                " trains");
+      if (v < 0) return file.fail(kKeiyoTimeSection, what + " holds the negative value " + str(v));
+      auto const tt = static_cast<std::size_t>(t);
+      int const first = v / kKeiyoFieldBase - number[tt];
+      int const second = v % kKeiyoFieldBase - number[tt];
+      if (first < 0 || second < 0)
+        return file.fail(kKeiyoTimeSection,
+                         what + ": train " + str(t) + " has a time below its train number");
+      table->time[kk][static_cast<std::size_t>(2 * p - 1)][tt] = first;
+      table->time[kk][static_cast<std::size_t>(2 * p)][tt] = second;
+      return Status::success();
+    });
+    if (!st) return st;
+    run(yield);
+  }
+  state.keiyo = *table;
+  return Status::success();
+}
+
+Status get_sinkansen_station(const DataFile& file, AppState& state, const YieldFn&) {
+  auto table = std::make_unique<ShinkansenTables>(state.sinkansen);
+  table->station_count = {};
+  table->station = {};
+  table->row_kind = {};
+  std::size_t pos = 0;
+  if (Status st = section_start(file, kSinkansenStationSection, state.control[5], pos); !st)
+    return st;
+  for (std::size_t d = 1; d <= 2; ++d) {
+    if (Status st = file.value_records(pos, kMaxRows, kSinkansenStationSection, table->station[d]);
+        !st)
+      return st;
+    for (std::size_t r = 1; r <= kMaxRows; ++r) {
+      std::int32_t kind = 0;
+      if (Status st = file.long_at(pos, kSinkansenStationSection, kind); !st) return st;
+      if (kind < 0 || kind > 2)
+        return file.fail(kSinkansenStationSection, "row " + str(static_cast<long long>(r)) +
+                                                       " of direction " +
+                                                       str(static_cast<long long>(d)) +
+                                                       " has the unknown row kind " + str(kind));
+      table->row_kind[d][r] = kind;
+      pos += 4;
+    }
+  }
+  std::int32_t rows = 0;
+  if (Status st = file.long_at(pos, kSinkansenStationSection, rows); !st) return st;
+  if (rows < 0 || rows > kMaxRows)
+    return file.fail(kSinkansenStationSection,
+                     "the station count " + str(rows) + " is outside 0.." + str(kMaxRows));
+  table->station_count[1] = rows;
+  table->station_count[2] = rows;
+  state.sinkansen = *table;
+  return Status::success();
+}
+
+Status get_sinkansen_time(const DataFile& file, AppState& state, const YieldFn& yield) {
+  auto table = std::make_unique<ShinkansenTables>(state.sinkansen);
+  table->train_count = {};
+  table->code = {};
+  table->time = {};
+  table->operating_day = {};
+  table->vehicle = {};
+  long b = state.control[6] - 1;
+  for (std::size_t d = 1; d <= 2; ++d) {
+    ++b;
+    std::string_view block;
+    if (Status st = file.block(b, kSinkansenTimeSection, block); !st) return st;
+    int count = 0;
+    for (std::size_t c = 1; c <= kMaxTrains; ++c) {
+      std::string_view const field =
+          block.substr(kSinkansenCodeWidth * (c - 1), kSinkansenCodeWidth);
+      if (is_blank(field)) break;
+      if (Status st = fixed_text(file, kSinkansenTimeSection, field,
+                                 "train code " + str(static_cast<long long>(c)) + " of direction " +
+                                     str(static_cast<long long>(d)),
+                                 table->code[d][c]);
+          !st)
+        return st;
+      ++count;
+    }
+    table->train_count[d] = count;
+    run(yield);
+  }
+  for (std::size_t d = 1; d <= 2; ++d) {
+    ++b;
+    std::string const what = "the time stream of direction " + str(static_cast<long long>(d));
+    Status st = read_stream(file, kSinkansenTimeSection, what, b, yield, [&](long, std::int32_t v) {
+      if (v < 0)
+        return file.fail(kSinkansenTimeSection, what + " holds the negative value " + str(v));
+      int const time = v % kStopTimeBase;
+      int const q = v / kStopTimeBase;
+      int const t = q / kStopRowBase;
+      int const r = q % kStopRowBase;
+      if (t < 1 || t > kMaxTrains)
+        return file.fail(kSinkansenTimeSection,
+                         what + " names train " + str(t) + ", outside 1.." + str(kMaxTrains));
+      if (r < 1 || r > kMaxRows)
+        return file.fail(kSinkansenTimeSection,
+                         what + " names station row " + str(r) + ", outside 1.." + str(kMaxRows));
+      table->time[d][static_cast<std::size_t>(r)][static_cast<std::size_t>(t)] = time;
+      return Status::success();
+    });
+    if (!st) return st;
+    run(yield);
+
+    std::string_view block;
+    ++b;
+    if (Status st2 = file.block(b, kSinkansenTimeSection, block); !st2) return st2;
+    int const count = table->train_count[d];
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(count); ++i)
+      table->operating_day[d][i] = static_cast<unsigned char>(block[4 * (i - 1)]);
+    run(yield);
+
+    ++b;
+    if (Status st2 = file.block(b, kSinkansenTimeSection, block); !st2) return st2;
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(count); ++i) {
+      int const h = block_u16(block, 4 * (i - 1));
+      if (h == 0) break;
+      int train = 0;
+      std::string code;
+      if (state.edition == 1) {
+        for (auto const& range : kEdition1Vehicles) {
+          if (h > range.base) {
+            train = h - range.base;
+            code = range.code;
+          }
+        }
+      } else if (state.edition == 2 || state.edition == 3) {
+        train = h & 0xFF;
+        code = "M";
+      } else {
+        continue;
+      }
+      if (train < 1 || train > kMaxTrains)
+        return file.fail(kSinkansenTimeSection,
+                         "vehicle entry " + str(static_cast<long long>(i)) + " of direction " +
+                             str(static_cast<long long>(d)) + " names train " + str(train) +
+                             ", outside 1.." + str(kMaxTrains));
+      table->vehicle[d][static_cast<std::size_t>(train)] = code;
+    }
+    run(yield);
+  }
+  state.sinkansen = *table;
+  return Status::success();
+}
+
+Status read_whole_data_file(const std::string& path, AppState& state) {
+  DataFile file;
+  if (Status st = DataFile::open(path, file); !st) return st;
+  return read_whole_data_file(file, state, YieldFn{});
+}
+
+Status read_whole_data_file(const DataFile& file, AppState& state, const YieldFn& yield) {
+  Status st = get_control(file, state);
+  if (st) st = apply_edition(state);
+  if (st) st = get_hatyaku(file, state, yield);
+  if (st) st = get_tiku(file, state, yield);
+  if (st) st = get_keiyo_station(file, state, yield);
+  if (st) st = get_keiyo_time(file, state, yield);
+  if (st) st = get_sinkansen_station(file, state, yield);
+  if (st) st = get_sinkansen_time(file, state, yield);
+  if (st) st = get_paytable(file, state, yield);
+  if (st) {
+    state.user_hotel_count = 0;
+    st = get_hotel(file, state, yield, false);
+  }
+  return st;
+}
+
+}  // namespace vorlash

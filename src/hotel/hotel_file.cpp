@@ -1,0 +1,359 @@
+#include "hotel/hotel_file.h"
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "data/file_io.h"
+#include "text/numeric.h"
+#include "text/sjis.h"
+#include "text/utf8.h"
+
+namespace vorlash {
+
+namespace {
+
+constexpr std::string_view kHotelSection = "hotel section";
+
+constexpr std::size_t kIndexEntries = 250;  // per index block
+constexpr int kMoreIndexBlocks = 999;       // count of a full index block
+constexpr std::size_t kTelWidth = 12;
+constexpr std::size_t kTelsPerBlock = 85;
+constexpr std::size_t kChargeWidth = 8;
+constexpr std::size_t kChargesPerBlock = 128;
+constexpr std::int32_t kRegionUnit = 1048576;  // 2^20
+constexpr std::int32_t kDistrictUnit = 4096;
+
+std::string str(long long v) {
+  return std::to_string(v);
+}
+
+void run(const YieldFn& yield) {
+  if (yield) yield();
+}
+
+std::size_t blocks_for(std::size_t n, std::size_t per_block) {
+  return (n + per_block - 1) / per_block;
+}
+
+// The first block boundary at or after a byte position, as a block number.
+std::size_t boundary_block(std::size_t pos) {
+  return blocks_for(pos, kBlockSize);
+}
+
+Status read_index(const DataFile& file, const AppState& state, const YieldFn& yield,
+                  bool fold_regions, std::vector<HotelRecord>& hotels, long& last_block) {
+  std::size_t const room =
+      static_cast<std::size_t>(kMaxHotels - std::clamp(state.user_hotel_count, 0, kMaxHotels));
+  long b = state.control[9];
+  for (;;) {
+    std::string_view block;
+    if (Status st = file.block(b, kHotelSection, block); !st) return st;
+    long long const count = round_half_even(cnv_data(block_long(block, 1020)));
+    bool const more = count == kMoreIndexBlocks;
+    if (!more && (count < 0 || count > static_cast<long long>(kIndexEntries)))
+      return file.fail(kHotelSection, "index block " + str(b) + " has the count " + str(count) +
+                                          ", outside 0..250");
+    std::size_t const entries = more ? kIndexEntries : static_cast<std::size_t>(count);
+    for (std::size_t i = 0; i < entries; ++i) {
+      if (hotels.size() >= room)
+        return file.fail(kHotelSection, "more than " + str(kMaxHotels) +
+                                            " hotels together with the " +
+                                            str(state.user_hotel_count) + " user hotels");
+      std::int32_t const v = block_long(block, 4 * i);
+      std::string const where = "hotel " + str(static_cast<long long>(hotels.size() + 1));
+      if (v < 0) return file.fail(kHotelSection, where + " has the negative index entry " + str(v));
+      int const region = v / kRegionUnit;
+      int const district = (v / kDistrictUnit) % 256;
+      if (region > kMaxRegions)
+        return file.fail(kHotelSection, where + " names region " + str(region) + ", above 100");
+      if (district > kMaxDistricts)
+        return file.fail(kHotelSection, where + " names district " + str(district) + ", above 200");
+      HotelRecord h;
+      h.region = state.regions.name[static_cast<std::size_t>(region)];
+      if (fold_regions) h.region = fold_region(h.region);
+      h.district = state.districts.name[static_cast<std::size_t>(district)];
+      h.rooms = v % kDistrictUnit;
+      hotels.push_back(std::move(h));
+    }
+    run(yield);
+    if (!more) break;
+    ++b;
+  }
+  last_block = b;
+  return Status::success();
+}
+
+template <typename Field>
+Status read_records(const DataFile& file, std::size_t& pos, std::vector<HotelRecord>& hotels,
+                    Field field) {
+  for (auto& h : hotels) {
+    if (Status st = file.value_record(pos, kHotelSection, h.*field); !st) return st;
+  }
+  return Status::success();
+}
+
+// One user hotel line split into its fields by the delimited-text rules:
+// leading blanks skipped; a quoted field runs to the closing quote; any other
+// field runs to the next comma or the end of the line (trailing blanks cut).
+bool split_fields(std::string_view line, std::vector<std::string>& fields, std::string& why) {
+  fields.clear();
+  std::size_t i = 0;
+  for (;;) {
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    if (i < line.size() && line[i] == '"') {
+      std::size_t const close = line.find('"', i + 1);
+      if (close == std::string_view::npos) {
+        why = "field " + str(static_cast<long long>(fields.size() + 1)) + " has no closing quote";
+        return false;
+      }
+      fields.emplace_back(line.substr(i + 1, close - i - 1));
+      i = close + 1;
+      while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+      if (i < line.size() && line[i] != ',') {
+        why =
+            "text follows the closing quote of field " + str(static_cast<long long>(fields.size()));
+        return false;
+      }
+    } else {
+      std::size_t const comma = std::min(line.find(',', i), line.size());
+      fields.push_back(trim_right(line.substr(i, comma - i)));
+      i = comma;
+    }
+    if (i >= line.size()) return true;
+    ++i;  // the comma
+  }
+}
+
+constexpr int kUserFields = 8;
+
+bool blank_line(std::string_view line) {
+  return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// Selection sort by (region, district) over positions 1..count, comparing
+// the texts' bytes (UTF-8 byte order is code point order).
+template <typename KeyOf, typename Swap>
+void selection_sort(int count, KeyOf key_of, Swap swap_at) {
+  for (int i = 1; i <= count - 1; ++i) {
+    int best = i;
+    for (int j = i + 1; j <= count; ++j) {
+      auto const& [best_region, best_district] = key_of(best);
+      auto const& [region, district] = key_of(j);
+      if (best_region > region || (region == best_region && best_district > district)) best = j;
+    }
+    if (best != i) swap_at(i, best);
+  }
+}
+
+}  // namespace
+
+std::string fold_region(std::string region) {
+  std::string const t = trim(region);
+  if (t.rfind("東京", 0) == 0) return "東京";
+  if (t.rfind("大阪", 0) == 0) return "大阪";
+  return region;
+}
+
+Status get_hotel(const DataFile& file, AppState& state, const YieldFn& yield, bool fold_regions) {
+  state.data_hotel_count = 0;
+  std::vector<HotelRecord> hotels;
+  long last_index = 0;
+  if (Status st = read_index(file, state, yield, fold_regions, hotels, last_index); !st) return st;
+  std::size_t const n = hotels.size();
+
+  std::size_t pos = static_cast<std::size_t>(last_index + 1) * kBlockSize;
+  if (Status st = read_records(file, pos, hotels, &HotelRecord::name); !st) return st;
+
+  std::size_t const tel_start = boundary_block(pos);
+  std::size_t const tel_blocks = blocks_for(n, kTelsPerBlock);
+  std::size_t slot = 0;
+  for (std::size_t tb = 0; tb < tel_blocks; ++tb) {
+    std::string_view block;
+    if (Status st = file.block(static_cast<long>(tel_start + tb), kHotelSection, block); !st)
+      return st;
+    run(yield);
+    for (std::size_t f = 0; f < kTelsPerBlock; ++f) {
+      std::string_view const field = block.substr(kTelWidth * f, kTelWidth);
+      if (trim(field).empty()) break;
+      if (slot >= n) break;
+      if (Status st = fixed_text(file, kHotelSection, field,
+                                 "the telephone of hotel " + str(static_cast<long long>(slot + 1)),
+                                 hotels[slot].tel);
+          !st)
+        return st;
+      ++slot;
+    }
+  }
+  // A blank telephone field before the last hotel would shift every later
+  // telephone onto the wrong hotel.
+  if (slot < n)
+    return file.fail(kHotelSection, "hotel " + str(static_cast<long long>(slot + 1)) +
+                                        " has a blank telephone field");
+
+  pos = (tel_start + tel_blocks) * kBlockSize;
+  if (Status st = read_records(file, pos, hotels, &HotelRecord::access); !st) return st;
+
+  std::size_t const charge_start = boundary_block(pos);
+  std::size_t const charge_blocks = blocks_for(n, kChargesPerBlock);
+  slot = 0;
+  for (std::size_t cb = 0; cb < charge_blocks; ++cb) {
+    std::string_view block;
+    if (Status st = file.block(static_cast<long>(charge_start + cb), kHotelSection, block); !st)
+      return st;
+    run(yield);
+    for (std::size_t f = 0; f < kChargesPerBlock && slot < n; ++f, ++slot) {
+      if (Status st = fixed_text(file, kHotelSection, block.substr(kChargeWidth * f, kChargeWidth),
+                                 "the charge of hotel " + str(static_cast<long long>(slot + 1)),
+                                 hotels[slot].charge);
+          !st)
+        return st;
+    }
+  }
+
+  pos = (charge_start + charge_blocks) * kBlockSize;
+  if (Status st = read_records(file, pos, hotels, &HotelRecord::remarks); !st) return st;
+
+  auto const u = static_cast<std::size_t>(state.user_hotel_count);
+  for (std::size_t i = 0; i < n; ++i) {
+    hotels[i].remarks = fit_chars(hotels[i].remarks, kRemarksWidth);
+    state.hotel[u + 1 + i] = std::move(hotels[i]);
+  }
+  state.data_hotel_count = static_cast<int>(n);
+  return Status::success();
+}
+
+Status parse_user_hotels(std::string_view bytes, std::string_view file_name, AppState& state,
+                         bool fold_regions, int* bad_line) {
+  if (bad_line) *bad_line = 0;
+  std::vector<HotelRecord> hotels;
+  std::vector<std::string> fields;
+  int line_number = 0;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string_view::npos) end = bytes.size();
+    std::string_view raw = bytes.substr(start, end - start);
+    start = end + 1;
+    ++line_number;
+    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+    auto const fail = [&](const std::string& why) {
+      if (bad_line) *bad_line = line_number;
+      return Status::failure(std::string(file_name) + ": line " + str(line_number) + ": " + why);
+    };
+    if (blank_line(raw)) continue;
+    std::string line;
+    if (Status st = sjis_to_utf8(raw, line); !st) return fail(st.error);
+    std::string why;
+    if (!split_fields(line, fields, why)) return fail(why);
+    if (fields.size() != kUserFields)
+      return fail("the line holds " + str(static_cast<long long>(fields.size())) +
+                  " fields instead of 8");
+    auto const rooms = parse_int16(fields[4]);
+    if (!rooms) return fail("the room count \"" + fields[4] + "\" is not a number");
+    if (hotels.size() >= static_cast<std::size_t>(kMaxHotels))
+      return fail("more than " + str(kMaxHotels) + " hotels");
+    HotelRecord h;
+    h.region = fold_regions ? fold_region(fields[0]) : fields[0];
+    h.district = fields[1];
+    h.name = fields[2];
+    h.tel = fields[3];
+    h.rooms = *rooms;
+    h.access = fields[5];
+    h.charge = fields[6];
+    h.remarks = fit_chars(fields[7], kRemarksWidth);
+    hotels.push_back(std::move(h));
+  }
+  if (hotels.empty()) return Status::success();
+  for (std::size_t i = 0; i < hotels.size(); ++i) state.hotel[i + 1] = std::move(hotels[i]);
+  state.user_hotel_count = static_cast<int>(hotels.size());
+  return Status::success();
+}
+
+Status read_user_hotels(const std::string& path, AppState& state, bool fold_regions,
+                        int* bad_line) {
+  if (bad_line) *bad_line = 0;
+  if (!file_exists(path)) return Status::success();
+  std::string bytes;
+  if (Status st = read_file_bytes(path, bytes); !st) return st;
+  return parse_user_hotels(bytes, path, state, fold_regions, bad_line);
+}
+
+Status render_user_hotels(const AppState& state, std::string_view file_name, std::string& sjis) {
+  sjis.clear();
+  std::string encoded;
+  int const count = std::clamp(state.user_hotel_count, 0, kMaxHotels);
+  for (int i = 1; i <= count; ++i) {
+    HotelRecord const& h = state.hotel[static_cast<std::size_t>(i)];
+    std::string const remarks = fit_chars(h.remarks, kRemarksWidth);
+    std::pair<const char*, const std::string*> const texts[] = {
+        {"region", &h.region}, {"district", &h.district}, {"name", &h.name},
+        {"telephone", &h.tel}, {"access", &h.access},     {"charge", &h.charge},
+        {"remarks", &remarks}};
+    std::string line;
+    for (auto const& [label, text] : texts) {
+      auto const fail = [&, label = label](const std::string& why) {
+        return Status::failure(std::string(file_name) + ": user hotel " + str(i) + ", " + label +
+                               ": " + why);
+      };
+      if (text->find('"') != std::string::npos)
+        return fail("a double quote (\") cannot be stored in the file");
+      if (text->find_first_of("\r\n") != std::string::npos)
+        return fail("a line break cannot be stored in the file");
+      if (Status st = utf8_to_sjis(*text, encoded); !st) return fail(st.error);
+      if (text == &h.access) line += str(h.rooms) + ",";
+      line += '"' + encoded + "\"";
+      line += text == &remarks ? "\r\n" : ",";
+    }
+    sjis += line;
+  }
+  return Status::success();
+}
+
+Status write_user_hotels(const std::string& path, AppState& state) {
+  std::string bytes;
+  // Check every text before anything is changed or written.
+  if (Status st = render_user_hotels(state, path, bytes); !st) return st;
+  if (state.control3_flg == 2) {
+    sort_hotel(state);
+    if (Status st = render_user_hotels(state, path, bytes); !st) return st;
+  }
+  // The old file may hold hotels that could not be read in this run; keep a
+  // copy before replacing it.
+  if (file_exists(path)) {
+    std::string old;
+    if (Status st = read_file_bytes(path, old); !st) return st;
+    if (Status st = write_file_atomically(path + ".bak", old); !st) return st;
+  }
+  return write_file_atomically(path, bytes);
+}
+
+void sort_hotel(AppState& state) {
+  auto& hotels = state.hotel;
+  int const count = std::clamp(state.user_hotel_count, 0, kMaxHotels);
+  selection_sort(
+      count,
+      [&](int i) {
+        auto const& h = hotels[static_cast<std::size_t>(i)];
+        return std::pair<const std::string&, const std::string&>(h.region, h.district);
+      },
+      [&](int i, int j) {
+        std::swap(hotels[static_cast<std::size_t>(i)], hotels[static_cast<std::size_t>(j)]);
+      });
+}
+
+void sort_hotel(const AppState& state, std::array<int, kMaxHotelResults + 1>& result, int count) {
+  count = std::clamp(count, 0, kMaxHotelResults);
+  selection_sort(
+      count,
+      [&](int i) {
+        auto const& h = state.hotel[static_cast<std::size_t>(result[static_cast<std::size_t>(i)])];
+        return std::pair<const std::string&, const std::string&>(h.region, h.district);
+      },
+      [&](int i, int j) {
+        std::swap(result[static_cast<std::size_t>(i)], result[static_cast<std::size_t>(j)]);
+      });
+}
+
+}  // namespace vorlash

@@ -1,0 +1,224 @@
+#include "search/fare_table.h"
+
+#include <memory>
+
+#include "text/numeric.h"
+
+namespace vorlash {
+
+const std::array<const char*, kTicketKinds + 1> kTicketNames = {
+    "",
+    "のぞみ指定席特急回数券（普通車用）",
+    "のぞみ指定席特急回数券（グリーン車用）",
+    "新幹線エコノミーきっぷ（普通車用）",
+    "新幹線エコノミーきっぷ（グリーン車用）",
+    "新幹線指定席特急回数券（普通車用）",
+    "新幹線指定席特急回数券（グリーン車用）",
+    "なすのきっぷ（往復割引きっぷ：普通車自由席）",
+    "なすの指定席特急回数券",
+    "のぞみ東京ビジネス回数券（普通車用）",
+    "のぞみ東京ビジネス回数券（グリーン車用）",
+    "新幹線ウィークエンド回数券（普通車自由席）",
+    "新幹線オフピーク回数券（普通車自由席）",
+    "こまち回数券",
+    "新幹線自由席特急回数券",
+};
+
+namespace {
+
+constexpr std::int32_t kContinues = 999;  // trailer of a full block
+
+struct FareSection {
+  std::string_view name;
+  int control;              // control value holding the first block
+  std::size_t record_size;  // bytes
+  int full_block;           // records in a block whose trailer is 999
+  int modulus;              // last block holds T mod this (0: T itself)
+  int limit;                // table size
+};
+
+constexpr FareSection kKmSection{"kilometre section", 11, 4, 255, 0, kMaxKmEntries};
+constexpr FareSection kPairSection{"fare-pair section", 12, 16, 63, 63, kMaxFarePairs};
+constexpr FareSection kGreenSection{"green-charge section", 13, 16, 63, 63, kMaxGreenBrackets};
+constexpr FareSection kTicketSection{"discount-ticket section", 14, 12, 85, 85, kMaxTickets};
+constexpr FareSection kNozomiSection{"Nozomi section", 15, 16, 63, 63, kMaxNozomi};
+
+std::string str(long long v) {
+  return std::to_string(v);
+}
+
+// Reads the chain of blocks of one section, calling on_record(bytes, index)
+// for records 1, 2, ... in order.
+template <typename OnRecord>
+Status read_section(const DataFile& file, const AppState& state, FareSection const& section,
+                    const YieldFn& yield, int& count, OnRecord&& on_record) {
+  count = 0;
+  long b = state.control[static_cast<std::size_t>(section.control)];
+  for (;;) {
+    std::string_view block;
+    if (Status st = file.block(b, section.name, block); !st) return st;
+    std::int32_t const trailer = block_long(block, 1020);
+    if (yield) yield();
+    bool const more = trailer == kContinues;
+    int records = section.full_block;
+    if (!more) {
+      if (trailer < 0)
+        return file.fail(section.name,
+                         "block " + str(b) + " has the negative trailer " + str(trailer));
+      if (section.modulus == 0) {
+        if (trailer > section.full_block)
+          return file.fail(section.name, "block " + str(b) + " claims " + str(trailer) +
+                                             " records, more than a block holds");
+        records = trailer;
+      } else {
+        records = trailer % section.modulus;
+      }
+    }
+    for (int i = 0; i < records; ++i) {
+      if (count == section.limit)
+        return file.fail(section.name,
+                         "more than " + str(section.limit) + " records (the table size)");
+      ++count;
+      std::string_view const record =
+          block.substr(section.record_size * static_cast<std::size_t>(i), section.record_size);
+      if (Status st = on_record(record, count); !st) return st;
+    }
+    if (!more) return Status::success();
+    ++b;
+  }
+}
+
+// Decodes the fields of one record with checks that name the record.
+class RecordReader {
+ public:
+  RecordReader(const DataFile& file, const AppState& state, FareSection const& section,
+               std::string_view record, int index)
+      : file_(file), state_(state), section_(section), record_(record), index_(index) {}
+
+  std::int32_t field(std::size_t n) const { return block_long(record_, 4 * n); }
+
+  Status fail(const std::string& what) const {
+    return file_.fail(section_.name, "record " + str(index_) + ": " + what);
+  }
+
+  Status key(std::size_t n, std::int32_t& out) const {
+    out = field(n);
+    if (out < 0) return fail("negative key " + str(out));
+    return Status::success();
+  }
+
+  Status int16(std::size_t n, std::string_view what, int& out) const {
+    return fits16(field(n), what, out);
+  }
+
+  Status fits16(long long v, std::string_view what, int& out) const {
+    if (!fits_int16(v)) return fail(std::string(what) + " " + str(v) + " does not fit 16 bits");
+    out = static_cast<int>(v);
+    return Status::success();
+  }
+
+  // The name of row r of station list 1.
+  Status station(long long r, std::string& out) const {
+    if (r < 1 || r > kMaxRows) return fail("station row " + str(r) + " is outside 1..50");
+    out = state_.sinkansen.station[1][static_cast<std::size_t>(r)];
+    return Status::success();
+  }
+
+ private:
+  const DataFile& file_;
+  const AppState& state_;
+  FareSection const& section_;
+  std::string_view record_;
+  int index_;
+};
+
+}  // namespace
+
+Status get_paytable(const DataFile& file, AppState& state, const YieldFn& yield) {
+  auto tables = std::make_unique<FareTables>();
+  FareTables& t = *tables;
+
+  Status st = read_section(file, state, kKmSection, yield, t.km_count,
+                           [&](std::string_view record, int i) -> Status {
+                             RecordReader const r(file, state, kKmSection, record, i);
+                             std::int32_t key = 0;
+                             if (Status s = r.key(0, key); !s) return s;
+                             KmEntry& e = t.km[static_cast<std::size_t>(i)];
+                             e.tenths = key / 64;
+                             return r.station(key % 64, e.station);
+                           });
+  if (!st) return st;
+
+  st = read_section(file, state, kPairSection, yield, t.pair_count,
+                    [&](std::string_view record, int i) -> Status {
+                      RecordReader const r(file, state, kPairSection, record, i);
+                      std::int32_t key = 0;
+                      FarePair& e = t.pair[static_cast<std::size_t>(i)];
+                      Status s = r.key(0, key);
+                      if (s) s = r.station(key % 64, e.station_a);
+                      if (s) s = r.station((key / 64) % 64, e.station_b);
+                      if (s)
+                        s = r.fits16(key / 4096, "free-seat express charge", e.free_seat_express);
+                      if (s) s = r.int16(1, "fare", e.fare);
+                      if (s) s = r.int16(2, "express charge", e.express);
+                      e.coupon = r.field(3);
+                      return s;
+                    });
+  if (!st) return st;
+
+  st = read_section(file, state, kGreenSection, yield, t.green_count,
+                    [&](std::string_view record, int i) -> Status {
+                      RecordReader const r(file, state, kGreenSection, record, i);
+                      GreenBracket& e = t.green[static_cast<std::size_t>(i)];
+                      Status s = r.int16(0, "upper distance", e.upper_km);
+                      if (s) s = r.int16(1, "green charge", e.green);
+                      if (s) s = r.int16(2, "room charge (1-2)", e.room_1_2);
+                      if (s) s = r.int16(3, "room charge (3-4)", e.room_3_4);
+                      return s;
+                    });
+  if (!st) return st;
+
+  st = read_section(file, state, kTicketSection, yield, t.ticket_count,
+                    [&](std::string_view record, int i) -> Status {
+                      RecordReader const r(file, state, kTicketSection, record, i);
+                      DiscountTicket& e = t.ticket[static_cast<std::size_t>(i)];
+                      std::int32_t key = 0;
+                      std::int32_t terms = 0;
+                      Status s = r.key(0, key);
+                      if (s) s = r.station(key / 4096, e.station_a);
+                      if (s) s = r.station((key / 64) % 64, e.station_b);
+                      if (s) s = r.key(1, terms);
+                      if (s) s = r.fits16(terms / 64, "validity", e.validity);
+                      if (!s) return s;
+                      e.sheets = key % 64;
+                      e.kind = terms % 64;
+                      if (e.kind < 1 || e.kind > kTicketKinds)
+                        return r.fail("ticket kind " + str(e.kind) + " is outside 1..14");
+                      e.price = r.field(2);
+                      return s;
+                    });
+  if (!st) return st;
+
+  if (state.edition == 1) {
+    st = read_section(file, state, kNozomiSection, yield, t.nozomi_count,
+                      [&](std::string_view record, int i) -> Status {
+                        RecordReader const r(file, state, kNozomiSection, record, i);
+                        NozomiCharge& e = t.nozomi[static_cast<std::size_t>(i)];
+                        std::int32_t key = 0;
+                        Status s = r.key(0, key);
+                        if (s) s = r.station(key / 64, e.station_a);
+                        if (s) s = r.station(key % 64, e.station_b);
+                        if (s) s = r.int16(1, "spare value", e.spare);
+                        if (s) s = r.int16(2, "Nozomi express charge", e.nozomi_express);
+                        if (s) s = r.int16(3, "supplement", e.supplement);
+                        return s;
+                      });
+    if (!st) return st;
+  }
+
+  state.fares = t;
+  for (std::size_t k = 0; k <= kTicketKinds; ++k) state.ticket_name[k] = kTicketNames[k];
+  return Status::success();
+}
+
+}  // namespace vorlash
