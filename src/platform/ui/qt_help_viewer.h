@@ -11,7 +11,7 @@
 #include "platform/help_viewer.h"
 #include "platform/message_box.h"
 
-class QTextBrowser;
+#include <QTextBrowser>
 
 namespace vorlash {
 

@@ -1,0 +1,28 @@
+// Texts of the loading window and of a start-up that cannot complete.
+#pragma once
+
+#include <string_view>
+
+namespace vorlash::loading_text {
+
+inline constexpr std::string_view kCaption = "ソルマー時刻表&ホテル情報";
+inline constexpr std::string_view kExit = "終了";
+
+// Wait messages by loading mode: start-up data, hotel data, Shinkansen search.
+inline constexpr std::string_view kStartUpMessage = "データロード中!!  しばらくお待ち下さい";
+inline constexpr std::string_view kHotelMessage = "ホテルデータロード中!!  しばらくお待ち下さい";
+inline constexpr std::string_view kSearchMessage = "新幹線列車検索中!!  しばらくお待ち下さい";
+
+// First line of the information text: title, edition title, version.
+inline constexpr std::string_view kTitleHead = "ソルマー時刻表（";
+inline constexpr std::string_view kTitleMiddle = "編）＆ホテル情報　V";
+// Second line: the date the timetable data describe.
+inline constexpr std::string_view kDataDateHead = "時刻表データ　";
+inline constexpr std::string_view kDataDateTail = " 現在";
+
+// Start-up stopped by a missing or broken DataFile or SettingsFile; the
+// reader's message (file and place) follows on the next line.
+inline constexpr std::string_view kStartUpFailed =
+    "ファイルを読み込めないため、プログラムを起動できません。";
+
+}  // namespace vorlash::loading_text

@@ -1,0 +1,66 @@
+#include "data/ui/start_up.h"
+
+#include <QPointer>
+
+#include "board/clock_day.h"
+#include "data/startup.h"
+#include "data/ui/loading_texts.h"
+#include "data/ui/loading_window.h"
+
+namespace vorlash {
+
+namespace {
+
+constexpr int kProgressSteps = 7;
+
+Status report_failure(AppContext& ctx, Status status) {
+  ctx.platform.messages.show(
+      error_message(std::string(loading_text::kStartUpFailed) + "\n" + status.error));
+  return status;
+}
+
+}  // namespace
+
+Status start_up(AppContext& ctx, const StartUpSteps& steps) {
+  AppState& state = ctx.state;
+  if (Status st = identify_installation(state, ctx.program_folder); !st) {
+    return report_failure(ctx, std::move(st));
+  }
+  get_today(state, ctx.platform.clock);
+
+  // The loading window stands at its stored position, so it opens only once
+  // the SettingsFile has been read: at the first event break of the load,
+  // which comes right after the settings and the opening of the DataFile.
+  QPointer<timetable11> loading;
+  bool opened = false;
+  auto const ensure_loading_window = [&] {
+    if (opened) return;
+    opened = true;
+    loading = open_loading_window(ctx, kLoadingStartUp);
+    if (loading) loading->show_progress(0, kProgressSteps);
+  };
+
+  LoadHooks hooks;
+  hooks.yield = [&] {
+    ensure_loading_window();
+    if (ctx.yield) ctx.yield();
+  };
+  hooks.progress = [&](int value) {
+    ensure_loading_window();
+    if (loading) loading->set_progress(value);
+  };
+  hooks.keiyo_skipped = [&] {
+    if (steps.keiyo_skipped) steps.keiyo_skipped();
+  };
+
+  Status const loaded = load_settings_and_tables(state, hooks);
+  if (!loaded) {
+    if (loading) loading->finish();
+    return report_failure(ctx, loaded);
+  }
+  if (steps.set_form1) steps.set_form1();
+  if (loading) loading->finish();
+  return Status::success();
+}
+
+}  // namespace vorlash
