@@ -1,6 +1,7 @@
 // vorlash-cli dump on a program folder made from the test tables.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -35,7 +36,10 @@ CliRun run_cli(const std::string& command) {
 class DumpFolder : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / "vorlash_dump_test";
+    // One folder per test and process: ctest runs the tests side by side.
+    dir_ = fs::temp_directory_path() /
+           ("vorlash_dump_test_" + std::to_string(::getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     auto tables = testing::sample_tables();
