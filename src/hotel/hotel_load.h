@@ -1,0 +1,41 @@
+// Loading the hotel table for the hotel list: the user's own hotels from the
+// UserHotelFile, then the hotels of the DataFile's hotel section, both with
+// their regions folded.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "data/app_state.h"
+#include "data/readers.h"
+#include "data/status.h"
+
+namespace vorlash {
+
+// What the loading sequence asks of the windows around it; every hook may be
+// empty.
+struct HotelLoadHooks {
+  std::function<void()> open_loading;   // show the loading window with the hotel message
+  std::function<void()> close_loading;  // the loading is over
+  YieldFn yield;                        // let pending window events run
+};
+
+// Each step's outcome. The loader reports nothing to the user: an error only
+// ends its own step, and the table holds whatever the other steps read.
+struct HotelLoadReport {
+  Status user_hotels;
+  Status data_file;
+};
+
+// Runs the loading sequence over the files of program_folder:
+// 1. opens the loading window and lets events run;
+// 2. reads the UserHotelFile into slots 1..U (a missing or empty file, or a
+//    line that cannot be read, leaves U as it was);
+// 3. reads the DataFile's hotel section into slots U+1..U+N, letting events
+//    run after opening it, between its blocks and after reading it (N is 0
+//    when the file or its section cannot be read);
+// 4. sets the hotel-loaded flag, closes the loading window, lets events run.
+HotelLoadReport load_hotel_table(AppState& state, const std::string& program_folder,
+                                 const HotelLoadHooks& hooks);
+
+}  // namespace vorlash

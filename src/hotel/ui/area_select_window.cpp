@@ -1,0 +1,227 @@
+#include "hotel/ui/area_select_window.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "hotel/area_district.h"
+#include "platform/ui/captions.h"
+#include "platform/ui/fonts.h"
+#include "platform/ui/key_handling.h"
+#include "platform/ui/qt_strings.h"
+#include "platform/ui/window_place.h"
+#include "text/utf8.h"
+
+namespace vorlash {
+
+namespace {
+
+constexpr int kListFontPoints = 10;
+constexpr int kRegionListColumns = 14;
+constexpr int kRecentListColumns = 14;
+constexpr int kListRows = 11;
+
+QListWidget* region_list(const char* name, int columns, QWidget* parent) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(QString::fromLatin1(name));
+  list->setFont(fixed_pitch_font(kListFontPoints));
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  QFontMetrics const metrics(list->font());
+  list->setMinimumSize(metrics.horizontalAdvance(QString(columns, QChar('0'))) + 24,
+                       metrics.lineSpacing() * kListRows + 8);
+  return list;
+}
+
+QString first_selected(const QListWidget* list) {
+  for (int row = 0; row < list->count(); ++row) {
+    if (list->item(row)->isSelected()) return list->item(row)->text();
+  }
+  return {};
+}
+
+}  // namespace
+
+timetable15::timetable15(AppContext& ctx, RegionTarget target)
+    : ctx_(ctx), target_(std::move(target)), mode_(ctx.state.hotel_search.area_mode) {
+  using namespace hotel_text;
+  setObjectName(QStringLiteral("timetable15"));
+  setWindowTitle(to_qstring(kAreaFrame));
+
+  Frame1 = new QGroupBox(this);
+  Frame1->setObjectName(QStringLiteral("Frame1"));
+  auto* options = new QVBoxLayout;
+  for (int area = 0; area < kAreaCount; ++area) {
+    auto* option =
+        new QRadioButton(literal_caption(kAreaOptions[static_cast<std::size_t>(area)]), Frame1);
+    option->setObjectName(QStringLiteral("Option%1").arg(area));
+    connect(option, &QRadioButton::toggled, this, [this, area](bool on) {
+      if (on) set_list1(area);
+    });
+    Option[static_cast<std::size_t>(area)] = option;
+    options->addWidget(option);
+  }
+  options->addStretch(1);
+
+  Label1 = new QLabel(Frame1);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  List1 = region_list("List1", kRegionListColumns, Frame1);
+  Label2 = new QLabel(to_qstring(kRecentHeader), Frame1);
+  Label2->setObjectName(QStringLiteral("Label2"));
+  List2 = region_list("List2", kRecentListColumns, Frame1);
+
+  auto* frame_layout = new QGridLayout(Frame1);
+  frame_layout->addLayout(options, 0, 0, 2, 1);
+  frame_layout->addWidget(Label1, 0, 1);
+  frame_layout->addWidget(List1, 1, 1);
+  frame_layout->addWidget(Label2, 0, 2);
+  frame_layout->addWidget(List2, 1, 2);
+
+  Text1 = new QLineEdit(this);
+  Text1->setObjectName(QStringLiteral("Text1"));
+  Text1->setReadOnly(true);
+  Text1->setFocusPolicy(Qt::NoFocus);
+
+  Command1 = new QPushButton(to_qstring(kConfirmChoice), this);
+  Command1->setObjectName(QStringLiteral("Command1"));
+  Command2 = new QPushButton(to_qstring(kAreaBack), this);
+  Command2->setObjectName(QStringLiteral("Command2"));
+  Command3 = new QPushButton(to_qstring(kAreaCancel), this);
+  Command3->setObjectName(QStringLiteral("Command3"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  for (auto* button : {Command1, Command2, Command3}) {
+    ensure_caption_fits(button);
+    buttons->addWidget(button);
+  }
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Frame1, 1);
+  layout->addWidget(Text1);
+  layout->addLayout(buttons);
+
+  connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
+  connect(List2, &QListWidget::itemClicked, this, [this] { List2_Click(); });
+  // A selection moved by the keyboard counts as a click on its entry.
+  connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
+    if (!List1->selectedItems().isEmpty()) List1_Click();
+  });
+  connect(List2, &QListWidget::itemSelectionChanged, this, [this] {
+    if (!List2->selectedItems().isEmpty()) List2_Click();
+  });
+  connect(List1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
+  connect(List2, &QListWidget::itemDoubleClicked, this, [this] { List2_DblClick(); });
+  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+  connect(Command3, &QPushButton::clicked, this, [this] { end_proc(); });
+
+  auto* keys = new KeyActions(this);
+  std::vector<QWidget*> escape_on = {List1, List2, Command1, Command2, Command3};
+  for (auto* option : Option) escape_on.push_back(option);
+  for (auto* widget : escape_on) keys->on_escape({widget}, [this] { end_proc(); });
+
+  init_set();
+  setFixedSize(sizeHint());
+}
+
+void timetable15::init_set() {
+  place_window(this, ctx_.state.form[kAreaSelectWindow]);
+  set_list2();
+  int const area = preselected_area(ctx_.state.control9_flg);
+  {
+    QSignalBlocker const quiet(Option[static_cast<std::size_t>(area)]);
+    Option[static_cast<std::size_t>(area)]->setChecked(true);
+  }
+  set_list1(area);
+  set_captions();
+  Command2->setEnabled(false);
+  Command1->setEnabled(false);
+}
+
+void timetable15::set_list1(int area) {
+  List1->clear();
+  for (auto const& name : regions_of_area(ctx_.state, area)) List1->addItem(to_qstring(name));
+  if (last_list_ == List1) last_list_ = nullptr;
+  Command1->setEnabled(false);
+  ctx_.state.control9_flg = area;
+  set_captions();
+}
+
+void timetable15::set_list2() {
+  List2->clear();
+  for (auto const& place : recent_places(ctx_.state)) List2->addItem(to_qstring(place));
+}
+
+void timetable15::set_captions() {
+  using namespace hotel_text;
+  Frame1->setTitle(literal_caption(kAreaFrame));
+  Label1->setText(to_qstring(kRegionListHeader));
+  Text1->setText(to_qstring(kAreaMessage));
+}
+
+void timetable15::List1_Click() {
+  last_list_ = List1;
+  Command1->setEnabled(true);
+}
+
+void timetable15::List2_Click() {
+  last_list_ = List2;
+  Command1->setEnabled(true);
+}
+
+void timetable15::Command1_Click() {
+  // The entry of the list clicked last; a recent place chosen alone is as
+  // good a choice as a region.
+  const QListWidget* list = last_list_;
+  if (!list || first_selected(list).isEmpty())
+    list = !first_selected(List1).isEmpty() ? List1 : List2;
+  if (first_selected(list).isEmpty()) return;
+  deliver(list);
+  close();
+}
+
+void timetable15::List1_DblClick() {
+  store_position(ctx_.state, kAreaSelectWindow, this);
+  deliver(List1);
+  close();
+}
+
+void timetable15::List2_DblClick() {
+  store_position(ctx_.state, kAreaSelectWindow, this);
+  deliver(List2);
+  close();
+}
+
+void timetable15::deliver(const QListWidget* list) {
+  auto const choice = trim(to_utf8(first_selected(list)));
+  if (target_) target_(choice);
+}
+
+void timetable15::end_proc() {
+  store_position(ctx_.state, kAreaSelectWindow, this);
+  close();
+}
+
+void timetable15::closeEvent(QCloseEvent* event) {
+  ctx_.quit_help();
+  event->accept();
+}
+
+timetable15* open_area_selection(AppContext& ctx, int mode, RegionTarget target) {
+  if (auto* open = ctx.window_as<timetable15>(kAreaSelectWindow)) {
+    if (open->mode() == mode)
+      open->set_target(target);
+    else
+      ctx.close_window(kAreaSelectWindow);
+  }
+  ctx.state.hotel_search.area_mode = mode;
+  return ctx.show_window<timetable15>(kAreaSelectWindow, std::move(target));
+}
+
+}  // namespace vorlash

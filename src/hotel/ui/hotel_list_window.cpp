@@ -1,0 +1,171 @@
+#include "hotel/ui/hotel_list_window.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "data/ui/loading_window.h"
+#include "hotel/hotel_lines.h"
+#include "hotel/hotel_load.h"
+#include "hotel/hotel_search.h"
+#include "hotel/hotel_texts.h"
+#include "hotel/ui/district_select_window.h"
+#include "hotel/ui/hotel_search_window.h"
+#include "platform/ui/captions.h"
+#include "platform/ui/fonts.h"
+#include "platform/ui/key_handling.h"
+#include "platform/ui/qt_strings.h"
+#include "platform/ui/window_place.h"
+
+namespace vorlash {
+
+namespace {
+
+constexpr int kGridPoints = 9;
+constexpr int kVisibleRows = 16;
+constexpr int kRoomsColumn = 3;
+
+}  // namespace
+
+timetable6::timetable6(AppContext& ctx) : ctx_(ctx) {
+  using namespace hotel_text;
+  setObjectName(QStringLiteral("timetable6"));
+  setWindowTitle(to_qstring(kListTitle));
+
+  Command1 = new QPushButton(this);
+  Command1->setObjectName(QStringLiteral("Command1"));
+  Command1->setFocusPolicy(Qt::NoFocus);
+
+  MSFlexGrid1 = new QTableWidget(this);
+  MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+  MSFlexGrid1->setFont(fixed_pitch_font(kGridPoints));
+  MSFlexGrid1->horizontalHeader()->setFont(fixed_pitch_font(kGridPoints));
+  MSFlexGrid1->verticalHeader()->hide();
+  // Rows as high as the grid font needs, as in a flex grid.
+  int const row_height = QFontMetrics(MSFlexGrid1->font()).height() + 4;
+  MSFlexGrid1->verticalHeader()->setMinimumSectionSize(row_height);
+  MSFlexGrid1->verticalHeader()->setDefaultSectionSize(row_height);
+  MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+  MSFlexGrid1->setWordWrap(false);
+  MSFlexGrid1->setTextElideMode(Qt::ElideNone);
+
+  Label1 = new QLabel(to_qstring(kListNote), this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+
+  Command2 = new QPushButton(to_qstring(kListClose), this);
+  Command2->setObjectName(QStringLiteral("Command2"));
+  Command3 = new QPushButton(to_qstring(kNarrow), this);
+  Command3->setObjectName(QStringLiteral("Command3"));
+  ensure_caption_fits(Command2);
+  ensure_caption_fits(Command3);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(Label1, 1);
+  buttons->addWidget(Command3);
+  buttons->addWidget(Command2);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Command1);
+  layout->addWidget(MSFlexGrid1, 1);
+  layout->addLayout(buttons);
+
+  connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+  connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+  auto* keys = new KeyActions(this);
+  keys->on_escape({MSFlexGrid1, Command2, Command3}, [this] { Command2_Click(); });
+
+  init_set();
+}
+
+void timetable6::init_set() {
+  place_window(this, ctx_.state.form[kHotelListWindow]);
+  Command1->setText(literal_caption(hotel_list_title(ctx_.state)));
+  if (ctx_.state.hotel_loaded == 0) load_hotels();
+  if (select_hotel_list(ctx_.state) == 0) {
+    ctx_.platform.messages.show(
+        error_message(std::string(hotel_text::kNoHotels), hotel_text::kNoHotelsHelp));
+    return;
+  }
+  has_hotels_ = true;
+  set_grid();
+  Command3->setEnabled(can_narrow(ctx_.state));
+  MSFlexGrid1->setFocus();
+}
+
+void timetable6::load_hotels() {
+  QPointer<timetable11> loading;
+  HotelLoadHooks hooks;
+  hooks.open_loading = [&] { loading = open_loading_window(ctx_, kLoadingHotels); };
+  hooks.close_loading = [&] {
+    if (loading) loading->finish();
+  };
+  hooks.yield = ctx_.yield;
+  auto const& folder =
+      ctx_.state.program_folder.empty() ? ctx_.program_folder : ctx_.state.program_folder;
+  // Nothing is reported: a file that cannot be read leaves its hotels out.
+  load_hotel_table(ctx_.state, folder, hooks);
+}
+
+void timetable6::set_grid() {
+  using namespace hotel_text;
+  auto const& search = ctx_.state.hotel_search;
+  MSFlexGrid1->clear();
+  MSFlexGrid1->setColumnCount(kGridColumns);
+  MSFlexGrid1->setRowCount(search.result_count);
+  QStringList headers;
+  for (auto const& header : hotel_grid_header()) headers << to_qstring(header);
+  MSFlexGrid1->setHorizontalHeaderLabels(headers);
+  int width = 0;
+  for (int c = 0; c < kGridColumns; ++c) {
+    int const pixels = twips_to_pixels(kGridTwips[static_cast<std::size_t>(c)]);
+    MSFlexGrid1->setColumnWidth(c, pixels);
+    width += pixels;
+  }
+  for (int r = 1; r <= search.result_count; ++r) {
+    auto const slot = static_cast<std::size_t>(search.result[static_cast<std::size_t>(r)]);
+    auto const cells = hotel_grid_cells(ctx_.state.hotel[slot]);
+    for (int c = 0; c < kGridColumns; ++c) {
+      auto* item = new QTableWidgetItem(to_qstring(cells[static_cast<std::size_t>(c)]));
+      if (c == kRoomsColumn) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      MSFlexGrid1->setItem(r - 1, c, item);
+    }
+  }
+  auto const row_height = MSFlexGrid1->verticalHeader()->defaultSectionSize();
+  auto const frame = 2 * MSFlexGrid1->frameWidth();
+  MSFlexGrid1->setMinimumSize(
+      width + frame + MSFlexGrid1->verticalScrollBar()->sizeHint().width(),
+      MSFlexGrid1->horizontalHeader()->sizeHint().height() + row_height * kVisibleRows + frame);
+}
+
+void timetable6::Command2_Click() {
+  store_position(ctx_.state, kHotelListWindow, this);
+  auto& search = ctx_.state.hotel_search;
+  if (search.opened_from_search != 0) {
+    if (auto* search_window = ctx_.window_as<timetable12>(kHotelSearchWindow))
+      search_window->focus_region();
+    search.opened_from_search = 0;
+  }
+  close();
+}
+
+void timetable6::Command3_Click() {
+  ctx_.show_window<timetable7>(kDistrictSelectWindow);
+  close();
+}
+
+void timetable6::closeEvent(QCloseEvent* event) {
+  ctx_.quit_help();
+  event->accept();
+}
+
+timetable6* open_hotel_list(AppContext& ctx) {
+  return ctx.show_window<timetable6>(kHotelListWindow);
+}
+
+}  // namespace vorlash
