@@ -1,0 +1,74 @@
+// Texts of the user hotel registration: the list window (timetable13), the
+// editor (timetable14), their hints, messages and confirmations.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace vorlash::user_hotel_text {
+
+// Both windows show their frame caption as their title.
+inline constexpr std::string_view kFrame = "ホテル情報";
+
+// List window.
+inline constexpr std::array<std::string_view, 4> kColumnLabels = {"地域名", "地区名", "ホテル名",
+                                                                  "電話番号"};
+inline constexpr std::string_view kEndRegistration = "登録終了";
+inline constexpr std::string_view kAdd = "追加";
+inline constexpr std::string_view kChange = "修正";
+inline constexpr std::string_view kDelete = "削除";
+inline constexpr std::string_view kCancel = "取消";
+inline constexpr std::string_view kConfirmDelete = "本当に削除しますよ！！";
+inline constexpr int kConfirmDeleteHelp = 251;
+
+// Editor.
+inline constexpr std::string_view kAddMode = "追加モード";
+inline constexpr std::string_view kChangeMode = "修正モード";
+inline constexpr std::string_view kStore = "更新";
+inline constexpr std::string_view kStoreAsNew = "追加更新";
+inline constexpr std::string_view kAreaButton = "?";
+inline constexpr std::string_view kConfirmAdd = "追加しますよ！！";
+inline constexpr int kConfirmAddHelp = 253;
+inline constexpr std::string_view kConfirmChange = "更新しますよ！！";
+inline constexpr int kConfirmChangeHelp = 252;
+
+// The editor's boxes in the order of the Enter key: label, hint, example.
+inline constexpr std::array<std::string_view, 8> kFieldLabels = {
+    "地域名", "地区名", "ホテル名", "電話番号", "部屋数", "交通", "部屋代", "備考"};
+inline constexpr std::array<std::string_view, 8> kHints = {
+    "地域名を選択して下さい",
+    "地区名を入力して下さい(日本語6文字以内)",
+    "ホテル名を入力して下さい(日本語16文字以内)",
+    "電話番号を入力して下さい(カナ12文字以内)",
+    "部屋数を入力して下さい(数字4文字以内)",
+    "交通を入力して下さい(日本語12文字以内)",
+    "部屋代を入力して下さい(\\付きで数字8文字以内)",
+    "備考を入力して下さい(日本語8文字以内)"};
+inline constexpr std::array<std::string_view, 8> kExamples = {
+    "入力例：大阪／伊丹",   "入力例：京橋", "入力例：ソルマーホテル",
+    "入力例：012-345-6789", "入力例：123",  "入力例：京橋駅徒歩１０分",
+    "入力例：\\10,000",     "入力例：○"};
+
+// Editor checks (shown in the message line).
+inline constexpr std::string_view kRegionEmpty = "ホテル検索地域名は省略できません";
+inline constexpr std::string_view kRegionUnknown = "ホテル検索地域名の入力です";
+inline constexpr std::string_view kNameEmpty = "ホテル名は省略できません";
+inline constexpr std::string_view kTelEmpty = "電話番号は省略できません";
+inline constexpr std::string_view kRoomsNotNumber = "部屋数の入力に誤り(数字のみ可)";
+// The UserHotelFile encloses texts in double quotes without escaping and is
+// Shift-JIS with one hotel a line: such texts could not be read back.
+inline constexpr std::string_view kQuoteRefused = "ダブルクォーテーション(\")は入力できません";
+inline constexpr std::string_view kLineBreakRefused = "改行は入力できません";
+inline constexpr std::string_view kCharRefusedHead = "保存できない文字です：";
+inline constexpr std::string_view kTableFull = "これ以上ホテルを登録できません(1000件まで)";
+
+// The list window opening on a UserHotelFile it cannot read whole.
+inline constexpr std::string_view kLineUnreadable = "行目が読み込めません。";
+inline constexpr std::string_view kFileUnreadable = "が読み込めません。";
+inline constexpr std::string_view kUnreadNote =
+    "読み込めなかったホテルは一覧に出ません。登録終了の時、元のファイルを";
+inline constexpr std::string_view kBackupTail = "に残します。";
+// "登録終了" could not write the UserHotelFile.
+inline constexpr std::string_view kWriteFailed = "ホテル情報を保存できませんでした。";
+
+}  // namespace vorlash::user_hotel_text
