@@ -1,0 +1,26 @@
+#include "search/search_results.h"
+
+#include "search/fare_calc.h"
+#include "search/result_text.h"
+
+namespace vorlash {
+
+SearchResultTexts load_search_results(AppState& state, SearchWork& work,
+                                      const std::function<void()>& yield) {
+  auto const let_events_run = [&yield] {
+    if (yield) yield();
+  };
+  SearchResultTexts texts;
+  let_events_run();
+  set_kikan(state);
+  texts.header = header_line(state);
+  run_connection_search(state, work, yield);
+  let_events_run();
+  texts.list = connection_list_text(state);
+  let_events_run();
+  texts.fare = edit_unchin(state);
+  let_events_run();
+  return texts;
+}
+
+}  // namespace vorlash
