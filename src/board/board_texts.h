@@ -34,6 +34,15 @@ inline constexpr TrainName kTrainNames[] = {
     {'T', "つばさ"}, {'O', "なすの"}, {'A', "あさひ"}, {'S', "あさま"},   {'G', "たにがわ"},
 };
 
+// The train name for the first letter of a train code; empty when the letter
+// names no train. The departure board and the connection list share it.
+constexpr std::string_view train_name(char letter) {
+  for (auto const& train : kTrainNames) {
+    if (train.letter == letter) return train.name;
+  }
+  return {};
+}
+
 // One-character vehicle marks of the departure list, by vehicle type code.
 struct VehicleText {
   std::string_view code;

@@ -86,12 +86,8 @@ void edit_bin(const AppState& state, int d, [[maybe_unused]] int s, int t, std::
   std::string const code = trim(state.sinkansen.code[d][t]);
   int const length = char_count(code);
   if (!code.empty()) {
-    for (auto const& train : board_text::kTrainNames) {
-      if (code.front() == train.letter) {
-        text = std::string(train.name);
-        break;
-      }
-    }
+    std::string_view const name = board_text::train_name(code.front());
+    if (!name.empty()) text = std::string(name);
   }
   std::string const number = length > 1 ? right_chars(code, length - 1) : std::string();
   std::string const formatted =

@@ -1,6 +1,8 @@
 // The connection list of the results window.
 #include "search/result_text.h"
 
+#include "board/board_texts.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
@@ -160,9 +162,7 @@ std::string train_label(const AppState& state, int d, int t) {
   std::string const code = trim(state.sinkansen.code[d][t]);
   std::string out;
   if (!code.empty()) {
-    for (auto const& n : search_texts::kTrainNames) {
-      if (code.front() == n.letter) out = n.name;
-    }
+    out = board_text::train_name(code.front());
     out += train_number(right_chars(code, char_count(code) - 1));
   }
   std::string const vehicle = trim(state.sinkansen.vehicle[d][t]);

@@ -25,16 +25,6 @@ inline constexpr std::string_view kOrderRide = "乗車時間順";
 // Loading window text while the search runs.
 inline constexpr std::string_view kSearching = "新幹線列車検索中!!  しばらくお待ち下さい";
 
-// Train names by the first letter of the train code.
-struct TrainName {
-  char letter;
-  std::string_view name;
-};
-inline constexpr TrainName kTrainNames[] = {
-    {'N', "のぞみ"}, {'H', "ひかり"}, {'K', "こだま"}, {'Y', "やまびこ"}, {'M', "こまち"},
-    {'T', "つばさ"}, {'O', "なすの"}, {'A', "あさひ"}, {'S', "あさま"},   {'G', "たにがわ"},
-};
-
 // Vehicle marks of the connection list, by vehicle type code.
 struct VehicleMark {
   std::string_view code;

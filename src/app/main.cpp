@@ -1,0 +1,30 @@
+// The desktop program. It takes no options: the data, the settings and the
+// user's hotels are the files beside the executable.
+#include <QApplication>
+#include <QTextBrowser>  // completes the help viewer's window type for qt_platform.h
+#include <memory>
+
+#include "app/register_windows.h"
+#include "board/ui/main_window.h"
+#include "data/app_state.h"
+#include "platform/ui/app_context.h"
+#include "platform/ui/qt_platform.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  auto const program_folder = QCoreApplication::applicationDirPath().toStdString();
+
+  vorlash::QtPlatform platform;
+  auto state = std::make_unique<vorlash::AppState>();
+  vorlash::AppContext ctx(*state, platform.platform, program_folder);
+  vorlash::register_windows(ctx);
+
+  // The loading window opens and closes before the main window shows; that
+  // is not the last window closing.
+  QApplication::setQuitOnLastWindowClosed(false);
+  vorlash::timetable1 main_window(ctx);
+  if (!main_window.form_load()) return 1;
+  main_window.show();
+  QApplication::setQuitOnLastWindowClosed(true);
+  return QApplication::exec();
+}

@@ -1,0 +1,193 @@
+#include "search/ui/calendar_window.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "platform/ui/key_handling.h"
+#include "platform/ui/qt_strings.h"
+#include "platform/ui/window_place.h"
+#include "search/search_form.h"
+#include "search/ui/search_window.h"
+#include "search/ui/window_texts.h"
+#include "settings/calendar.h"
+#include "text/date.h"
+#include "text/number_format.h"
+
+namespace vorlash {
+
+namespace {
+
+namespace text = search_window_text;
+
+// Qt's vertical bar has its minimum at the top; the calendar counts its
+// positions from the bottom.
+int qt_value_of(int position) {
+  return kScrollTop + kScrollBottom - position;
+}
+
+}  // namespace
+
+timetable4::timetable4(AppContext& ctx) : ctx_(ctx) {
+  setObjectName(QStringLiteral("timetable4"));
+  setWindowTitle(to_qstring(text::kCalendarCaption));
+  build_controls();
+  setFixedSize(sizeHint());
+  place_window(this, ctx_.state.form[kCalendarWindow]);
+
+  auto const& clock = ctx_.state.clock;
+  Text1->setText(to_qstring(month_field_text(clock.clock_year, clock.clock_month)));
+  set_scroll_position(kScrollBottom);
+  ctx_.state.calendar.cal_year = clock.clock_year;
+  ctx_.state.calendar.cal_month = clock.clock_month;
+  show_calendar();
+  connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+}
+
+void timetable4::build_controls() {
+  Text1 = new QLineEdit(this);
+  Text1->setObjectName(QStringLiteral("Text1"));
+  Text1->setFixedWidth(QFontMetrics(Text1->font()).horizontalAdvance(QStringLiteral("0000/00")) +
+                       16);
+
+  VScroll1 = new QScrollBar(Qt::Vertical, this);
+  VScroll1->setObjectName(QStringLiteral("VScroll1"));
+  VScroll1->setRange(kScrollBottom, kScrollTop);
+  VScroll1->setSingleStep(1);
+  VScroll1->setPageStep(12);
+  VScroll1->setFocusPolicy(Qt::StrongFocus);
+
+  auto* grid = new QGridLayout;
+  grid->setSpacing(2);
+  for (int column = 0; column < 7; ++column) {
+    auto* heading =
+        new QLabel(to_qstring(text::kWeekdayHeadings[static_cast<std::size_t>(column)]), this);
+    heading->setObjectName(QStringLiteral("Label%1").arg(column + 1));
+    heading->setAlignment(Qt::AlignCenter);
+    grid->addWidget(heading, 0, column);
+  }
+  int const side = QFontMetrics(font()).horizontalAdvance(QStringLiteral("000")) + 16;
+  for (int k = 1; k <= 42; ++k) {
+    auto* button = new QPushButton(this);
+    button->setObjectName(QStringLiteral("Command1_%1").arg(k));
+    button->setFixedSize(side, side);
+    // A hidden day keeps its place in the sheet.
+    auto policy = button->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    button->setSizePolicy(policy);
+    grid->addWidget(button, 1 + (k - 1) / 7, (k - 1) % 7);
+    connect(button, &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
+    Command1[static_cast<std::size_t>(k)] = button;
+  }
+
+  Command2 = new QPushButton(to_qstring(text::kEnd), this);
+  Command2->setObjectName(QStringLiteral("Command2"));
+  connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(Text1);
+  top->addStretch(1);
+  top->addWidget(Command2);
+  auto* sheet = new QHBoxLayout;
+  sheet->addLayout(grid);
+  sheet->addWidget(VScroll1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addLayout(sheet);
+
+  setTabOrder(Text1, VScroll1);
+  setTabOrder(VScroll1, Command1[1]);
+  for (int k = 1; k < 42; ++k)
+    setTabOrder(Command1[static_cast<std::size_t>(k)], Command1[static_cast<std::size_t>(k + 1)]);
+  setTabOrder(Command1[42], Command2);
+
+  auto* keys = new KeyActions(this);
+  keys->on_enter({Text1}, [this] { Text1_KeyPress(); });
+  keys->on_escape({Text1, Command2}, [this] { Command2_Click(); });
+  keys->on_enter({Command2}, [this] { Command2_Click(); });
+  for (int k = 1; k <= 42; ++k)
+    keys->on_enter({Command1[static_cast<std::size_t>(k)]}, [this, k] { Command1_Click(k); });
+  select_all_on_focus(Text1);
+}
+
+int timetable4::scroll_position() const {
+  return qt_value_of(VScroll1->value());
+}
+
+void timetable4::set_scroll_position(int position) {
+  VScroll1->setValue(qt_value_of(position));
+}
+
+void timetable4::show_calendar() {
+  auto& cal = ctx_.state.calendar;
+  set_calendar(cal);
+  for (int k = 1; k <= 42; ++k) {
+    int const day = cal.cal_days[static_cast<std::size_t>(k)];
+    auto* button = Command1[static_cast<std::size_t>(k)];
+    button->setText(day == 0 ? QString() : QString::number(day));
+    button->setVisible(day != 0);
+  }
+}
+
+void timetable4::VScroll1_Change() {
+  auto const& clock = ctx_.state.clock;
+  auto const shown = scrolled_month(clock.clock_year, clock.clock_month, scroll_position());
+  Text1->setText(to_qstring(month_field_text(shown.year, shown.month)));
+  ctx_.state.calendar.cal_year = shown.year;
+  ctx_.state.calendar.cal_month = shown.month;
+  show_calendar();
+}
+
+void timetable4::Text1_KeyPress() {
+  auto const& clock = ctx_.state.clock;
+  auto const typed = typed_month(to_utf8(Text1->text()), clock.clock_year, clock.clock_month);
+  if (!typed) {
+    // Rejected: no message; the month on show stays.
+    Text1->setFocus();
+    return;
+  }
+  ctx_.state.calendar.cal_year = typed->year;
+  ctx_.state.calendar.cal_month = typed->month;
+  show_calendar();
+}
+
+void timetable4::Command1_Click(int slot) {
+  if (!set_return(ctx_.state, slot)) return;
+  auto const& c = ctx_.state.cond;
+  if (auto* search = ctx_.window_as<timetable25>(kSearchConditionsWindow)) {
+    search->show_plan_date(format_number(c.plan_year, "0000"), format_number(c.plan_month, "00"),
+                           format_number(c.plan_day, "00"), format_weekday_paren(c.plan_date));
+  }
+  return_to_search(kFieldBoarding);
+}
+
+void timetable4::Command2_Click() {
+  return_to_search(kFieldDepFromMinute);
+}
+
+void timetable4::return_to_search(int field) {
+  store_position(ctx_.state, kCalendarWindow, this);
+  auto* search = ctx_.window_as<timetable25>(kSearchConditionsWindow);
+  close();
+  if (search) {
+    search->raise();
+    search->activateWindow();
+    search->focus_field(field);
+  }
+}
+
+void timetable4::closeEvent(QCloseEvent* event) {
+  ctx_.quit_help();
+  event->accept();
+}
+
+void open_timetable4(AppContext& ctx) {
+  ctx.show_window<timetable4>(kCalendarWindow);
+}
+
+}  // namespace vorlash

@@ -1,0 +1,88 @@
+// The Shinkansen search window (timetable25, "新幹線の検索"): the conditions
+// of one connection search. It checks them, stores them in AppState and opens
+// the results window, whose load runs the search; it searches nothing itself.
+//
+// Controls (object names; TextN is input box N of the checks):
+//   Frame1 "乗車条件": Text1 boarding station, Text2..Text5 departure window
+//     (hour, minute, hour, minute)
+//   Frame2 "下車条件": Text6 alighting station, Text7..Text10 arrival window
+//   Frame3 "検索結果の表示条件": Option1 発車時刻順, Option2 到着時刻順,
+//     Option3 乗車時間順
+//   Frame4 "乗り換え時の条件": Text11 waiting minutes; Frame5 "乗り換え回数":
+//     Option4 １回, Option5 ２回; Frame6 "組み合わせ条件": Option6 １列車あたり１件,
+//     Option7 １列車あたり全件
+//   Frame7 "乗車予定日": Text13 year, Text14 month, Text15 day, Label1 the
+//     weekday, Command3 "ｶﾚﾝﾀﾞｰ"
+//   Command1 "検索開始", Command2 "終了", Text12 the message line
+//
+// Enter in a box runs that box's check alone and moves on when it passes
+// (1..11, then "検索開始"; 13, 14, 15, then 1); a station box that fails opens
+// the station picker for it, as a double-click does. Escape closes the window
+// without storing anything.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <string>
+
+#include "platform/ui/app_context.h"
+#include "search/search_form.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace vorlash {
+
+inline constexpr int kSearchConditionsWindow = 25;
+
+class timetable25 final : public QWidget {
+ public:
+  // Places the window and fills it with the last conditions.
+  explicit timetable25(AppContext& ctx);
+
+  // The calendar's pick: the three date boxes and the weekday label.
+  void show_plan_date(const std::string& year, const std::string& month, const std::string& day,
+                      const std::string& weekday_label);
+  // Puts the focus into input box `field` (1..15), or on "検索開始" for
+  // kFocusStartButton.
+  void focus_field(int field);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void build_controls();
+  void set_form1();
+  SearchForm form_from_controls() const;
+  void show_form(const SearchForm& form);
+
+  // Enter in input box `field`.
+  void Text_KeyPress(int field);
+  // The station picker for box 1 (mode 12) or box 6 (mode 22).
+  void Text_DblClick(int field);
+  // "検索開始".
+  void Command1_Click();
+  // "終了": stores the position, brings the main window forward and closes.
+  void Command2_Click();
+  // "ｶﾚﾝﾀﾞｰ".
+  void Command3_Click();
+  // Escape: stores the position and closes.
+  void end_proc();
+
+  AppContext& ctx_;
+  std::array<QLineEdit*, 16> Text{};      // Text[1..15]; Text[12] is the message line
+  std::array<QRadioButton*, 8> Option{};  // Option[1..7]
+  QLabel* Label1 = nullptr;
+  QPushButton* Command1 = nullptr;
+  QPushButton* Command2 = nullptr;
+  QPushButton* Command3 = nullptr;
+  bool searching_ = false;
+};
+
+// Opens the search window (brings an open one to the front unchanged).
+void open_timetable25(AppContext& ctx);
+
+}  // namespace vorlash
