@@ -29,8 +29,10 @@ StationChoices station_picker(const AppState& state, int mode) {
     ShinkansenTables const& tab = state.sinkansen;
     int const last = std::min(tab.station_count[1], kMaxRows);
     for (int r = 1; r <= last; ++r) {
-      if (tab.row_kind[1][r] == 0 || tab.row_kind[1][r] == 1)
-        out.names.push_back(tab.station[1][r]);
+      // Rows left empty (a line family whose up list is longer than its
+      // down list) are not stations and are not offered.
+      bool const boardable = tab.row_kind[1][r] == 0 || tab.row_kind[1][r] == 1;
+      if (boardable && !tab.station[1][r].empty()) out.names.push_back(tab.station[1][r]);
     }
   }
   return out;

@@ -15,7 +15,9 @@ int find_sinkansen_row(const AppState& state, int d) {
   ShinkansenTables const& tab = state.sinkansen;
   for (int r = 1; r <= tab.station_count[d] && r <= kMaxRows; ++r) {
     int const kind = tab.row_kind[d][r];
-    if ((kind == 0 || kind == 2) && tab.station[d][r] == state.sinkansen_line.station) return r;
+    if ((kind == 0 || kind == 2) && !tab.station[d][r].empty() &&
+        tab.station[d][r] == state.sinkansen_line.station)
+      return r;
   }
   return 0;
 }

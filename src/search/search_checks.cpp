@@ -64,7 +64,8 @@ int find_station_row(const AppState& state, int d, const std::string& name, int 
   int const count = std::min(sk.station_count[d], kMaxRows);
   for (int r = 1; r <= count; ++r) {
     int const kind = sk.row_kind[d][r];
-    if ((kind == kind_a || kind == kind_b) && sk.station[d][r] == name) return r;
+    // An empty row is no station: an empty name never matches it.
+    if ((kind == kind_a || kind == kind_b) && !name.empty() && sk.station[d][r] == name) return r;
   }
   return 0;
 }

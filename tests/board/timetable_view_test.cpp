@@ -126,6 +126,12 @@ TEST(StationPicker, ListsByMode) {
     EXPECT_EQ(choices.names, shinkansen) << "mode " << mode;
   }
   EXPECT_TRUE(station_picker(*state, 3).names.empty());
+
+  // Empty rows inside the station count are not offered as blank entries.
+  int const count = ++state->sinkansen.station_count[1];
+  state->sinkansen.station[1][count] = "";
+  state->sinkansen.row_kind[1][count] = 0;
+  EXPECT_EQ(station_picker(*state, 2).names, shinkansen);
 }
 
 }  // namespace

@@ -103,6 +103,12 @@ TEST_F(SearchFormTest, StationChecks) {
   tt.state().sinkansen.station[1][5] = "博多";
   EXPECT_FALSE(check(kFieldAlighting, "博多"));
   EXPECT_EQ(form.text[kMessageLine], search_texts::kInputError);
+  // A row left empty inside the station count is no station: an empty box
+  // does not match it.
+  tt.state().sinkansen.station_count[1] = 5;
+  tt.state().sinkansen.station[1][5] = "";
+  EXPECT_FALSE(check(kFieldAlighting, ""));
+  EXPECT_EQ(form.text[kMessageLine], search_texts::kInputError);
 }
 
 TEST_F(SearchFormTest, TwoHourRuleCountsWholeHours) {
