@@ -745,12 +745,12 @@ class Network:
         return table[a] - table[j] + table[b] - table[j]
 
 
-def station_rows(spec: list) -> list:
+def station_rows(layout: list) -> list:
     """(name, kind) rows from a list of names; a name written "X*" is listed
     twice: its arrival row (kind 1) and its departure row (kind 2); an empty
     name is an unused row."""
     rows = []
-    for item in spec:
+    for item in layout:
         if item.endswith("*"):
             rows += [(item[:-1], 1), (item[:-1], 2)]
         else:
