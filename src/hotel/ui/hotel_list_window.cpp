@@ -90,6 +90,8 @@ void timetable6::init_set() {
   if (select_hotel_list(ctx_.state) == 0) {
     ctx_.platform.messages.show(
         error_message(std::string(hotel_text::kNoHotels), hotel_text::kNoHotelsHelp));
+    // The window is dropped unseen, but unloading it still ends the help.
+    ctx_.quit_help();
     return;
   }
   has_hotels_ = true;

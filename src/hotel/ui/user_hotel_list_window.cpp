@@ -269,7 +269,7 @@ void timetable13::Command4_Click() {
 }
 
 void timetable13::Command5_Click() {
-  store_position(ctx_.state, kUserHotelListWindow, this);
+  // Cancelling keeps nothing of this visit, the window position included.
   close();
 }
 

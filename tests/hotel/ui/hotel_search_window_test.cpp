@@ -390,6 +390,11 @@ void HotelSearchWindowTest::region_errors_and_the_empty_region() {
   QVERIFY(!run.list());
   QVERIFY(run.search());
   QCOMPARE(run.f->state.hotel_loaded, 1);
+  // The list that never appears is unloaded all the same, ending the help.
+  auto const help_quits = run.f->help.quit_calls.size();
+  run.click(w, "Command1");
+  QVERIFY(!run.list());
+  QCOMPARE(run.f->help.quit_calls.size(), help_quits + 1);
 }
 
 QTEST_MAIN(HotelSearchWindowTest)

@@ -400,13 +400,18 @@ void UserHotelWindowsTest::sort_mode_one_and_closing_the_list_closes_the_editor(
   QCOMPARE(regions, (QStringList{u("京都"), u("大阪／伊丹"), u("大阪／伊丹"), u("東京／羽田")}));
   QCOMPARE(run.row_texts()[2], u("大阪／伊丹\t難波\t\t難波ホテル\t\t\t06"));
 
-  // "取消" of the list closes the open editor and writes nothing.
+  // "取消" of the list closes the open editor and writes nothing, not even
+  // the list's position.
   run.click_row(0);
   QTest::mouseClick(run.list_button(3), Qt::LeftButton);
   QVERIFY(run.editor());
+  auto const place = run.f->state.form[kUserHotelListWindow];
+  run.list()->move(run.list()->pos() + QPoint(45, 30));
   QTest::keyClick(run.rows(), Qt::Key_Escape);
   QVERIFY(!run.list());
   QVERIFY(!run.editor());
+  QCOMPARE(run.f->state.form[kUserHotelListWindow].top, place.top);
+  QCOMPARE(run.f->state.form[kUserHotelListWindow].left, place.left);
   QCOMPARE(user_file(*run.f), std::string(kSampleUserFile));
   QVERIFY(!QFile::exists(QString::fromStdString(run.f->path("hotelusr.csv.bak"))));
 }
