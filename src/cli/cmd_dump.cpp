@@ -54,7 +54,7 @@ void print_sample_train(const AppState& state, std::size_t d) {
 bool load_hotels(AppState& state) {
   int bad_line = 0;
   std::string const user_file = program_path(state.program_folder, kUserHotelFileName);
-  Status st = read_user_hotels(user_file, state, true, &bad_line);
+  Status st = get_hotel_user(user_file, state, true, &bad_line);
   DataFile file;
   if (st) st = DataFile::open(program_path(state.program_folder, state.data_file_name), file);
   if (st) st = get_hotel(file, state, YieldFn{}, true);

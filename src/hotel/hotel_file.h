@@ -38,7 +38,7 @@ Status parse_user_hotels(std::string_view bytes, std::string_view file_name, App
 
 // The same from the file at path; a missing or empty file leaves U unchanged
 // and is no error.
-Status read_user_hotels(const std::string& path, AppState& state, bool fold_regions, int* bad_line);
+Status get_hotel_user(const std::string& path, AppState& state, bool fold_regions, int* bad_line);
 
 // The UserHotelFile bytes for slots 1..U (Shift-JIS, CR LF). A double quote
 // or a line break inside a text field, or a character that code page 932

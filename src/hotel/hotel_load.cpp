@@ -20,7 +20,7 @@ HotelLoadReport load_hotel_table(AppState& state, const std::string& program_fol
   run(hooks.open_loading);
   run(hooks.yield);
 
-  report.user_hotels = read_user_hotels(program_path(program_folder, kUserHotelFileName), state,
+  report.user_hotels = get_hotel_user(program_path(program_folder, kUserHotelFileName), state,
                                         /*fold_regions=*/true, nullptr);
 
   // The DataFile hotels follow the user hotels just read; hotels of an

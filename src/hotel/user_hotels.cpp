@@ -217,7 +217,7 @@ std::string unreadable_file_message(const std::string& path, int line) {
 Status read_for_registration(AppState& state, const std::string& program_folder, int* bad_line) {
   if (bad_line) *bad_line = 0;
   if (state.hotel_loaded != 0) return Status::success();
-  return read_user_hotels(program_path(program_folder, kUserHotelFileName), state,
+  return get_hotel_user(program_path(program_folder, kUserHotelFileName), state,
                           /*fold_regions=*/false, bad_line);
 }
 

@@ -164,7 +164,7 @@ TEST(UserHotelFile, WritesAndReadsBack) {
 
   auto back = std::make_unique<AppState>();
   int bad_line = -1;
-  ASSERT_TRUE(read_user_hotels(path, *back, false, &bad_line).ok());
+  ASSERT_TRUE(get_hotel_user(path, *back, false, &bad_line).ok());
   EXPECT_EQ(bad_line, 0);
   ASSERT_EQ(back->user_hotel_count, 2);
   EXPECT_EQ(back->hotel[1].name, "ホテル, 京橋");
@@ -174,7 +174,7 @@ TEST(UserHotelFile, WritesAndReadsBack) {
   EXPECT_EQ(back->hotel[2].rooms, -3);
   EXPECT_EQ(back->hotel[2].remarks, "とても良いホテル");
 
-  ASSERT_TRUE(read_user_hotels(path, *back, true, nullptr).ok());
+  ASSERT_TRUE(get_hotel_user(path, *back, true, nullptr).ok());
   EXPECT_EQ(back->hotel[1].region, "東京");
 }
 
