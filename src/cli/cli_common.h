@@ -20,8 +20,8 @@ inline constexpr int kExitRejected = 2;
 
 struct CliArgs {
   std::string command;
-  std::vector<std::string> args;  // what follows the subcommand, --dir/--at removed
-  std::string dir;                // program folder (--dir, else the executable's folder)
+  std::vector<std::string> args;   // what follows the subcommand, --dir/--at removed
+  std::string dir;                 // program folder (--dir, else the executable's folder)
   std::optional<ClockReading> at;  // --at "YYYY-MM-DD HH:MM"
 };
 

@@ -44,7 +44,7 @@ struct WindowPosition {
 
 // The windows that keep a position, in the order of the "[Form]" section.
 inline constexpr std::array<int, 16> kFormWindows = {1,  4,  5,  6,  7,  11, 12, 13,
-                                                    14, 15, 21, 22, 23, 24, 25, 26};
+                                                     14, 15, 21, 22, 23, 24, 25, 26};
 
 // ---- Loaded tables -----------------------------------------------------------
 struct RegionTable {

@@ -24,7 +24,9 @@ std::string_view trim_ascii_blanks(std::string_view s) {
   return s;
 }
 
-std::string errno_text() { return std::strerror(errno); }
+std::string errno_text() {
+  return std::strerror(errno);
+}
 
 }  // namespace
 

@@ -271,8 +271,7 @@ Status parse_user_hotels(std::string_view bytes, std::string_view file_name, App
   return Status::success();
 }
 
-Status get_hotel_user(const std::string& path, AppState& state, bool fold_regions,
-                        int* bad_line) {
+Status get_hotel_user(const std::string& path, AppState& state, bool fold_regions, int* bad_line) {
   if (bad_line) *bad_line = 0;
   if (!file_exists(path)) return Status::success();
   std::string bytes;

@@ -21,7 +21,7 @@ HotelLoadReport load_hotel_table(AppState& state, const std::string& program_fol
   run(hooks.yield);
 
   report.user_hotels = get_hotel_user(program_path(program_folder, kUserHotelFileName), state,
-                                        /*fold_regions=*/true, nullptr);
+                                      /*fold_regions=*/true, nullptr);
 
   // The DataFile hotels follow the user hotels just read; hotels of an
   // earlier load would sit at the wrong slots, so none are kept when the

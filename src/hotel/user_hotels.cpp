@@ -218,7 +218,7 @@ Status read_for_registration(AppState& state, const std::string& program_folder,
   if (bad_line) *bad_line = 0;
   if (state.hotel_loaded != 0) return Status::success();
   return get_hotel_user(program_path(program_folder, kUserHotelFileName), state,
-                          /*fold_regions=*/false, bad_line);
+                        /*fold_regions=*/false, bad_line);
 }
 
 Status end_registration(AppState& state, const std::string& program_folder) {

@@ -1,12 +1,11 @@
 // The connection list of the results window.
 #include "search/result_text.h"
 
-#include "board/board_texts.h"
-
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
 
+#include "board/board_texts.h"
 #include "search/search_texts.h"
 #include "text/number_format.h"
 #include "text/utf8.h"

@@ -24,9 +24,9 @@ constexpr long long kUnixEpochDay = 25569;
 }  // namespace
 
 int day_number(int year, int month, int day) {
-  return static_cast<int>(days_from_civil(year, static_cast<unsigned>(month),
-                                          static_cast<unsigned>(day)) +
-                          kUnixEpochDay);
+  return static_cast<int>(
+      days_from_civil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) +
+      kUnixEpochDay);
 }
 
 CivilDate civil_date(int day_number_value) {
@@ -48,7 +48,9 @@ int weekday_of(int day_number_value) {
   return (r + 6) % 7 + 1;
 }
 
-bool is_leap_year(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool is_leap_year(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int month_length(int year, int month) {
   static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -77,13 +79,17 @@ std::string ymd_text(int dn) {
 
 }  // namespace
 
-std::string format_date_jp(int dn) { return ymd_text(dn) + "（" + weekday_name(weekday_of(dn)) + "）"; }
+std::string format_date_jp(int dn) {
+  return ymd_text(dn) + "（" + weekday_name(weekday_of(dn)) + "）";
+}
 
 std::string format_date_paren(int dn) {
   return ymd_text(dn) + " (" + weekday_name(weekday_of(dn)) + ")";
 }
 
-std::string format_weekday_paren(int dn) { return "(" + weekday_name(weekday_of(dn)) + ")"; }
+std::string format_weekday_paren(int dn) {
+  return "(" + weekday_name(weekday_of(dn)) + ")";
+}
 
 double time_of_day(int hour, int minute, int second) {
   return (hour * 3600.0 + minute * 60.0 + second) / 86400.0;

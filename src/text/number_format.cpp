@@ -14,8 +14,8 @@ std::string format_number(long long value, std::string_view picture) {
     if (c == ':') colon = true;
   }
   bool const negative = value < 0;
-  unsigned long long const magnitude =
-      negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+  unsigned long long const magnitude = negative ? 0ULL - static_cast<unsigned long long>(value)
+                                                : static_cast<unsigned long long>(value);
   if (magnitude == 0 && zeros == 0) return {};
 
   std::string digits = magnitude == 0 ? std::string() : std::to_string(magnitude);
@@ -38,6 +38,8 @@ std::string format_number(long long value, std::string_view picture) {
   return negative ? "-" + body : body;
 }
 
-std::string format_hhmm(int hhmm) { return format_number(hhmm, "00:00"); }
+std::string format_hhmm(int hhmm) {
+  return format_number(hhmm, "00:00");
+}
 
 }  // namespace vorlash

@@ -89,9 +89,12 @@ Status utf8_to_sjis(std::string_view utf8, std::string& sjis) {
     while (i < utf8.size()) {
       std::size_t len = 1;
       auto const c = static_cast<unsigned char>(utf8[i]);
-      if (c >= 0xF0) len = 4;
-      else if (c >= 0xE0) len = 3;
-      else if (c >= 0xC0) len = 2;
+      if (c >= 0xF0)
+        len = 4;
+      else if (c >= 0xE0)
+        len = 3;
+      else if (c >= 0xC0)
+        len = 2;
       if (i + len > utf8.size()) len = utf8.size() - i;
       std::string_view const ch = utf8.substr(i, len);
       std::string back;

@@ -4,7 +4,9 @@ namespace vorlash {
 
 namespace {
 
-bool is_continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool is_continuation(unsigned char c) {
+  return (c & 0xC0) == 0x80;
+}
 
 // Byte offset of character index n (or the size when the text is shorter).
 std::size_t offset_of(std::string_view s, int n) {
@@ -58,7 +60,9 @@ std::string trim_right(std::string_view s) {
   return std::string(s.substr(0, n));
 }
 
-std::string trim(std::string_view s) { return trim_left(trim_right(s)); }
+std::string trim(std::string_view s) {
+  return trim_left(trim_right(s));
+}
 
 std::string fit_chars(std::string_view utf8, int n) {
   std::string out = left_chars(utf8, n);

@@ -92,7 +92,7 @@ TEST(Numeric, LeadingNumberAndRounding) {
 TEST(Dates, DayNumbersWeekdaysAndTexts) {
   int const dn = day_number(2000, 3, 11);
   EXPECT_EQ(dn, 36596);
-  EXPECT_EQ(weekday_of(dn), 7);  // Saturday
+  EXPECT_EQ(weekday_of(dn), 7);                      // Saturday
   EXPECT_EQ(weekday_of(day_number(2000, 1, 2)), 1);  // Sunday
   CivilDate const c = civil_date(dn + 20);
   EXPECT_EQ(c.year, 2000);

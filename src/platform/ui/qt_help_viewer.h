@@ -6,12 +6,11 @@
 
 #include <QPointer>
 #include <QString>
+#include <QTextBrowser>
 #include <string>
 
 #include "platform/help_viewer.h"
 #include "platform/message_box.h"
-
-#include <QTextBrowser>
 
 namespace vorlash {
 
