@@ -58,7 +58,8 @@ void AppContext::quit_help() const {
   platform.help.quit(help_file_path());
 }
 
-void AppContext::bring_to_front(QWidget* window) const {
+void bring_to_front(QWidget* window) {
+  if (!window) return;
   window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
   window->raise();
   window->activateWindow();

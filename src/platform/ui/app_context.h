@@ -76,11 +76,13 @@ struct AppContext {
   void quit_help() const;
 
  private:
-  void bring_to_front(QWidget* window) const;
-
   std::array<QPointer<QWidget>, kMaxWindowNumber + 1> windows_{};
   std::map<std::string, std::function<void()>> openers_;
 };
+
+// Shows a window in front of the others (restored if it was minimized);
+// nothing for nullptr.
+void bring_to_front(QWidget* window);
 
 template <class W, class... A>
 W* AppContext::show_window(int number, A&&... args) {

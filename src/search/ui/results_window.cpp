@@ -56,12 +56,6 @@ QPlainTextEdit* read_only_text(const char* name, int lines, QWidget* parent) {
   return edit;
 }
 
-void bring_to_front(QWidget* window) {
-  if (!window) return;
-  window->raise();
-  window->activateWindow();
-}
-
 }  // namespace
 
 timetable26::timetable26(AppContext& ctx) : ctx_(ctx) {

@@ -53,12 +53,6 @@ bool is_station_field(int field) {
   return field == kFieldBoarding || field == kFieldAlighting;
 }
 
-void bring_to_front(QWidget* window) {
-  if (!window) return;
-  window->raise();
-  window->activateWindow();
-}
-
 }  // namespace
 
 timetable25::timetable25(AppContext& ctx) : ctx_(ctx) {

@@ -49,12 +49,6 @@ QLineEdit* field(const QString& name, int columns, QChar sample, QWidget* parent
   return edit;
 }
 
-void bring_to_front(QWidget* window) {
-  if (!window) return;
-  window->raise();
-  window->activateWindow();
-}
-
 }  // namespace
 
 timetable5::timetable5(AppContext& ctx) : ctx_(ctx) {
