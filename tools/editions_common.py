@@ -1,11 +1,10 @@
-"""Shared parts of the generators of the Edition 2 and Edition 3 sample data
-(tools/make_edition2.py, tools/make_edition3.py).
+"""Shared parts of the generators of the sample data (tools/make_edition1.py,
+tools/make_edition2.py, tools/make_edition3.py).
 
-The timing model, the Keiyo line, the fare rule of 2000 and the hotels follow
-tools/make_edition1.py (copied here, so that each generator stays on its own);
-on top of it this module times trains on a line with branches, couples
-branch trains to a trunk train, and drives the writing and checking of the
-source files.
+The timing model, the Keiyo line, the fare rule of 2000, the hotels, the
+checks of the files as written and the writing itself live here once. On top
+of it this module times trains on a line with branches and couples branch
+trains to a trunk train (Editions 2 and 3).
 
 Standard library only and deterministic.
 """
@@ -479,12 +478,13 @@ def access_text(rng: Lcg, style: str, station: str) -> str:
     return text
 
 
-def make_hotels() -> list:
+def make_hotels(regions: list = REGIONS) -> list:
+    """The invented hotels of the regions, in region and district order."""
     rng = Lcg(20000311)
     used: set = set()
     hotels = []
     serial = 0
-    for region, _area, code, districts in REGIONS:
+    for region, _area, code, districts in regions:
         for district, station, count, styles in districts:
             for i in range(count):
                 style = styles[i % len(styles)]
@@ -503,9 +503,9 @@ def make_hotels() -> list:
     return hotels
 
 
-def district_names() -> list:
+def district_names(regions: list = REGIONS) -> list:
     names = []
-    for _region, _area, _code, districts in REGIONS:
+    for _region, _area, _code, districts in regions:
         for district, *_ in districts:
             if district not in names:
                 names.append(district)
@@ -995,8 +995,16 @@ def build_direction(model: Model, plan: list, direction: int) -> list:
             if service.coupled is not None:
                 trains.append(time_branch(model, service.coupled, direction, train, path, arr, dep,
                                           placed))
-    trains.sort(key=lambda t: (min(t.times.values()), min(t.times), t.letter))
-    counters = dict(model.number_base)
+    return number_trains(trains, direction, model.number_base, lambda t: t.letter)
+
+
+def number_trains(trains: list, direction: int, number_base: dict, tie) -> list:
+    """Orders the trains by their first departure (then first row, then
+    tie(train)) and numbers them by group: down trains take odd numbers from
+    the group's base, up trains even ones. A coupled train takes its
+    carrier's number."""
+    trains.sort(key=lambda t: (min(t.times.values()), min(t.times), tie(t)))
+    counters = dict(number_base)
     for train in trains:
         if train.carrier is not None:
             continue
@@ -1069,20 +1077,21 @@ def keiyo_files(generator: str) -> dict:
     return files
 
 
-def hotel_files() -> dict:
+def hotel_files(regions: list = REGIONS) -> dict:
     files = {}
-    files["regions.tsv"] = tsv(["name", "area", "digit"], [(name, area, 0) for name, area, _, _ in REGIONS],
+    files["regions.tsv"] = tsv(["name", "area", "digit"], [(name, area, 0) for name, area, _, _ in regions],
                                "Areas: 1 北海道 2 東北 3 北陸・中部 4 東京 5 大阪 6 中国 7 四国 8 九州 9 沖縄.")
-    files["districts.tsv"] = tsv(["name"], [(name,) for name in district_names()])
+    files["districts.tsv"] = tsv(["name"], [(name,) for name in district_names(regions)])
     files["hotels.tsv"] = tsv(
         ["region", "district", "name", "tel", "rooms", "access", "charge", "remarks"],
-        [(h.region, h.district, h.name, h.tel, h.rooms, h.access, h.charge, h.remarks) for h in make_hotels()],
+        [(h.region, h.district, h.name, h.tel, h.rooms, h.access, h.charge, h.remarks)
+         for h in make_hotels(regions)],
         "Invented hotels; the telephone numbers (exchange 0000) do not exist.")
     return files
 
 
 # --------------------------------------------------------------------------
-# Checks shared by Editions 2 and 3
+# Checks shared by the Editions
 
 def expected_headers(station_count: int) -> dict:
     headers = {
@@ -1108,16 +1117,18 @@ def expected_headers(station_count: int) -> dict:
 DAY_CODES = {0, 1, 10, 11, 50, 51, 70, 170}
 
 
-def check_station_lists(tables: dict, p: Problems, model: Model, station_count: int) -> dict:
-    """The lists as written equal the model's, every arrival row is followed
-    by its departure row, and every station of the network is in list 1."""
+def check_station_lists(tables: dict, p: Problems, network: Network, model_rows: dict,
+                        station_count: int) -> dict:
+    """The lists as written equal model_rows (direction -> [(name, kind)]),
+    every arrival row is followed by its departure row, and every station of
+    the network is listed once in each direction."""
     _, station_rows_read = tables["shinkansen_stations.tsv"]
     rows = {1: {}, 2: {}}
     for line, (d, r, name, kind) in station_rows_read:
         rows[int(d)][int(r)] = (name, int(kind))
     for d in (1, 2):
         listed = [rows[d].get(r, ("", 0)) for r in range(1, station_count + 1)]
-        p.check(listed == model.rows[d] + [("", 0)] * (station_count - len(model.rows[d])),
+        p.check(listed == model_rows[d] + [("", 0)] * (station_count - len(model_rows[d])),
                 "shinkansen_stations.tsv", 0, f"direction {d} differs from the model")
         for r, (name, kind) in enumerate(listed, start=1):
             if kind == 1:
@@ -1126,24 +1137,23 @@ def check_station_lists(tables: dict, p: Problems, model: Model, station_count: 
             if kind == 2:
                 p.check(r > 1 and listed[r - 2] == (name, 1), "shinkansen_stations.tsv", 0,
                         f"direction {d} row {r}: departure row of {name} without its arrival row")
-    names = set(model.network.names())
+    names = set(network.names())
     for d in (1, 2):
-        listed = {name for name, _ in model.rows[d] if name}
+        listed = {name for name, _ in model_rows[d] if name}
         p.check(listed == names, "shinkansen_stations.tsv", 0, f"direction {d} does not list every station once")
     p.check(station_count <= 50, "edition.tsv", 0, "more than 50 rows")
     return rows
 
 
-def check_trains(tables: dict, p: Problems, model: Model, station_count: int, letters: str,
-                 least: int) -> None:
+def check_trains(tables: dict, p: Problems, network: Network, model_rows: dict, letters: str,
+                 least: int, vehicles: frozenset = frozenset({"", "M"})) -> None:
     """Codes, days, vehicles, times that increase along a real route, dwell
     at doubly listed stations, timetable order."""
-    network = model.network
     for d in (1, 2):
         name = f"shinkansen_{d}.tsv"
         _, trains = tables[name]
         p.check(least <= len(trains) <= 250, name, 0, f"{len(trains)} trains, expected {least}..250")
-        rows = model.rows[d]
+        rows = model_rows[d]
         codes = set()
         last_first = -1
         for line, fields in trains:
@@ -1153,7 +1163,7 @@ def check_trains(tables: dict, p: Problems, model: Model, station_count: int, le
             codes.add(code)
             p.check(int(code[1:]) % 2 == (1 if d == 1 else 0), name, line, f"{code}: number parity")
             p.check(days in DAY_CODES, name, line, f"operating-day code {days}")
-            p.check(vehicle in ("", "M"), name, line, f"vehicle type {vehicle!r}")
+            p.check(vehicle in vehicles, name, line, f"vehicle type {vehicle!r}")
             times = {r: parse_time(t) for r, t in enumerate(fields[3:], start=1) if t}
             p.check(len(times) >= 2, name, line, f"{code} has fewer than two stops")
             if len(times) < 2:
@@ -1189,10 +1199,11 @@ def check_trains(tables: dict, p: Problems, model: Model, station_count: int, le
             last_first = values[0]
 
 
-def check_fare_tables(tables: dict, p: Problems, network: Network, list1_rows: list,
-                      known: dict) -> dict:
-    """km entries, one fare record per station pair, the known fares, green
-    brackets, and tickets only on pairs with a fare record; no Nozomi data."""
+def check_fare_pairs(tables: dict, p: Problems, network: Network, list1_rows: list,
+                     known: dict) -> dict:
+    """The fare rule, km entries, one fare record per station pair, the known
+    fares ((a, b) -> fare) and the green brackets. Returns the records by
+    pair: (fare, express, free-seat express, coupon)."""
     check_fare_rule(p)
     names = network.names()
     _, km_rows = tables["km.tsv"]
@@ -1215,6 +1226,14 @@ def check_fare_tables(tables: dict, p: Problems, network: Network, list1_rows: l
         p.check(got[0] == want, "fare_pairs.tsv", 0, f"{pair} fare {got[0]}, expected {want}")
     _, green_rows_read = tables["green.tsv"]
     p.check([int(f[0]) for _, f in green_rows_read] == [u for u, _ in GREEN], "green.tsv", 0, "brackets")
+    return seen
+
+
+def check_fare_tables(tables: dict, p: Problems, network: Network, list1_rows: list,
+                      known: dict) -> dict:
+    """The fare records (check_fare_pairs), and tickets only on pairs with a
+    fare record; no Nozomi data."""
+    seen = check_fare_pairs(tables, p, network, list1_rows, known)
     _, ticket_rows = tables["tickets.tsv"]
     p.check(len(ticket_rows) <= 500, "tickets.tsv", 0, "more than 500 tickets")
     for line, (a, b, kind, sheets, validity, price) in ticket_rows:

@@ -452,8 +452,8 @@ def check_files(files: dict) -> list:
              ("東京", "秋田"): 9560}
     regions = [f[0] for _, f in tables["regions.tsv"][1]]
     c.run_checks(p, tables, [
-        lambda t, q: c.check_station_lists(t, q, MODEL, STATION_COUNT),
-        lambda t, q: c.check_trains(t, q, MODEL, STATION_COUNT, "YOTM", 120),
+        lambda t, q: c.check_station_lists(t, q, NETWORK, ROWS, STATION_COUNT),
+        lambda t, q: c.check_trains(t, q, NETWORK, ROWS, "YOTM", 120),
         c.check_keiyo,
         lambda t, q: c.check_fare_tables(t, q, NETWORK, ROWS[1], known),
         c.check_hotels,

@@ -348,8 +348,8 @@ def check_files(files: dict) -> list:
     known = {("東京", "新潟"): 5460, ("東京", "長野"): 3890}
     regions = [f[0] for _, f in tables["regions.tsv"][1]]
     c.run_checks(p, tables, [
-        lambda t, q: c.check_station_lists(t, q, MODEL, STATION_COUNT),
-        lambda t, q: c.check_trains(t, q, MODEL, STATION_COUNT, "ASG", 120),
+        lambda t, q: c.check_station_lists(t, q, NETWORK, ROWS, STATION_COUNT),
+        lambda t, q: c.check_trains(t, q, NETWORK, ROWS, "ASG", 120),
         c.check_keiyo,
         lambda t, q: c.check_fare_tables(t, q, NETWORK, ROWS[1], known),
         c.check_hotels,
