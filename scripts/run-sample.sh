@@ -6,7 +6,7 @@ set -e
 cd "$(dirname "$0")/.."
 sh scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j2
+cmake --build build -j2 --target vorlash vorlash-cli sample_data
 if [ -x build/bin/vorlash ] && { [ -n "$DISPLAY" ] || [ -n "$WAYLAND_DISPLAY" ]; }; then
   exec build/bin/vorlash
 fi
