@@ -1,112 +1,127 @@
 #include "text/sjis.h"
 
-#include <iconv.h>
+#include <cstdint>
 
-#include <cerrno>
-#include <cstdio>
+#include "text/cp932_table.h"
 
 namespace vorlash {
 
 namespace {
 
-// The two conversion descriptors are opened once per thread and kept: opening
-// one per call made every text conversion cost a table load.
-struct Descriptors {
-  iconv_t to_utf8 = iconv_open("UTF-8", "CP932");
-  iconv_t to_sjis = iconv_open("CP932", "UTF-8");
-  ~Descriptors() {
-    if (to_utf8 != reinterpret_cast<iconv_t>(-1)) iconv_close(to_utf8);
-    if (to_sjis != reinterpret_cast<iconv_t>(-1)) iconv_close(to_sjis);
-  }
-};
+constexpr std::uint16_t kNotSingle = 0xFFFF;
 
-iconv_t descriptor(const char* to, const char* /*from*/) {
-  thread_local Descriptors d;
-  return std::string_view(to) == "UTF-8" ? d.to_utf8 : d.to_sjis;
+int lead_index(unsigned char b) {
+  if (b >= 0x81 && b <= 0x9F) return b - 0x81;
+  if (b >= 0xE0 && b <= 0xFC) return b - 0xE0 + 31;
+  return -1;
 }
 
-// One conversion with glibc/libiconv; fails on the first byte sequence that
-// cannot be converted, reporting its offset in the input.
-Status convert(const char* to, const char* from, std::string_view in, std::string& out,
-               const char* what) {
-  out.clear();
-  if (in.empty()) return Status::success();
-  iconv_t const cd = descriptor(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1))
-    return Status::failure(std::string("text conversion ") + from + " -> " + to +
-                           " is not available");
-  iconv(cd, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
-  out.resize(in.size() * 4 + 16);
-  char* in_ptr = const_cast<char*>(in.data());
-  std::size_t in_left = in.size();
-  char* out_ptr = out.data();
-  std::size_t out_left = out.size();
-  Status st;
-  while (in_left > 0) {
-    std::size_t const r = iconv(cd, &in_ptr, &in_left, &out_ptr, &out_left);
-    if (r == static_cast<std::size_t>(-1)) {
-      std::size_t const at = in.size() - in_left;
-      char buf[96];
-      std::snprintf(buf, sizeof buf, "%s at byte %zu", what, at);
-      st = Status::failure(buf);
-      break;
-    }
-    if (r > 0) {
-      // A non-reversible conversion (a replacement) happened: refuse it.
-      st = Status::failure(std::string(what));
-      break;
-    }
+void put_utf8(char32_t cp, std::string& out) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
   }
-  if (!st.ok()) {
-    out.clear();
-    return st;
+}
+
+// Reads one strict UTF-8 character at i (no overlong forms, no surrogates);
+// returns its length, 0 when the bytes are not UTF-8.
+std::size_t next_utf8(std::string_view s, std::size_t i, char32_t& cp) {
+  auto const b0 = static_cast<unsigned char>(s[i]);
+  std::size_t len = 0;
+  char32_t min = 0;
+  if (b0 < 0x80) {
+    cp = b0;
+    return 1;
+  } else if (b0 >= 0xC2 && b0 <= 0xDF) {
+    len = 2, cp = b0 & 0x1F, min = 0x80;
+  } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+    len = 3, cp = b0 & 0x0F, min = 0x800;
+  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+    len = 4, cp = b0 & 0x07, min = 0x10000;
+  } else {
+    return 0;
   }
-  out.resize(out.size() - out_left);
-  return Status::success();
+  if (i + len > s.size()) return 0;
+  for (std::size_t k = 1; k < len; ++k) {
+    auto const b = static_cast<unsigned char>(s[i + k]);
+    if ((b & 0xC0) != 0x80) return 0;
+    cp = cp << 6 | (b & 0x3F);
+  }
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return len;
+}
+
+// The Shift-JIS code of a code point beyond ASCII (one byte below 0x100), or
+// 0 when code page 932 cannot hold it.
+std::uint16_t encode(char32_t cp) {
+  if (cp > 0xFFFF) return 0;
+  int const page = cp932::kEncodePage[cp >> 8];
+  return page == 0 ? 0 : cp932::kEncode[page][cp & 0xFF];
+}
+
+// A character of the text as the user sees it: the bytes of one UTF-8
+// character, or the broken bytes up to the next plausible start.
+std::string_view shown_char(std::string_view utf8, std::size_t i) {
+  auto const c = static_cast<unsigned char>(utf8[i]);
+  std::size_t len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+  return utf8.substr(i, len);
 }
 
 }  // namespace
 
 Status sjis_to_utf8(std::string_view sjis, std::string& utf8) {
-  return convert("UTF-8", "CP932", sjis, utf8, "invalid Shift-JIS text");
+  utf8.clear();
+  utf8.reserve(sjis.size() * 3 / 2);
+  for (std::size_t i = 0; i < sjis.size(); ++i) {
+    auto const b = static_cast<unsigned char>(sjis[i]);
+    if (b < 0x80) {
+      utf8 += static_cast<char>(b);
+      continue;
+    }
+    char32_t cp = cp932::kSingleByte[b];
+    if (cp == kNotSingle) {
+      int const lead = lead_index(b);
+      auto const trail = i + 1 < sjis.size() ? static_cast<unsigned char>(sjis[i + 1]) : 0;
+      cp = lead >= 0 && trail >= 0x40 && trail <= 0xFC ? cp932::kDoubleByte[lead][trail - 0x40] : 0;
+      if (cp == 0) {
+        utf8.clear();
+        return Status::failure("invalid Shift-JIS text at byte " + std::to_string(i));
+      }
+      ++i;
+    }
+    put_utf8(cp, utf8);
+  }
+  return Status::success();
 }
 
 Status utf8_to_sjis(std::string_view utf8, std::string& sjis) {
-  Status st = convert("CP932", "UTF-8", utf8, sjis, "character not representable in Shift-JIS");
-  if (st.ok()) {
-    // Some characters are mapped one way only (U+301C becomes the bytes of
-    // U+FF5E): a text must come back as it was written, or it is refused.
-    std::string back;
-    if (!sjis_to_utf8(sjis, back).ok() || back != utf8) {
-      st = Status::failure("character not representable in Shift-JIS");
+  sjis.clear();
+  sjis.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    char32_t cp = 0;
+    std::size_t const len = next_utf8(utf8, i, cp);
+    if (len == 1) {
+      sjis += static_cast<char>(cp);
+      ++i;
+      continue;
+    }
+    std::uint16_t const code = len == 0 ? 0 : encode(cp);
+    if (code == 0) {
       sjis.clear();
+      return Status::failure("character \"" + std::string(shown_char(utf8, i)) +
+                             "\" cannot be written in Shift-JIS");
     }
+    if (code > 0xFF) sjis += static_cast<char>(code >> 8);
+    sjis += static_cast<char>(code & 0xFF);
+    i += len;
   }
-  if (!st.ok()) {
-    // Name the offending character for the user.
-    std::size_t i = 0;
-    std::string probe;
-    while (i < utf8.size()) {
-      std::size_t len = 1;
-      auto const c = static_cast<unsigned char>(utf8[i]);
-      if (c >= 0xF0)
-        len = 4;
-      else if (c >= 0xE0)
-        len = 3;
-      else if (c >= 0xC0)
-        len = 2;
-      if (i + len > utf8.size()) len = utf8.size() - i;
-      std::string_view const ch = utf8.substr(i, len);
-      std::string back;
-      if (!convert("CP932", "UTF-8", ch, probe, "x").ok() ||
-          !convert("UTF-8", "CP932", probe, back, "x").ok() || back != ch) {
-        return Status::failure("character \"" + std::string(ch) +
-                               "\" cannot be written in Shift-JIS");
-      }
-      i += len;
-    }
-  }
-  return st;
+  return Status::success();
 }
 
 bool fits_cp932(std::string_view utf8) {

