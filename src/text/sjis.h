@@ -1,4 +1,4 @@
-// Shift-JIS (code page 932) <-> UTF-8.
+// Shift-JIS (code page 932) <-> UTF-8, the same tables on every platform.
 #pragma once
 
 #include <string>
@@ -13,7 +13,10 @@ namespace vorlash {
 Status sjis_to_utf8(std::string_view sjis, std::string& utf8);
 
 // Converts UTF-8 to Shift-JIS. A character that code page 932 cannot hold is
-// an error naming that character; nothing is replaced by '?'.
+// an error naming that character; nothing is replaced by '?'. Characters that
+// input methods outside Windows type for the code page's own (〜 ‖ − ¢ £ ¬,
+// and ¥ for the 0x5C byte) are written as those; every other character
+// written reads back as itself.
 Status utf8_to_sjis(std::string_view utf8, std::string& sjis);
 
 // True when every character of the UTF-8 text can be written in code page 932.
