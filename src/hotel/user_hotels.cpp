@@ -109,7 +109,11 @@ std::optional<InputError> check_input(const AppState& state, HotelInput& input) 
 }
 
 HotelRecord hotel_from_input(const HotelInput& input) {
-  auto const at = [&](HotelField f) { return input[static_cast<std::size_t>(field_index(f))]; };
+  // The record holds what the file will read back, so the lists show the same
+  // text before and after the next start (a typed ¥ is the 0x5C byte).
+  auto const at = [&](HotelField f) {
+    return as_read_back(input[static_cast<std::size_t>(field_index(f))]);
+  };
   HotelRecord h;
   h.region = at(HotelField::region);
   h.district = at(HotelField::district);

@@ -124,6 +124,12 @@ Status utf8_to_sjis(std::string_view utf8, std::string& sjis) {
   return Status::success();
 }
 
+std::string as_read_back(std::string_view utf8) {
+  std::string sjis, back;
+  if (!utf8_to_sjis(utf8, sjis).ok() || !sjis_to_utf8(sjis, back).ok()) return std::string(utf8);
+  return back;
+}
+
 bool fits_cp932(std::string_view utf8) {
   std::string ignored;
   return utf8_to_sjis(utf8, ignored).ok();

@@ -19,6 +19,10 @@ Status sjis_to_utf8(std::string_view sjis, std::string& utf8);
 // written reads back as itself.
 Status utf8_to_sjis(std::string_view utf8, std::string& sjis);
 
+// The text as it reads back once written in Shift-JIS (〜 becomes ～, ¥
+// becomes \); a text that cannot be written comes back unchanged.
+std::string as_read_back(std::string_view utf8);
+
 // True when every character of the UTF-8 text can be written in code page 932.
 bool fits_cp932(std::string_view utf8);
 
