@@ -1,8 +1,11 @@
 // vorlash-cli: the program's core without windows, for scripting and checking.
 #include <cstdio>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/commands.h"
+#include "platform/command_line.h"
 
 namespace {
 
@@ -34,7 +37,11 @@ void print_usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  auto args = vorlash::cli::parse_args(argc, argv);
+  vorlash::use_utf8_console();
+  std::vector<std::string> words = vorlash::utf8_arguments(argc, argv);
+  std::vector<char*> utf8_argv;
+  for (auto& word : words) utf8_argv.push_back(word.data());
+  auto args = vorlash::cli::parse_args(static_cast<int>(utf8_argv.size()), utf8_argv.data());
   if (!args) {
     print_usage();
     return vorlash::cli::kExitRejected;

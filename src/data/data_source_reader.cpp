@@ -10,6 +10,7 @@
 #include "data/data_compiler.h"
 #include "data/data_source_errors.h"
 #include "data/file_io.h"
+#include "platform/native_path.h"
 
 namespace vorlash {
 
@@ -403,11 +404,11 @@ Status read_source_texts(const std::string& dir, SourceTexts& texts) {
   for (int d = 1; d <= 2; ++d) names.push_back(shinkansen_file_name(d));
 
   std::error_code ec;
-  if (!std::filesystem::is_directory(dir, ec))
+  if (!std::filesystem::is_directory(native_path(dir), ec))
     return Status::failure(dir + ": not a folder of source files");
   SourceErrors errors;
   for (auto const& name : names) {
-    std::string const path = (std::filesystem::path(dir) / name).string();
+    std::string const path = utf8_path(native_path(dir) / native_path(name));
     if (!file_exists(path)) {
       errors.add(name, 0, "the file is missing in " + dir);
       continue;

@@ -10,6 +10,7 @@
 #include "data/data_source_errors.h"
 #include "data/file_io.h"
 #include "data/readers.h"
+#include "platform/native_path.h"
 #include "text/utf8.h"
 
 namespace vorlash {
@@ -296,10 +297,10 @@ Status write_data_source(const DataSource& source, const std::string& dir) {
   SourceTexts texts;
   if (Status const formatted = format_data_source(source, texts); !formatted) return formatted;
   std::error_code ec;
-  std::filesystem::create_directories(dir, ec);
+  std::filesystem::create_directories(native_path(dir), ec);
   if (ec) return Status::failure(dir + ": cannot create the folder (" + ec.message() + ")");
   for (auto const& [name, text] : texts) {
-    std::string const path = (std::filesystem::path(dir) / name).string();
+    std::string const path = utf8_path(native_path(dir) / native_path(name));
     if (Status const written = write_file_atomically(path, text); !written) return written;
   }
   return Status::success();

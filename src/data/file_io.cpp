@@ -1,5 +1,6 @@
 #include "data/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -7,8 +8,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/native_path.h"
+
 #if defined(_WIN32)
-#include <io.h>
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <unistd.h>
@@ -28,41 +31,66 @@ std::string errno_text() {
   return std::strerror(errno);
 }
 
-}  // namespace
+// How far writing the temporary file got.
+enum class Written { all, not_created, failed };
 
-std::string program_path(std::string_view folder, std::string_view file_name) {
-  std::filesystem::path p{std::string(trim_ascii_blanks(folder))};
-  p /= std::string(file_name);
-  return p.string();
-}
-
-bool file_exists(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(path, ec);
-}
-
-Status read_file_bytes(const std::string& path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Status::failure(path + ": cannot open the file (" + errno_text() + ")");
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) return Status::failure(path + ": read error");
-  return Status::success();
-}
-
-Status write_file_atomically(const std::string& path, std::string_view bytes) {
-  std::string const temp = path + ".tmp";
 #if defined(_WIN32)
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) return Status::failure(path + ": cannot create a temporary file (" + errno_text() + ")");
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  ok = std::fflush(f) == 0 && ok;
-  ok = _commit(_fileno(f)) == 0 && ok;
-  ok = std::fclose(f) == 0 && ok;
-  std::string const why = ok ? std::string() : errno_text();
+
+std::string windows_error_text(DWORD code) {
+  wchar_t* text = nullptr;
+  DWORD const n = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::string out = n > 0 ? utf8_path(std::filesystem::path(std::wstring(text, n))) : "";
+  if (text) LocalFree(text);
+  while (!out.empty() && (out.back() == '\n' || out.back() == '\r' || out.back() == '.'))
+    out.pop_back();
+  return out.empty() ? "error " + std::to_string(code) : out;
+}
+
+// Writes the temporary file and forces it to the disk (FlushFileBuffers), so
+// that a power cut after the replacement cannot leave an empty file.
+Written write_synced(const std::wstring& temp, std::string_view bytes, std::string& why) {
+  HANDLE const h = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    why = windows_error_text(GetLastError());
+    return Written::not_created;
+  }
+  bool ok = true;
+  std::size_t done = 0;
+  while (ok && done < bytes.size()) {
+    DWORD const chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+    DWORD written = 0;
+    ok = WriteFile(h, bytes.data() + done, chunk, &written, nullptr) && written > 0;
+    done += written;
+  }
+  ok = ok && FlushFileBuffers(h);
+  if (!ok) why = windows_error_text(GetLastError());
+  if (!CloseHandle(h) && ok) {
+    ok = false;
+    why = windows_error_text(GetLastError());
+  }
+  return ok ? Written::all : Written::failed;
+}
+
+// MoveFileExW with MOVEFILE_WRITE_THROUGH returns only once the new name is
+// on the disk; it replaces the old file in one step.
+bool replace_with(const std::wstring& temp, const std::wstring& path, std::string& why) {
+  if (MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return true;
+  why = windows_error_text(GetLastError());
+  return false;
+}
+
 #else
+
+Written write_synced(const std::string& temp, std::string_view bytes, std::string& why) {
   int const fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  if (fd < 0)
-    return Status::failure(path + ": cannot create a temporary file (" + errno_text() + ")");
+  if (fd < 0) {
+    why = errno_text();
+    return Written::not_created;
+  }
   bool ok = true;
   std::size_t done = 0;
   while (ok && done < bytes.size()) {
@@ -75,22 +103,57 @@ Status write_file_atomically(const std::string& path, std::string_view bytes) {
     }
   }
   ok = ok && ::fsync(fd) == 0;
-  std::string why = ok ? std::string() : errno_text();
+  if (!ok) why = errno_text();
   if (::close(fd) != 0 && ok) {
     ok = false;
     why = errno_text();
   }
+  return ok ? Written::all : Written::failed;
+}
+
+bool replace_with(const std::string& temp, const std::string& path, std::string& why) {
+  if (::rename(temp.c_str(), path.c_str()) == 0) return true;
+  why = errno_text();
+  return false;
+}
+
 #endif
-  if (!ok) {
-    std::remove(temp.c_str());
+
+}  // namespace
+
+std::string program_path(std::string_view folder, std::string_view file_name) {
+  return utf8_path(native_path(trim_ascii_blanks(folder)) / native_path(file_name));
+}
+
+bool file_exists(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(native_path(path), ec);
+}
+
+Status read_file_bytes(const std::string& path, std::string& bytes) {
+  std::ifstream in(native_path(path), std::ios::binary);
+  if (!in) return Status::failure(path + ": cannot open the file (" + errno_text() + ")");
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (in.bad()) return Status::failure(path + ": read error");
+  return Status::success();
+}
+
+Status write_file_atomically(const std::string& path, std::string_view bytes) {
+  auto const target = native_path(path);
+  auto const temp = native_path(path + ".tmp");
+  std::string why;
+  Written const written = write_synced(temp.native(), bytes, why);
+  if (written == Written::not_created)
+    return Status::failure(path + ": cannot create a temporary file (" + why + ")");
+  if (written == Written::failed) {
+    std::error_code ec;
+    std::filesystem::remove(temp, ec);
     return Status::failure(path + ": writing failed (" + why + "); the old file was kept");
   }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    std::remove(temp.c_str());
-    return Status::failure(path + ": cannot replace the file (" + ec.message() +
-                           "); the old file was kept");
+  if (!replace_with(temp.native(), target.native(), why)) {
+    std::error_code ec;
+    std::filesystem::remove(temp, ec);
+    return Status::failure(path + ": cannot replace the file (" + why + "); the old file was kept");
   }
   return Status::success();
 }

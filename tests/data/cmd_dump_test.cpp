@@ -1,6 +1,5 @@
 // vorlash-cli dump on a program folder made from the test tables.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -9,6 +8,7 @@
 #include "data/file_io.h"
 #include "data/test_data_file.h"
 #include "settings/ini_file.h"
+#include "support/cli_process.h"
 #include "text/sjis.h"
 
 namespace vorlash {
@@ -23,19 +23,20 @@ struct CliRun {
 
 CliRun run_cli(const std::string& command) {
   CliRun r;
-  std::FILE* p = ::popen((std::string(VORLASH_CLI) + " " + command + " 2>&1").c_str(), "r");
+  std::FILE* p =
+      vorlash::test::open_pipe((std::string(VORLASH_CLI) + " " + command + " 2>&1").c_str());
   if (!p) return r;
   char buf[4096];
   std::size_t n = 0;
   while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-  int const raw = ::pclose(p);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  r.status = vorlash::test::close_pipe(p);
   return r;
 }
 
 class DumpFolder : public ::testing::Test {
  protected:
   void SetUp() override {
+    VORLASH_SKIP_CLI_ON_WINDOWS();
     // One folder per test and process: ctest runs the tests side by side.
     dir_ = fs::temp_directory_path() /
            ("vorlash_dump_test_" + std::to_string(::getpid()) + "_" +

@@ -4,7 +4,6 @@
 #include "data/data_compiler.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <bit>
 #include <cstdio>
@@ -16,6 +15,7 @@
 #include "data/file_io.h"
 #include "data/readers.h"
 #include "data/test_data_file.h"
+#include "support/cli_process.h"
 
 namespace vorlash {
 namespace {
@@ -578,6 +578,7 @@ TEST(DataExport, TextsThatASourceFileCannotCarryAreRefused) {
 }
 
 TEST(DataCompilerCli, BuildDataWritesOnlyGoodSources) {
+  VORLASH_SKIP_CLI_ON_WINDOWS();
   TempDir dir;
   auto texts = mini_texts();
   write_texts(dir.path("src"), texts);
@@ -587,7 +588,7 @@ TEST(DataCompilerCli, BuildDataWritesOnlyGoodSources) {
     int const raw = std::system(command.c_str());
     err.clear();
     read_file_bytes(dir.path("err.txt"), err);
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return vorlash::test::exit_status(raw);
   };
   std::string err;
   EXPECT_EQ(run("build-data \"" + dir.path("src") + "\" \"" + dir.path("out.dat") + "\"", err), 0)

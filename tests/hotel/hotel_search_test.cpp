@@ -3,7 +3,6 @@
 #include "hotel/hotel_search.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -16,6 +15,7 @@
 #include "hotel/area_district.h"
 #include "hotel/hotel_lines.h"
 #include "hotel/hotel_load.h"
+#include "support/cli_process.h"
 #include "text/date.h"
 #include "text/sjis.h"
 
@@ -304,17 +304,17 @@ CliRun run_cli(const std::string& arguments) {
   std::string const command = std::string("\"") + VORLASH_CLI + "\" hotels " + arguments +
                               " --dir \"" + VORLASH_SAMPLE_DIR + "\" 2>&1";
   CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
+  FILE* pipe = vorlash::test::open_pipe(command.c_str());
   if (pipe == nullptr) return run;
   char buffer[4096];
   std::size_t n = 0;
   while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  int const raw = pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.status = vorlash::test::close_pipe(pipe);
   return run;
 }
 
 TEST(HotelsCli, ListsNarrowsAndRefuses) {
+  VORLASH_SKIP_CLI_ON_WINDOWS();
   if (!fs::exists(fs::path(VORLASH_SAMPLE_DIR) / "vorlashj.dat"))
     GTEST_SKIP() << "no compiled sample DataFile in " << VORLASH_SAMPLE_DIR;
   CliRun const narrowed =

@@ -1,10 +1,11 @@
 // vorlash-cli search on the compiled sample data.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
+
+#include "support/cli_process.h"
 
 namespace {
 
@@ -18,19 +19,19 @@ CliRun run_cli(const std::string& arguments) {
                               " --at \"2000-03-15 10:00\" --dir \"" + VORLASH_SAMPLE_DIR +
                               "\" 2>&1";
   CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
+  FILE* pipe = vorlash::test::open_pipe(command.c_str());
   if (pipe == nullptr) return run;
   char buffer[4096];
   std::size_t n = 0;
   while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  int const raw = pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.status = vorlash::test::close_pipe(pipe);
   return run;
 }
 
 class SearchCli : public ::testing::Test {
  protected:
   void SetUp() override {
+    VORLASH_SKIP_CLI_ON_WINDOWS();
     if (!std::filesystem::exists(std::filesystem::path(VORLASH_SAMPLE_DIR) / "vorlashj.dat"))
       GTEST_SKIP() << "no compiled sample DataFile in " << VORLASH_SAMPLE_DIR;
   }
