@@ -2,11 +2,9 @@
 // into a PDF file, read back with pdftotext and held against the printout
 // lines of vorlash-cli, laid out in columns with the TAB stops of the screen.
 #include <QFile>
-#include <QPrinter>
 #include <QRegularExpression>
-#include <QTemporaryDir>
+#include <algorithm>
 
-#include "platform/ui/qt_printer.h"
 #include "search/ui/search_ui_fixture.h"
 
 using namespace vorlash;
@@ -61,7 +59,8 @@ Words words_on_screen(const QString& line) {
 }
 
 // The words of a line of `pdftotext -layout -fixed 4.5`, which counts one
-// character per half-width column before each word.
+// character per 4.5 points, a half-width column of the 9-point font, before
+// each word.
 Words words_on_paper(const QString& line, int left) {
   Words words;
   static QRegularExpression const word(QStringLiteral("\\S+"));
@@ -222,24 +221,15 @@ void PrintoutTest::the_printout_reads_as_the_command_line_lays_it_out() {
   QVERIFY(SearchRun::activate(run.results()));
 
   // The same conditions once more, in a context that prints into a PDF.
-  QTemporaryDir dir;
-  auto const file = dir.filePath(QStringLiteral("result.pdf"));
-  QPrinter pdf(QPrinter::HighResolution);
-  pdf.setOutputFormat(QPrinter::PdfFormat);
-  pdf.setOutputFileName(file);
-  pdf.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);  // widened to 15 mm
-  auto qt_printer = QtPrinter::without_dialog(&pdf);
-  Platform platform{run.f->clock, run.f->messages, run.f->help, qt_printer};
-  AppContext ctx(run.f->state, platform, run.f->folder);
-  ctx.yield = [] {};
-  open_timetable26(ctx);
-  auto* w = ctx.window_as<timetable26>(kSearchResultsWindow);
+  PdfContext printing(*run.f);
+  printing.pdf.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);  // widened
+  open_timetable26(printing.ctx);
+  auto* w = printing.ctx.window_as<timetable26>(kSearchResultsWindow);
   QVERIFY(w);
   QTest::mouseClick(SearchRun::in<QPushButton>(w, "Command2"), Qt::LeftButton);
-  ctx.close_all_windows();
-  QFile::copy(
-      file,
-      QStringLiteral("/tmp/print-%1.pdf").arg(QTest::currentDataTag()).replace(" ", "_"));  // TEMP
+  auto const file = printing.file();
+  keep_output(file, QStringLiteral("printout-%1.pdf")
+                        .arg(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-')));
   QProcess pdftotext;
   pdftotext.start(QStringLiteral("pdftotext"),
                   {"-layout", "-fixed", "4.5", "-enc", "UTF-8", file, QStringLiteral("-")});
@@ -259,8 +249,12 @@ void PrintoutTest::the_printout_reads_as_the_command_line_lays_it_out() {
     if (!line.trimmed().isEmpty()) expected << words_on_screen(line);
   }
   auto const sign = words_on_screen(u(c.must_show));
+  auto const supplements = words_on_screen(u("＜＜のぞみとひかり・こだまを乗り継ぐ場合の"));
   QVERIFY(std::any_of(expected.begin(), expected.end(),
                       [&](const Words& line) { return line.mid(0, sign.size()) == sign; }));
+  QVERIFY(std::any_of(expected.begin(), expected.end(), [&](const Words& line) {
+    return line.size() == 1 && line[0].text.startsWith(supplements[0].text);
+  }));
 
   QString failure;
   auto const printed = printed_lines(layout, failure);
