@@ -64,9 +64,10 @@ void print_line(std::string_view text) {
 std::optional<std::string> take_option(std::vector<std::string>& args, std::string_view name) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == name) {
-      if (i + 1 >= args.size()) return std::string();
-      std::string value = args[i + 1];
-      args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+      // An option without its value is taken as an empty value.
+      std::size_t const taken = i + 1 < args.size() ? 2 : 1;
+      std::string value = taken == 2 ? args[i + 1] : std::string();
+      args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i + taken));
       return value;
     }
     std::string const prefix = std::string(name) + "=";

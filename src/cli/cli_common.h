@@ -38,7 +38,8 @@ void print_text(std::string_view text);
 // Prints a text and a line break.
 void print_line(std::string_view text);
 
-// Takes "--name value" from args (removing both); nullopt when absent.
+// Takes "--name value" or "--name=value" from args (removing both); nullopt
+// when absent, "" when the option ends args without a value.
 std::optional<std::string> take_option(std::vector<std::string>& args, std::string_view name);
 // Takes a "--flag" from args; true when present.
 bool take_flag(std::vector<std::string>& args, std::string_view name);

@@ -77,17 +77,19 @@ std::optional<CliArgs> parse_command_line(const std::vector<std::string>& words,
                                           std::string& error) {
   CliArgs out;
   Globals globals;
+  bool have_command = false;
   for (std::size_t i = 0; i < words.size(); ++i) {
     Taken const taken = take_global(words, i, out, globals, error);
     if (taken == Taken::refused) return std::nullopt;
     if (taken == Taken::yes) continue;
-    if (!out.command.empty()) {
+    if (have_command) {
       out.args.push_back(words[i]);
     } else if (words[i].starts_with('-')) {
       error = "unknown option \"" + words[i] + "\" before the command";
       return std::nullopt;
     } else {
       out.command = words[i];
+      have_command = true;
     }
   }
   if (globals.dir) {
