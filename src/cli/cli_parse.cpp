@@ -1,6 +1,7 @@
 #include "cli/cli_parse.h"
 
 #include <charconv>
+#include <utility>
 
 namespace vorlash::cli {
 
