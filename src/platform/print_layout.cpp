@@ -133,9 +133,11 @@ std::vector<PrintRow> wrap_line(std::string_view line, int columns) {
   line = without_trailing_blanks(line);
   columns = std::max(columns, 4);
   std::vector<PrintRow> rows(1);
-  int column = 0;        // where the next character goes
-  int text_start = -1;   // column of the first non-blank character
-  int field_start = 0;   // column just after the last TAB (0: none yet)
+  int column = 0;       // where the next character goes
+  int text_start = -1;  // column of the first non-blank character
+  // Where the value of a "label：value" line starts: just after its last TAB,
+  // without a TAB at its first full-width colon (0: neither yet).
+  int field_start = 0;
   std::size_t soft = 0;  // bytes of the row before its last good break (0: none)
   int soft_column = 0;
 
@@ -173,6 +175,7 @@ std::vector<PrintRow> wrap_line(std::string_view line, int columns) {
       continue;
     }
     if (text_start < 0 && !is_blank(ch)) text_start = column;
+    if (field_start == 0 && ch == "\uFF1A") field_start = column;
     int const width = char_columns(code_point(ch));
     while (column + width > columns) break_row();
     if (opens(ch) && !rows.back().text.empty()) {

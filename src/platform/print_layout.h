@@ -7,7 +7,9 @@
 //   text boxes on screen.
 // - A line that fits the width is never broken. A longer one continues on the
 //   next row, indented under its own text: under the field that began at its
-//   last TAB, or else under its first non-blank character.
+//   last TAB (without a TAB, at its first full-width colon), or else under
+//   its first non-blank character. A row breaks at a blank, a Japanese comma
+//   or before a bracket where that leaves it at least half full.
 // - Pages break only between rows, and a paragraph (the rows of consecutive
 //   non-blank lines, such as one connection of a search result) is kept on
 //   one page where it fits on a page at all.

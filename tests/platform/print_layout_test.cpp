@@ -42,6 +42,7 @@ TEST(PrintLayoutTest, WrapLine) {
       {"券\t：１２円（６枚、３ヶ月、ねだん：９９円）", 40,
        "券      ：１２円（６枚、３ヶ月、|        ねだん：９９円）"},
       {"券\t：１２円／料金（６枚）", 24, "券      ：１２円／料金|        （６枚）"},
+      {"回数券：１２円／料金（６枚）", 24, "回数券：１２円／料金|      （６枚）"},
       // Without such a place it breaks where the row is full, never inside
       // a full-width character; without a TAB under the text's first column.
       {"あいうえおかきくけこさしすせそ", 21, "あいうえおかきくけこ|さしすせそ"},
