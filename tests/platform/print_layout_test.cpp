@@ -51,7 +51,9 @@ TEST(PrintLayoutTest, WrapLine) {
       {"ab\t\t\tあいうえおか", 28, "ab|あいうえおか"},
   };
   for (auto const& c : cases) {
-    EXPECT_EQ(shown(wrap_line(c.line, c.columns)), c.rows) << c.line << " / " << c.columns;
+    auto const rows = wrap_line(c.line, c.columns);
+    EXPECT_EQ(shown(rows), c.rows) << c.line << " / " << c.columns;
+    for (auto const& row : rows) EXPECT_LE(row.indent + text_columns(row.text), c.columns);
   }
 }
 
