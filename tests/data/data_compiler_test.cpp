@@ -11,11 +11,11 @@
 #include <filesystem>
 #include <memory>
 
+#include "cli/cli_run.h"
 #include "data/data_file.h"
 #include "data/file_io.h"
 #include "data/readers.h"
 #include "data/test_data_file.h"
-#include "support/cli_process.h"
 
 namespace vorlash {
 namespace {

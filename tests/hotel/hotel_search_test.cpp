@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_run.h"
 #include "data/file_io.h"
 #include "data/startup.h"
 #include "data/test_data_file.h"
 #include "hotel/area_district.h"
 #include "hotel/hotel_lines.h"
 #include "hotel/hotel_load.h"
-#include "support/cli_process.h"
 #include "text/date.h"
 #include "text/sjis.h"
 
@@ -295,22 +295,11 @@ TEST(AreaSelection, RegionsByAreaAndRecentPlaces) {
 }
 
 // vorlash-cli hotels on the compiled sample program folder.
-struct CliRun {
-  int status = -1;
-  std::string out;
-};
+using vorlash::test::CliRun;
 
 CliRun run_cli(const std::string& arguments) {
-  std::string const command = std::string("\"") + VORLASH_CLI + "\" hotels " + arguments +
-                              " --dir \"" + VORLASH_SAMPLE_DIR + "\" 2>&1";
-  CliRun run;
-  FILE* pipe = vorlash::test::open_pipe(command.c_str());
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  std::size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  run.status = vorlash::test::close_pipe(pipe);
-  return run;
+  return vorlash::test::run_shell(vorlash::test::cli_path() + " hotels " + arguments + " --dir \"" +
+                                  VORLASH_SAMPLE_DIR + "\" 2>&1");
 }
 
 TEST(HotelsCli, ListsNarrowsAndRefuses) {

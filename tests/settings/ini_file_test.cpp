@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
+#include "cli/cli_run.h"
 #include "data/file_io.h"
-#include "support/cli_process.h"
 #include "text/sjis.h"
 
 namespace vorlash {
