@@ -2,7 +2,9 @@
 // Whatever the bytes, a conversion either refuses them or gives a text that
 // converts back and forth to itself: Shift-JIS read as UTF-8 writes back to
 // bytes that read as the same UTF-8 (code page 932 has several codes for a
-// few characters), and UTF-8 written as Shift-JIS reads back unchanged.
+// few characters), and UTF-8 written as Shift-JIS reads back as a text that
+// writes the same bytes (unchanged but for the characters typed for the code
+// page's own, such as 〜 for ～).
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -39,7 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (written) {
     std::string back;
     check(static_cast<bool>(sjis_to_utf8(sjis, back)));
-    check(back == bytes);
+    check(back == as_read_back(bytes));
+    std::string rewritten;
+    check(static_cast<bool>(utf8_to_sjis(back, rewritten)));
+    check(rewritten == sjis);
   }
   return 0;
 }

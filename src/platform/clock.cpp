@@ -5,11 +5,42 @@
 #include <ctime>
 #include <string>
 
-#if !defined(_WIN32)
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <sys/time.h>
 #endif
 
 namespace vorlash {
+
+namespace {
+
+// One message for a refusal on every platform; the reason is the system's.
+Status refused(const char* reason) {
+  return Status::failure(std::string("the system refused to set the clock: ") + reason);
+}
+
+#if defined(_WIN32)
+
+// Setting the clock needs SeSystemtimePrivilege, which an administrator holds
+// but must switch on for the process first.
+bool enable_system_time_privilege() {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+    return false;
+  TOKEN_PRIVILEGES tp{};
+  tp.PrivilegeCount = 1;
+  tp.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+  bool ok = LookupPrivilegeValueW(nullptr, L"SeSystemtimePrivilege", &tp.Privileges[0].Luid) &&
+            AdjustTokenPrivileges(token, FALSE, &tp, 0, nullptr, nullptr) &&
+            GetLastError() == ERROR_SUCCESS;  // ERROR_NOT_ALL_ASSIGNED: not held
+  CloseHandle(token);
+  return ok;
+}
+
+#endif
+
+}  // namespace
 
 ClockReading SystemClock::now() const {
   std::time_t const t = std::time(nullptr);
@@ -35,13 +66,27 @@ Status SystemClock::set(const ClockReading& when) {
   std::time_t const t = std::mktime(&local);
   if (t == static_cast<std::time_t>(-1)) return Status::failure("the date cannot be represented");
 #if defined(_WIN32)
-  return Status::failure("setting the clock is not supported on this platform");
+  // Without the privilege Windows refuses as Linux does without CAP_SYS_TIME:
+  // the user sees the same "not permitted".
+  if (!enable_system_time_privilege()) return refused(std::strerror(EPERM));
+  SYSTEMTIME st{};
+  st.wYear = static_cast<WORD>(when.year);
+  st.wMonth = static_cast<WORD>(when.month);
+  st.wDay = static_cast<WORD>(when.day);
+  st.wHour = static_cast<WORD>(when.hour);
+  st.wMinute = static_cast<WORD>(when.minute);
+  st.wSecond = static_cast<WORD>(when.second);
+  if (!SetLocalTime(&st)) {
+    DWORD const code = GetLastError();
+    if (code == ERROR_PRIVILEGE_NOT_HELD || code == ERROR_ACCESS_DENIED)
+      return refused(std::strerror(EPERM));
+    return refused(("Windows error " + std::to_string(code)).c_str());
+  }
+  return Status::success();
 #else
   timespec ts{};
   ts.tv_sec = t;
-  if (::clock_settime(CLOCK_REALTIME, &ts) != 0)
-    return Status::failure(std::string("the system refused to set the clock: ") +
-                           std::strerror(errno));
+  if (::clock_settime(CLOCK_REALTIME, &ts) != 0) return refused(std::strerror(errno));
   return Status::success();
 #endif
 }
