@@ -84,7 +84,7 @@ Status parse_csv(std::string_view text, const std::string& name, CsvTable& table
         while (!column.empty() && column.back() == ' ') column.pop_back();
         while (!column.empty() && column.front() == ' ') column.erase(0, 1);
       }
-      have_header = true;
+      have_header = !blank_record(table.header);  // a line of blanks is no header
       continue;
     }
     if (fields.size() > table.header.size())

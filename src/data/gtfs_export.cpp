@@ -148,7 +148,9 @@ class FeedBuilder {
     files["stops.txt"] = stops_;
     files["trips.txt"] = trips_;
     files["stop_times.txt"] = times_;
-    files[kGtfsMappingFile] = format_gtfs_mapping(m_);
+    std::map<std::string, std::string> names;
+    for (auto const& [name, id] : stop_ids_) names[id] = name;
+    files[kGtfsMappingFile] = format_gtfs_mapping(m_, names);
   }
 
  private:

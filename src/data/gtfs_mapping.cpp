@@ -63,7 +63,14 @@ Status parse_gtfs_mapping(std::string_view text, const std::string& name, GtfsMa
     text.remove_prefix(lf == std::string_view::npos ? text.size() : lf + 1);
     if (line.ends_with('\r')) line.remove_suffix(1);
     if (line.empty() || line.starts_with('#')) continue;
-    auto const f = split_tabs(line);
+    auto f = split_tabs(line);
+    // A field starting with '#' comments out the rest of the line.
+    for (std::size_t i = 1; i < f.size(); ++i) {
+      if (f[i].starts_with('#')) {
+        f.resize(i);
+        break;
+      }
+    }
     Keyword const* keyword = nullptr;
     for (auto const& k : kKeywords) {
       if (k.name == f[0]) keyword = &k;
@@ -140,9 +147,10 @@ Status parse_gtfs_mapping(std::string_view text, const std::string& name, GtfsMa
   return errors.status();
 }
 
-std::string format_gtfs_mapping(const GtfsMapping& m) {
+std::string format_gtfs_mapping(const GtfsMapping& m,
+                                const std::map<std::string, std::string>& stop_names) {
   std::string out;
-  auto line = [&out](std::initializer_list<std::string> fields) {
+  auto line = [&out](std::vector<std::string> fields) {
     bool first = true;
     for (auto const& f : fields) {
       if (!first) out += '\t';
@@ -152,6 +160,10 @@ std::string format_gtfs_mapping(const GtfsMapping& m) {
     out += '\n';
   };
   auto num = [](int v) { return std::to_string(v); };
+  auto note = [&stop_names](const std::string& stop_id) {
+    auto const found = stop_names.find(stop_id);
+    return found == stop_names.end() ? std::string() : "\t# " + found->second;
+  };
   out += "# How vorlash-cli import-gtfs reads this feed (docs/gtfs.md).\n";
   if (m.edition != 0) line({"edition", num(m.edition)});
   if (m.station_count != 0) line({"station_count", num(m.station_count)});
@@ -160,7 +172,8 @@ std::string format_gtfs_mapping(const GtfsMapping& m) {
   for (int d = 1; d <= 2; ++d) {
     for (int r = 1; r <= kMaxRows; ++r) {
       auto const& row = m.rows[d][r];
-      if (row.given) line({"station", num(d), num(r), row.stop_id, num(row.kind)});
+      if (row.given)
+        line({"station", num(d), num(r), row.stop_id, num(row.kind) + note(row.stop_id)});
     }
   }
   for (auto const& [id, days] : m.service_days) line({"service", id, num(days)});
@@ -172,7 +185,8 @@ std::string format_gtfs_mapping(const GtfsMapping& m) {
   for (int k = 1; k <= kKeiyoTables; ++k) {
     if (m.keiyo_count[k] != 0) line({"keiyo_count", num(k), num(m.keiyo_count[k])});
     for (int p = 1; p <= kMaxKeiyoPositions; ++p) {
-      if (!m.keiyo_stop[k][p].empty()) line({"keiyo_station", num(k), num(p), m.keiyo_stop[k][p]});
+      if (!m.keiyo_stop[k][p].empty())
+        line({"keiyo_station", num(k), num(p), m.keiyo_stop[k][p] + note(m.keiyo_stop[k][p])});
     }
   }
   return out;

@@ -2,8 +2,8 @@
 // the timetable parts of a source folder: which routes are the Shinkansen
 // line and which the Keiyo line, the station rows per direction, how services
 // map to operating-day codes and Keiyo tables, and how a trip gives its train
-// code and vehicle type. Tab-separated UTF-8, one keyword per line, '#'
-// starts a comment (docs/gtfs.md).
+// code and vehicle type. Tab-separated UTF-8, one keyword per line; a line
+// or a field starting with '#' starts a comment (docs/gtfs.md).
 #pragma once
 
 #include <array>
@@ -52,8 +52,10 @@ struct GtfsMapping {
 // reported with its line.
 Status parse_gtfs_mapping(std::string_view text, const std::string& name, GtfsMapping& mapping);
 
-// The mapping in the form parse_gtfs_mapping reads.
-std::string format_gtfs_mapping(const GtfsMapping& mapping);
+// The mapping in the form parse_gtfs_mapping reads; station lines end with
+// the stop's name from stop_names as a comment.
+std::string format_gtfs_mapping(const GtfsMapping& mapping,
+                                const std::map<std::string, std::string>& stop_names = {});
 
 // The train code that a trip's short name gives under the mapping's names:
 // "のぞみ００１" or "のぞみ1号" under (N, のぞみ) gives "N1". A name that

@@ -54,6 +54,18 @@ TEST_P(GtfsEditions, ImportGivesTheSameDataFile) {
   EXPECT_TRUE(rebuilt == original) << "the rebuilt DataFile differs";
 }
 
+// docs/gtfs/ shows the mapping that each sample Edition exports.
+TEST_P(GtfsEditions, MappingMatchesTheDocumentedOne) {
+  std::string exported;
+  std::string documented;
+  ASSERT_TRUE(read_file_bytes(dir_.path("feed/" + std::string(kGtfsMappingFile)), exported).ok());
+  ASSERT_TRUE(read_file_bytes(std::string(VORLASH_SOURCE_DIR) + "/docs/gtfs/edition" +
+                                  std::to_string(GetParam()) + "-mapping.tsv",
+                              documented)
+                  .ok());
+  EXPECT_TRUE(exported == documented) << "docs/gtfs/ is stale: export the sample again";
+}
+
 // Rows of a feed table keyed by a column.
 std::map<std::string, std::vector<std::string>> by_key(const CsvTable& t, const std::string& key) {
   std::map<std::string, std::vector<std::string>> rows;

@@ -31,6 +31,7 @@ TEST(GtfsCsv, ReadsFieldsAndLines) {
       {"a,b\n\"two\nlines\",x\n", {"two\nlines", "x"}, 2},
       {"a, b ,c\n1\n", {"1", "", ""}, 2},  // short rows are padded
       {"a,b\n1,2", {"1", "2"}, 2},         // no line break at the end
+      {"  \na,b\n1,2\n", {"1", "2"}, 3},   // a line of blanks before the header
   };
   for (auto const& c : cases) {
     CsvTable table;
