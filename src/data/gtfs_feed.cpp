@@ -103,6 +103,9 @@ Status read_feed_texts(const std::string& path, FeedTexts& texts) {
 Status import_gtfs_folder(const std::string& feed_path, const std::string& mapping_path,
                           const std::string& out_dir, const std::string& base_dir) {
   std::string mapping_text;
+  std::error_code ec;
+  if (!fs::is_regular_file(mapping_path, ec))
+    return Status::failure(mapping_path + ": the mapping is not a file");
   if (Status const read = read_file_bytes(mapping_path, mapping_text); !read) return read;
   GtfsMapping mapping;
   std::string const mapping_name = fs::path(mapping_path).filename().string();
