@@ -2,7 +2,6 @@
 // that imports the feed back into the same sources.
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <set>
 
@@ -280,14 +279,7 @@ Status export_gtfs_file(const std::string& data_file, const std::string& dir) {
   if (Status const exported = export_gtfs(*source, GtfsExportInfo{state->data_date_text}, files);
       !exported)
     return exported;
-  std::error_code ec;
-  std::filesystem::create_directories(dir, ec);
-  if (ec) return Status::failure(dir + ": cannot create the folder (" + ec.message() + ")");
-  for (auto const& [name, text] : files) {
-    std::string const path = (std::filesystem::path(dir) / name).string();
-    if (Status const written = write_file_atomically(path, text); !written) return written;
-  }
-  return Status::success();
+  return write_text_files(files, dir);
 }
 
 }  // namespace vorlash

@@ -41,12 +41,8 @@ Status replace_folder(const SourceTexts& texts, const std::string& base_dir,
     fs::remove_all(temp, ignored);
     return Status::failure(message);
   };
-  if (!fs::create_directories(temp, ec) || ec)
-    return fail(temp.string() + ": cannot create the folder (" + ec.message() + ")");
-  for (auto const& [name, text] : texts) {
-    if (Status const written = write_file_atomically((temp / name).string(), text); !written)
-      return fail(written.error);
-  }
+  if (Status const written = write_text_files(texts, temp.string()); !written)
+    return fail(written.error);
   if (!base_dir.empty()) {
     for (auto const& entry : fs::directory_iterator(base_dir, ec)) {
       std::string const name = entry.path().filename().string();

@@ -1,21 +1,11 @@
 #include "data/gtfs_mapping.h"
 
 #include "data/data_source_errors.h"
+#include "data/tsv_text.h"
 
 namespace vorlash {
 
 namespace {
-
-std::vector<std::string> split_tabs(std::string_view line) {
-  std::vector<std::string> fields;
-  while (true) {
-    std::size_t const tab = line.find('\t');
-    fields.emplace_back(line.substr(0, tab));
-    if (tab == std::string_view::npos) break;
-    line.remove_prefix(tab + 1);
-  }
-  return fields;
-}
 
 // A whole number within [low, high], else nullopt-like -1 marker via ok.
 bool read_int(const std::string& field, int low, int high, int& value) {
@@ -58,10 +48,7 @@ Status parse_gtfs_mapping(std::string_view text, const std::string& name, GtfsMa
   int line_no = 0;
   while (!text.empty()) {
     ++line_no;
-    std::size_t const lf = text.find('\n');
-    std::string_view line = text.substr(0, lf);
-    text.remove_prefix(lf == std::string_view::npos ? text.size() : lf + 1);
-    if (line.ends_with('\r')) line.remove_suffix(1);
+    std::string_view const line = take_line(text);
     if (line.empty() || line.starts_with('#')) continue;
     auto f = split_tabs(line);
     // A field starting with '#' comments out the rest of the line.
