@@ -130,9 +130,7 @@ class FeedImporter {
     if (!require_columns(stops_, {"stop_id", "stop_name"})) return;
     for (auto const& row : stops_.rows) {
       CsvFields const f(stops_, row);
-      std::string const& name = f.get("stop_name");
-      if (!fits_cp932(name)) fail(f, "stop_name", "Shift-JIS cannot hold this name");
-      if (!stops_by_id_.emplace(f.get("stop_id"), FeedStop{name, row.line}).second)
+      if (!stops_by_id_.emplace(f.get("stop_id"), FeedStop{f.get("stop_name"), row.line}).second)
         fail(f, "stop_id", "the stop is given twice");
     }
   }
@@ -330,7 +328,15 @@ class FeedImporter {
   std::string station_name(const std::string& stop_id, int mapping_line) {
     if (stop_id.empty()) return {};
     auto const found = stops_by_id_.find(stop_id);
-    if (found != stops_by_id_.end()) return found->second.name;
+    if (found != stops_by_id_.end()) {
+      // Only the stations the mapping uses must fit Shift-JIS.
+      std::string const& name = found->second.name;
+      if (!fits_cp932(name) && unfit_.insert(stop_id).second)
+        errors_.add(
+            "stops.txt:" + std::to_string(found->second.line) + ": stop_name " + quote_text(name),
+            0, "Shift-JIS cannot hold this name");
+      return name;
+    }
     errors_.add(kGtfsMappingFile, mapping_line,
                 "stop " + quote_text(stop_id) + " is not in stops.txt");
     return {};
@@ -430,6 +436,7 @@ class FeedImporter {
   CsvTable stops_, trips_, times_, routes_, calendar_, calendar_dates_;
   std::map<std::string, FeedStop> stops_by_id_;
   std::set<std::string> services_;
+  std::set<std::string> unfit_;  // stops whose name was reported
   std::set<std::string> all_trips_;
   struct TripRef {
     bool shinkansen;
