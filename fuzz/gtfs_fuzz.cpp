@@ -12,9 +12,9 @@
 #include <string>
 #include <string_view>
 
-#include "data/gtfs.h"
-#include "data/gtfs_csv.h"
-#include "data/gtfs_zip.h"
+#include "gtfs/gtfs.h"
+#include "gtfs/gtfs_csv.h"
+#include "gtfs/gtfs_zip.h"
 
 namespace {
 

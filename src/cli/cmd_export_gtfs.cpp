@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "data/gtfs.h"
+#include "gtfs/gtfs.h"
 
 namespace vorlash::cli {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "data/gtfs.h"
+#include "gtfs/gtfs.h"
 
 namespace vorlash::cli {
 

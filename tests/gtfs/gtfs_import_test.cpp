@@ -8,8 +8,8 @@
 #include <filesystem>
 
 #include "data/data_compiler.h"
-#include "data/gtfs.h"
-#include "data/gtfs_mapping.h"
+#include "gtfs/gtfs.h"
+#include "gtfs/gtfs_mapping.h"
 #include "gtfs_test_support.h"
 
 namespace vorlash {

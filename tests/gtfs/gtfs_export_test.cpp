@@ -9,8 +9,8 @@
 
 #include "data/data_compiler.h"
 #include "data/file_io.h"
-#include "data/gtfs.h"
-#include "data/gtfs_csv.h"
+#include "gtfs/gtfs.h"
+#include "gtfs/gtfs_csv.h"
 #include "gtfs_test_support.h"
 
 namespace vorlash {

@@ -7,9 +7,9 @@
 
 #include <cstdint>
 
-#include "data/gtfs.h"
-#include "data/gtfs_csv.h"
-#include "data/gtfs_zip.h"
+#include "gtfs/gtfs.h"
+#include "gtfs/gtfs_csv.h"
+#include "gtfs/gtfs_zip.h"
 #include "gtfs_test_support.h"
 
 namespace vorlash {

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "data/gtfs.h"
+#include "gtfs/gtfs.h"
 
 namespace vorlash::testing {
 

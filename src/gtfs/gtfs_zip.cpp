@@ -1,4 +1,4 @@
-#include "data/gtfs_zip.h"
+#include "gtfs/gtfs_zip.h"
 
 #include <zlib.h>
 

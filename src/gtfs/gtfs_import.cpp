@@ -7,8 +7,8 @@
 
 #include "data/data_compiler.h"
 #include "data/data_source_errors.h"
-#include "data/gtfs.h"
-#include "data/gtfs_csv.h"
+#include "gtfs/gtfs.h"
+#include "gtfs/gtfs_csv.h"
 #include "text/sjis.h"
 
 namespace vorlash {

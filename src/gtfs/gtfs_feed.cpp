@@ -5,8 +5,8 @@
 
 #include "data/data_compiler.h"
 #include "data/file_io.h"
-#include "data/gtfs.h"
-#include "data/gtfs_zip.h"
+#include "gtfs/gtfs.h"
+#include "gtfs/gtfs_zip.h"
 
 namespace vorlash {
 

@@ -1,4 +1,4 @@
-#include "data/gtfs_csv.h"
+#include "gtfs/gtfs_csv.h"
 
 namespace vorlash {
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "data/data_source.h"
-#include "data/gtfs_mapping.h"
+#include "gtfs/gtfs_mapping.h"
 #include "data/status.h"
 
 namespace vorlash {

@@ -1,4 +1,4 @@
-#include "data/gtfs_mapping.h"
+#include "gtfs/gtfs_mapping.h"
 
 #include "data/data_source_errors.h"
 #include "data/tsv_text.h"
