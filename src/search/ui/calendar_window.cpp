@@ -52,6 +52,7 @@ timetable4::timetable4(AppContext& ctx) : ctx_(ctx) {
 void timetable4::build_controls() {
   Text1 = new QLineEdit(this);
   Text1->setObjectName(QStringLiteral("Text1"));
+  take_fullwidth_as_halfwidth(Text1);
   Text1->setFixedWidth(QFontMetrics(Text1->font()).horizontalAdvance(QStringLiteral("0000/00")) +
                        16);
 

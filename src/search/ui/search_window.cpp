@@ -71,8 +71,10 @@ void timetable25::build_controls() {
       size_for(Text[n], kStationColumns, QChar(0x99C5));  // 駅
     } else if (n == kFieldYear) {
       size_for(Text[n], kYearColumns, QChar('0'));
+      take_fullwidth_as_halfwidth(Text[n]);
     } else if (n != kMessageLine) {
       size_for(Text[n], kTimeColumns, QChar('0'));
+      take_fullwidth_as_halfwidth(Text[n]);
     }
   }
   auto const option = [this](int n, std::string_view caption, QWidget* parent) {
@@ -350,7 +352,6 @@ void timetable25::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  store_position(ctx_.state, kSearchConditionsWindow, this);
   ctx_.quit_help();
   event->accept();
 }

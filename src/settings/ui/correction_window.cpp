@@ -34,6 +34,7 @@ QGroupBox* field_group(const char* name, std::string_view caption, int first_num
     int const digits = n == kYearField ? 4 : 2;
     edit->setFixedWidth(metrics.horizontalAdvance(QString(digits + 1, QChar('0'))) + 12);
     edit->setAlignment(Qt::AlignRight);
+    take_fullwidth_as_halfwidth(edit);
     fields[n] = edit;
     row->addWidget(edit);
     row->addWidget(new QLabel(to_qstring(settings_text::kUnits[n]), box));

@@ -71,6 +71,7 @@ void timetable5::build_controls() {
     bool const station = n == kKeiyoStationField || n == kSinkansenStationField;
     Text[n] = station ? field(QStringLiteral("Text%1").arg(n), kStationColumns, QChar(0x99C5), this)
                       : field(QStringLiteral("Text%1").arg(n), kNumberColumns, QChar('0'), this);
+    if (!station) take_fullwidth_as_halfwidth(Text[n]);
   }
 
   // One line's group: direction options and the station sub-group with its
