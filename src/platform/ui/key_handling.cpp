@@ -36,11 +36,14 @@ class SelectAllOnFocus final : public QObject {
   }
 };
 
-// The application-wide part of the conventions; a child of the application.
+// The application-wide part of the conventions; a child of the application,
+// found by this name.
+const QString kConventionsName = QStringLiteral("vorlash_window_conventions");
+
 class WindowConventions final : public QObject {
  public:
   explicit WindowConventions(QApplication* app) : QObject(app) {
-    setObjectName(QStringLiteral("vorlash_window_conventions"));
+    setObjectName(kConventionsName);
     app->installEventFilter(this);
     connect(app, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { show_focus(now); });
@@ -136,7 +139,7 @@ void select_all_on_focus(QLineEdit* field) {
 
 void install_window_conventions() {
   auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
-  if (!app || app->findChild<WindowConventions*>(QString(), Qt::FindDirectChildrenOnly)) return;
+  if (!app || app->findChild<QObject*>(kConventionsName, Qt::FindDirectChildrenOnly)) return;
   new WindowConventions(app);
 }
 

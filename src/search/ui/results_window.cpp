@@ -132,9 +132,6 @@ void timetable26::build_controls() {
 
   auto* keys = new KeyActions(this);
   keys->on_escape({Text1, Command1, Command2, Command3}, [this] { end_proc(); });
-  keys->on_enter({Command1}, [this] { Command1_Click(); });
-  keys->on_enter({Command2}, [this] { Command2_Click(); });
-  keys->on_enter({Command3}, [this] { Command3_Click(); });
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include "data/ui/loading_window.h"
@@ -108,6 +109,11 @@ void ResultsWindowTest::texts_match_the_command_line_search() {
   auto const& texts = run.results()->texts();
   QCOMPARE(run.shown("Text1"), QString::fromStdString(crlf_to_lf(texts.list)));
   QCOMPARE(run.shown("Text2"), QString::fromStdString(crlf_to_lf(texts.fare)));
+  // Every line, the discount tickets' too, shows without horizontal scrolling.
+  for (auto const* name : {"Text1", "Text2"}) {
+    auto* box = run.results()->findChild<QPlainTextEdit*>(QString::fromLatin1(name));
+    QTRY_COMPARE(box->horizontalScrollBar()->maximum(), 0);
+  }
 
   QProcess process;
   process.start(cli, {"search",
