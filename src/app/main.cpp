@@ -11,6 +11,7 @@
 #include "data/app_state.h"
 #include "platform/ui/app_context.h"
 #include "platform/ui/qt_platform.h"
+#include "platform/ui/translation.h"
 
 int main(int argc, char** argv) {
   // Answered before QApplication exists, so that it needs no display.
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   QApplication app(argc, argv);
+  vorlash::install_qt_translation();  // standard dialogs and buttons in Japanese
   auto const program_folder = QCoreApplication::applicationDirPath().toStdString();
 
   vorlash::QtPlatform platform;

@@ -67,6 +67,7 @@ timetable14::timetable14(AppContext& ctx, timetable13* list) : ctx_(ctx), list_(
       prefer_hiragana_input(edit);
     } else if (field_at(i) != HotelField::region) {
       prefer_latin_input(edit);
+      take_fullwidth_as_halfwidth(edit);
     }
     label->setBuddy(edit);
     select_all_on_focus(edit);
