@@ -26,3 +26,4 @@ endif()
 # Only the core, vorlash-cli and the core tests: there is no Qt for Windows here.
 set(VORLASH_UI OFF CACHE BOOL "" FORCE)
 set(VORLASH_BENCH OFF CACHE BOOL "" FORCE)
+set(ZLIB_USE_STATIC_LIBS ON)  # libz.a, not the DLL import library

@@ -7,6 +7,7 @@
 #include "data/file_io.h"
 #include "gtfs/gtfs.h"
 #include "gtfs/gtfs_zip.h"
+#include "platform/native_path.h"
 
 namespace vorlash {
 
@@ -30,10 +31,10 @@ bool is_feed_file(const std::string& name) {
 // other files there, then puts the folder in place of out_dir.
 Status replace_folder(const SourceTexts& texts, const std::string& base_dir,
                       const std::string& out_dir) {
-  fs::path out = fs::path(out_dir).lexically_normal();
+  fs::path out = native_path(out_dir).lexically_normal();
   if (out.filename().empty()) out = out.parent_path();
-  fs::path const temp = out.string() + ".import-tmp";
-  fs::path const old = out.string() + ".import-old";
+  fs::path const temp = native_path(utf8_path(out) + ".import-tmp");
+  fs::path const old = native_path(utf8_path(out) + ".import-old");
   std::error_code ec;
   fs::remove_all(temp, ec);
   auto fail = [&](const std::string& message) {
@@ -41,29 +42,30 @@ Status replace_folder(const SourceTexts& texts, const std::string& base_dir,
     fs::remove_all(temp, ignored);
     return Status::failure(message);
   };
-  if (Status const written = write_text_files(texts, temp.string()); !written)
+  if (Status const written = write_text_files(texts, utf8_path(temp)); !written)
     return fail(written.error);
   if (!base_dir.empty()) {
-    for (auto const& entry : fs::directory_iterator(base_dir, ec)) {
-      std::string const name = entry.path().filename().string();
+    for (auto const& entry : fs::directory_iterator(native_path(base_dir), ec)) {
+      std::string const name = utf8_path(entry.path().filename());
       if (!entry.is_regular_file() || texts.count(name)) continue;
-      fs::copy_file(entry.path(), temp / name, ec);
-      if (ec) return fail(entry.path().string() + ": cannot copy (" + ec.message() + ")");
+      fs::copy_file(entry.path(), temp / native_path(name), ec);
+      if (ec) return fail(utf8_path(entry.path()) + ": cannot copy (" + ec.message() + ")");
     }
     if (ec) return fail(base_dir + ": cannot list the folder (" + ec.message() + ")");
   }
   bool const had = fs::exists(out, ec);
   if (had) {
-    if (!fs::is_directory(out, ec)) return fail(out.string() + ": exists and is not a folder");
+    if (!fs::is_directory(out, ec)) return fail(utf8_path(out) + ": exists and is not a folder");
     fs::remove_all(old, ec);
     fs::rename(out, old, ec);
-    if (ec) return fail(out.string() + ": cannot move the old folder aside (" + ec.message() + ")");
+    if (ec)
+      return fail(utf8_path(out) + ": cannot move the old folder aside (" + ec.message() + ")");
   }
   fs::rename(temp, out, ec);
   if (ec) {
     std::error_code ignored;
     if (had) fs::rename(old, out, ignored);
-    return fail(out.string() + ": cannot put the new folder in place (" + ec.message() + ")");
+    return fail(utf8_path(out) + ": cannot put the new folder in place (" + ec.message() + ")");
   }
   if (had) fs::remove_all(old, ec);
   return Status::success();
@@ -74,13 +76,13 @@ Status replace_folder(const SourceTexts& texts, const std::string& base_dir,
 Status read_feed_texts(const std::string& path, FeedTexts& texts) {
   texts.clear();
   std::error_code ec;
-  auto const status = fs::status(path, ec);
+  auto const status = fs::status(native_path(path), ec);
   if (fs::is_directory(status)) {
     for (auto const* name : kFeedFiles) {
-      fs::path const file = fs::path(path) / name;
+      fs::path const file = native_path(path) / name;
       if (!fs::exists(file, ec)) continue;
-      if (!fs::is_regular_file(file, ec)) return Status::failure(file.string() + ": not a file");
-      if (Status const read = read_file_bytes(file.string(), texts[name]); !read) return read;
+      if (!fs::is_regular_file(file, ec)) return Status::failure(utf8_path(file) + ": not a file");
+      if (Status const read = read_file_bytes(utf8_path(file), texts[name]); !read) return read;
     }
     return Status::success();
   }
@@ -100,11 +102,11 @@ Status import_gtfs_folder(const std::string& feed_path, const std::string& mappi
                           const std::string& out_dir, const std::string& base_dir) {
   std::string mapping_text;
   std::error_code ec;
-  if (!fs::is_regular_file(mapping_path, ec))
+  if (!fs::is_regular_file(native_path(mapping_path), ec))
     return Status::failure(mapping_path + ": the mapping is not a file");
   if (Status const read = read_file_bytes(mapping_path, mapping_text); !read) return read;
   GtfsMapping mapping;
-  std::string const mapping_name = fs::path(mapping_path).filename().string();
+  std::string const mapping_name = utf8_path(native_path(mapping_path).filename());
   if (Status const parsed = parse_gtfs_mapping(mapping_text, mapping_name, mapping); !parsed)
     return parsed;
   FeedTexts feed;
