@@ -52,9 +52,8 @@ void print_sample_train(const AppState& state, std::size_t d) {
 // The hotel table as the hotel list window loads it: user hotels (folded),
 // then the DataFile's hotel section.
 bool load_hotels(AppState& state) {
-  int bad_line = 0;
   std::string const user_file = program_path(state.program_folder, kUserHotelFileName);
-  Status st = get_hotel_user(user_file, state, true, &bad_line);
+  Status st = get_hotel_user(user_file, state, true, nullptr);
   DataFile file;
   if (st) st = DataFile::open(program_path(state.program_folder, state.data_file_name), file);
   if (st) st = get_hotel(file, state, YieldFn{}, true);
