@@ -446,7 +446,9 @@ Status back_up_user_hotels(const std::string& path, std::string* backup) {
   if (target.empty()) {
     target = path + ".bak";
     std::string older;
-    if (file_exists(target) && read_file_bytes(target, older) && holds_lost_lines(older, current)) {
+    // A backup that cannot be read is kept too: it may hold such lines.
+    if (file_exists(target) &&
+        (!read_file_bytes(target, older) || holds_lost_lines(older, current))) {
       std::string const stem = path + "." + backup_stamp();
       target = stem + ".bak";
       for (int n = 2; file_exists(target); ++n) target = stem + "-" + str(n) + ".bak";
