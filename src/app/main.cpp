@@ -1,8 +1,10 @@
-// The desktop program. It takes no options: the data, the settings and the
-// user's hotels are the files beside the executable.
+// The desktop program. Its one option is --version: the data, the settings
+// and the user's hotels are the files beside the executable.
 #include <QApplication>
 #include <QTextBrowser>  // completes the help viewer's window type for qt_platform.h
+#include <cstdio>
 #include <memory>
+#include <string_view>
 
 #include "app/register_windows.h"
 #include "board/ui/main_window.h"
@@ -11,6 +13,11 @@
 #include "platform/ui/qt_platform.h"
 
 int main(int argc, char** argv) {
+  // Answered before QApplication exists, so that it needs no display.
+  if (argc == 2 && std::string_view(argv[1]) == "--version") {
+    std::printf("vorlash %s\n", VORLASH_VERSION);
+    return 0;
+  }
   QApplication app(argc, argv);
   auto const program_folder = QCoreApplication::applicationDirPath().toStdString();
 
