@@ -66,9 +66,10 @@ inline constexpr std::string_view kTableFullHead =
 inline constexpr std::string_view kTableFullTail = "件まで)";
 
 // The list window opening on a UserHotelFile it cannot read whole: the
-// file, "2、5～7" and this, the note, then where the original is kept.
-inline constexpr std::string_view kLinesUnreadable = "行目が読み込めません。";
+// file, "2、5～7行目" and this, the note, then where the original is kept.
+inline constexpr std::string_view kLineTail = "行目";
 inline constexpr std::string_view kMoreLines = "ほか";
+inline constexpr std::string_view kUnreadable = "が読み込めません。";
 inline constexpr std::string_view kFileUnreadable = "このファイルが読み込めません。";
 inline constexpr std::string_view kUnreadNote =
     "読み込めなかった行のホテルは一覧に出ず、登録終了で書き込むファイルにも入りません。";

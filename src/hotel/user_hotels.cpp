@@ -236,7 +236,7 @@ RegistrationOpening read_for_registration(AppState& state, const std::string& pr
 
 namespace {
 
-// "2、5、7～9" for lines 2, 5, 7, 8 and 9; the first ten runs, then "ほか".
+// "2、5、7～9行目" for lines 2, 5, 7, 8 and 9; past ten runs "…行目ほか".
 std::string line_runs(const std::vector<int>& lines) {
   constexpr int kShownRuns = 10;
   std::string text;
@@ -244,13 +244,14 @@ std::string line_runs(const std::vector<int>& lines) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     std::size_t j = i;
     while (j + 1 < lines.size() && lines[j + 1] == lines[j] + 1) ++j;
-    if (runs == kShownRuns) return text + std::string(txt::kMoreLines);
+    if (runs == kShownRuns)
+      return text + std::string(txt::kLineTail) + std::string(txt::kMoreLines);
     if (runs++ > 0) text += "、";
     text += std::to_string(lines[i]);
     if (j > i) text += "～" + std::to_string(lines[j]);
     i = j;
   }
-  return text;
+  return text + std::string(txt::kLineTail);
 }
 
 }  // namespace
@@ -258,7 +259,7 @@ std::string line_runs(const std::vector<int>& lines) {
 std::string registration_message(const std::string& path, const RegistrationOpening& opening) {
   std::string text;
   if (!opening.unread_lines.empty()) {
-    text = path + "\r\n" + line_runs(opening.unread_lines) + std::string(txt::kLinesUnreadable) +
+    text = path + "\r\n" + line_runs(opening.unread_lines) + std::string(txt::kUnreadable) +
            "\r\n" + std::string(txt::kUnreadNote) + "\r\n";
     text += opening.backup_status
                 ? std::string(txt::kKeptHead) + opening.backup + std::string(txt::kKeptTail)

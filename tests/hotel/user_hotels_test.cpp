@@ -338,6 +338,33 @@ TEST(UserHotelRegistration, ABackupOfReadableLinesIsReplacedAndOneWithTheSameByt
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.folder()), fs::directory_iterator{}), 2);
 }
 
+TEST(UserHotelRegistration, MessagesNameTheUnreadLinesAndTheHotelsLeftOut) {
+  struct Case {
+    std::vector<int> lines;
+    std::string head;
+  };
+  Case const cases[] = {
+      {{2, 5, 7, 8, 9}, "f\r\n2、5、7～9行目が読み込めません。"},
+      {{1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23},
+       "f\r\n1、3、5、7、9、11、13、15、17、19行目ほかが読み込めません。"},
+  };
+  for (auto const& c : cases) {
+    RegistrationOpening opening;
+    opening.unread_lines = c.lines;
+    opening.backup = "f.bak";
+    EXPECT_EQ(registration_message("f", opening).rfind(c.head, 0), 0u)
+        << registration_message("f", opening);
+  }
+  RegistrationOpening opening;
+  EXPECT_EQ(registration_message("f", opening), "");
+  opening.left_out = {3, {"釧路", "帯広"}};
+  EXPECT_EQ(
+      registration_message("f", opening),
+      "登録ホテルとデータファイルのホテルを合わせると1000件を超えるため、データファイルのホテル"
+      "3件がホテル検索に出ません(地域：釧路、帯広)。登録ホテルをその件数だけ減らすと、"
+      "すべて出るようになります。");
+}
+
 TEST(UserHotelRegistration, ATableLoadedBySearchIsUsedUnchanged) {
   TempFolder dir;
   std::string sjis;
