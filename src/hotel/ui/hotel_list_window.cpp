@@ -18,6 +18,7 @@
 #include "hotel/hotel_texts.h"
 #include "hotel/ui/district_select_window.h"
 #include "hotel/ui/hotel_search_window.h"
+#include "hotel/user_hotels.h"
 #include "platform/ui/captions.h"
 #include "platform/ui/fonts.h"
 #include "platform/ui/key_handling.h"
@@ -114,8 +115,12 @@ void timetable6::load_hotels() {
   hooks.yield = ctx_.yield;
   auto const& folder =
       ctx_.state.program_folder.empty() ? ctx_.program_folder : ctx_.state.program_folder;
-  // Nothing is reported: a file that cannot be read leaves its hotels out.
-  load_hotel_table(ctx_.state, folder, hooks);
+  // A file that cannot be read leaves its hotels out without a word; only
+  // DataFile hotels pushed out by the user hotels are reported, since the
+  // user can make room for them.
+  auto const report = load_hotel_table(ctx_.state, folder, hooks);
+  if (std::string const left_out = left_out_message(report.left_out); !left_out.empty())
+    ctx_.platform.messages.show(error_message(left_out));
 }
 
 void timetable6::set_grid() {

@@ -241,7 +241,7 @@ void timetable14::store(bool as_new) {
   }
   bool const adding = as_new || !change_mode_;
   if (adding && !can_add_user_hotel(ctx_.state)) {
-    show_message(std::string(txt::kTableFull));
+    show_message(table_full_message(ctx_.state));
     return;
   }
   auto const question =
