@@ -1,22 +1,38 @@
-// The desktop program. It takes no options: the data, the settings and the
-// user's hotels are the files beside the executable.
+// The desktop program. "--edition N" chooses the Edition of an installed
+// program (1 when absent); a portable program folder is the Edition whose
+// DataFile stands beside the executable.
 #include <QApplication>
 #include <QTextBrowser>  // completes the help viewer's window type for qt_platform.h
+#include <cstdio>
 #include <memory>
 
 #include "app/register_windows.h"
 #include "board/ui/main_window.h"
 #include "data/app_state.h"
+#include "platform/file_locations.h"
 #include "platform/ui/app_context.h"
 #include "platform/ui/qt_platform.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  auto const program_folder = QCoreApplication::applicationDirPath().toStdString();
+  int const edition = vorlash::edition_option(argc, argv);
+  if (edition == 0) {
+    std::fprintf(stderr, "vorlash: --edition wants a number\n");
+    return 2;
+  }
+  vorlash::FileLocations locations;
+  vorlash::Status st = vorlash::locate_files(vorlash::executable_folder(argv[0]), edition,
+                                             vorlash::process_environment(), locations);
+  if (st) st = vorlash::prepare_user_folders(locations);
+  if (!st) {
+    std::fprintf(stderr, "vorlash: %s\n", st.error.c_str());
+    return 1;
+  }
 
   vorlash::QtPlatform platform;
   auto state = std::make_unique<vorlash::AppState>();
-  vorlash::AppContext ctx(*state, platform.platform, program_folder);
+  vorlash::apply_locations(locations, *state);
+  vorlash::AppContext ctx(*state, platform.platform, locations.data_folder);
   vorlash::register_windows(ctx);
 
   // The loading window opens and closes before the main window shows; that

@@ -6,18 +6,12 @@
 
 #include "board/clock_day.h"
 #include "data/startup.h"
+#include "platform/file_locations.h"
 #include "text/utf8.h"
 
 namespace vorlash::cli {
 
 namespace {
-
-std::string executable_folder(const char* argv0) {
-  std::error_code ec;
-  auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) self = std::filesystem::absolute(argv0, ec);
-  return self.parent_path().string();
-}
 
 // "YYYY-MM-DD HH:MM"
 std::optional<ClockReading> parse_at(const std::string& text) {
@@ -39,9 +33,16 @@ std::optional<CliArgs> parse_args(int argc, char** argv) {
   if (argc < 2) return std::nullopt;
   CliArgs out;
   out.command = argv[1];
-  out.dir = executable_folder(argv[0]);
+  out.exe_folder = executable_folder(argv[0]);
   for (int i = 2; i < argc; ++i) out.args.emplace_back(argv[i]);
   if (auto dir = take_option(out.args, "--dir")) out.dir = *dir;
+  if (auto edition = take_option(out.args, "--edition")) {
+    out.edition = parse_edition(*edition);
+    if (out.edition == 0) {
+      std::fprintf(stderr, "vorlash-cli: --edition wants a number, not \"%s\"\n", edition->c_str());
+      return std::nullopt;
+    }
+  }
   if (auto at = take_option(out.args, "--at")) {
     out.at = parse_at(*at);
     if (!out.at) {
@@ -59,7 +60,14 @@ std::unique_ptr<Clock> make_clock(const CliArgs& args) {
 }
 
 bool load_program(const CliArgs& args, AppState& state) {
-  Status st = identify_installation(state, args.dir);
+  FileLocations locations = portable_locations(args.dir);
+  Status st = Status::success();
+  if (args.dir.empty()) {
+    st = locate_files(args.exe_folder, args.edition, process_environment(), locations);
+    if (st) st = prepare_user_folders(locations);
+  }
+  apply_locations(locations, state);
+  if (st) st = identify_installation(state, locations.data_folder);
   if (st) st = load_settings_and_tables(state, LoadHooks{});
   if (!st) {
     std::fprintf(stderr, "vorlash-cli: %s\n", st.error.c_str());

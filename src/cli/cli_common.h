@@ -21,7 +21,9 @@ inline constexpr int kExitRejected = 2;
 struct CliArgs {
   std::string command;
   std::vector<std::string> args;   // what follows the subcommand, --dir/--at removed
-  std::string dir;                 // program folder (--dir, else the executable's folder)
+  std::string dir;                 // program folder given by --dir; empty = located
+  int edition = 1;                 // --edition: the installed Edition to use
+  std::string exe_folder;          // the folder of vorlash-cli
   std::optional<ClockReading> at;  // --at "YYYY-MM-DD HH:MM"
 };
 
@@ -29,7 +31,8 @@ struct CliArgs {
 std::optional<CliArgs> parse_args(int argc, char** argv);
 
 // Reads the DataFile (control section, all start-up sections including the
-// fare tables) and the Edition's SettingsFile from args.dir, then sets the
+// fare tables) and the Edition's SettingsFile from args.dir, or from where
+// the executable's layout puts them (see file_locations.h), then sets the
 // clock values from --at or from the computer's clock. On failure prints a
 // clear message to stderr and returns false (the caller exits 1).
 bool load_program(const CliArgs& args, AppState& state);

@@ -8,6 +8,7 @@
 #include "data/data_file.h"
 #include "data/file_io.h"
 #include "hotel/hotel_file.h"
+#include "platform/file_locations.h"
 #include "text/number_format.h"
 
 namespace vorlash::cli {
@@ -53,7 +54,7 @@ void print_sample_train(const AppState& state, std::size_t d) {
 // then the DataFile's hotel section.
 bool load_hotels(AppState& state) {
   int bad_line = 0;
-  std::string const user_file = program_path(state.program_folder, kUserHotelFileName);
+  std::string const user_file = user_hotel_file_path(state, state.program_folder);
   Status st = get_hotel_user(user_file, state, true, &bad_line);
   DataFile file;
   if (st) st = DataFile::open(program_path(state.program_folder, state.data_file_name), file);

@@ -27,7 +27,8 @@ struct HotelLoadReport {
   Status data_file;
 };
 
-// Runs the loading sequence over the files of program_folder:
+// Runs the loading sequence over the DataFile of program_folder and the
+// UserHotelFile of user_hotel_file_path(state, program_folder):
 // 1. opens the loading window and lets events run;
 // 2. reads the UserHotelFile into slots 1..U (a missing or empty file, or a
 //    line that cannot be read, leaves U as it was);

@@ -9,6 +9,7 @@
 #include "hotel/hotel_search.h"
 #include "hotel/hotel_texts.h"
 #include "hotel/user_hotel_texts.h"
+#include "platform/file_locations.h"
 #include "text/numeric.h"
 #include "text/sjis.h"
 #include "text/utf8.h"
@@ -217,12 +218,12 @@ std::string unreadable_file_message(const std::string& path, int line) {
 Status read_for_registration(AppState& state, const std::string& program_folder, int* bad_line) {
   if (bad_line) *bad_line = 0;
   if (state.hotel_loaded != 0) return Status::success();
-  return get_hotel_user(program_path(program_folder, kUserHotelFileName), state,
+  return get_hotel_user(user_hotel_file_path(state, program_folder), state,
                         /*fold_regions=*/false, bad_line);
 }
 
 Status end_registration(AppState& state, const std::string& program_folder) {
-  if (Status st = write_user_hotels(program_path(program_folder, kUserHotelFileName), state); !st)
+  if (Status st = write_user_hotels(user_hotel_file_path(state, program_folder), state); !st)
     return st;
   state.hotel_loaded = 0;
   return Status::success();

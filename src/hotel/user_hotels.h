@@ -102,7 +102,8 @@ std::string unreadable_file_message(const std::string& path, int line);
 
 // Reads the user hotels for the registration list when the hotel table is
 // not loaded (no region folding). *bad_line receives the line that could
-// not be read (0 = none).
+// not be read (0 = none). The UserHotelFile is user_hotel_file_path(state,
+// program_folder), as for both functions here.
 Status read_for_registration(AppState& state, const std::string& program_folder, int* bad_line);
 
 // "登録終了": U is the number of rows; writes the UserHotelFile (sorted first

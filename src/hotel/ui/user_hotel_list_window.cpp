@@ -17,6 +17,7 @@
 #include "hotel/ui/user_hotel_editor_window.h"
 #include "hotel/user_hotel_texts.h"
 #include "hotel/user_hotels.h"
+#include "platform/file_locations.h"
 #include "platform/ui/captions.h"
 #include "platform/ui/fonts.h"
 #include "platform/ui/key_handling.h"
@@ -165,7 +166,7 @@ void timetable13::init_set() {
   // "登録終了"; the user is told, and the old file is kept as a backup then.
   if (Status const st = read_for_registration(ctx_.state, ctx_.program_folder, &bad_line); !st) {
     ctx_.platform.messages.show(error_message(
-        unreadable_file_message(program_path(ctx_.program_folder, kUserHotelFileName), bad_line)));
+        unreadable_file_message(user_hotel_file_path(ctx_.state, ctx_.program_folder), bad_line)));
   }
   rows_ = user_hotels(ctx_.state);
   set_list1();
