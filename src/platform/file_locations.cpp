@@ -29,12 +29,14 @@ std::string edition_folder_name(int edition) {
   return "edition" + std::to_string(edition);
 }
 
+#if !defined(_WIN32)
 // An XDG base folder: the variable when it holds an absolute path (relative
 // ones are to be ignored), else the fallback under the home folder.
 fs::path xdg_base(const std::string& variable, const std::string& home, const char* fallback) {
   if (!variable.empty() && fs::path(variable).is_absolute()) return fs::path(variable);
   return fs::path(home) / fallback;
 }
+#endif
 
 Status copy_if_missing(const fs::path& from, const fs::path& folder) {
   std::error_code ec;
