@@ -63,12 +63,15 @@ cmp -s "$work/board.installed" "$work/board.build" || {
 }
 
 echo "-- each Edition from its desktop entry"
+touch -d 2001-01-02 "$work/dated"
 cat >"$work/run-entry.sh" <<'INNER'
 # Inside the virtual display: start the Exec line, wait until the main window
 # is the one window shown (the loading window comes and goes first), then end
-# it with Escape, which saves the settings.
+# it with Escape, which saves the settings. The settings file, copied at the
+# start, is dated back first so that the saving shows.
 exec_line=$1
 caption=$2
+settings=$3
 $exec_line &
 pid=$!
 last=""
@@ -80,6 +83,7 @@ for _ in $(seq 60); do
 done
 [ -n "$last" ] || { kill "$pid"; echo "no main window" >&2; exit 1; }
 window=$(echo "$last" | head -n 1)
+touch -d 2001-01-01 "$settings"
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool key --clearmodifiers Escape
 for _ in $(seq 40); do
@@ -97,10 +101,11 @@ for entry in org.vorlash.vorlash:1:vorlash2 org.vorlash.vorlash.Edition2:2:vorla
   ini=${rest#*:}.ini
   exec_line=$(sed -n 's/^Exec=//p' "/usr/share/applications/$id.desktop")
   echo "   $exec_line"
-  as_user xvfb-run -a sh "$work/run-entry.sh" "$exec_line" "$caption" ||
-    fail "Edition $edition did not start and end cleanly"
   settings="$work/home/.config/vorlash/edition$edition/$ini"
-  [ -s "$settings" ] || fail "no settings file $settings"
+  as_user xvfb-run -a sh "$work/run-entry.sh" "$exec_line" "$caption" "$settings" ||
+    fail "Edition $edition did not start and end cleanly"
+  [ -s "$settings" ] && [ "$settings" -nt "$work/dated" ] ||
+    fail "the settings were not saved to $settings"
   [ -s "$work/home/.local/share/vorlash/edition$edition/hotelusr.csv" ] ||
     fail "no user hotels of Edition $edition"
 done
