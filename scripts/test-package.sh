@@ -50,8 +50,9 @@ xargs md5sum <"$work/files" >"$work/sums.before"
 find /usr/share/vorlash | sort >"$work/tree.before"
 
 # Runs a command with the temporary home and no XDG variables of the caller.
+mkdir -m 700 "$work/runtime"
 as_user() {
-  env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$work/home" "$@"
+  env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" "$@"
 }
 
 echo "-- vorlash-cli from /usr/bin"
