@@ -1,10 +1,11 @@
-// The desktop program. "--edition N" chooses the Edition of an installed
-// program (1 when absent); a portable program folder is the Edition whose
-// DataFile stands beside the executable.
+// The desktop program. Its options: --version, and "--edition N" to choose
+// the Edition of an installed program (1 when absent); a portable program
+// folder is the Edition whose DataFile stands beside the executable.
 #include <QApplication>
 #include <QTextBrowser>  // completes the help viewer's window type for qt_platform.h
 #include <cstdio>
 #include <memory>
+#include <string_view>
 
 #include "app/register_windows.h"
 #include "board/ui/main_window.h"
@@ -14,12 +15,17 @@
 #include "platform/ui/qt_platform.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  // Answered before QApplication exists, so that it needs no display.
+  if (argc == 2 && std::string_view(argv[1]) == "--version") {
+    std::printf("vorlash %s\n", VORLASH_VERSION);
+    return 0;
+  }
   int const edition = vorlash::edition_option(argc, argv);
   if (edition == 0) {
-    std::fprintf(stderr, "vorlash: --edition wants a number\n");
+    std::fprintf(stderr, "vorlash: --edition wants an Edition number\n");
     return 2;
   }
+  QApplication app(argc, argv);
   vorlash::FileLocations locations;
   vorlash::Status st = vorlash::locate_files(vorlash::executable_folder(argv[0]), edition,
                                              vorlash::process_environment(), locations);

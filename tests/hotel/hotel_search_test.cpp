@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_run.h"
 #include "data/file_io.h"
 #include "data/startup.h"
 #include "data/test_data_file.h"
@@ -295,23 +296,11 @@ TEST(AreaSelection, RegionsByAreaAndRecentPlaces) {
 }
 
 // vorlash-cli hotels on the compiled sample program folder.
-struct CliRun {
-  int status = -1;
-  std::string out;
-};
+using vorlash::test::CliRun;
 
 CliRun run_cli(const std::string& arguments) {
-  std::string const command = std::string("\"") + VORLASH_CLI + "\" hotels " + arguments +
-                              " --dir \"" + VORLASH_SAMPLE_DIR + "\" 2>&1";
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  std::size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  int const raw = pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return run;
+  return vorlash::test::run_shell(vorlash::test::cli_path() + " hotels " + arguments + " --dir \"" +
+                                  VORLASH_SAMPLE_DIR + "\" 2>&1");
 }
 
 TEST(HotelsCli, ListsNarrowsAndRefuses) {

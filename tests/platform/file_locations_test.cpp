@@ -4,13 +4,12 @@
 #include "platform/file_locations.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
+#include "cli/cli_run.h"
 #include "data/file_io.h"
 #include "settings/ini_file.h"
 
@@ -168,17 +167,6 @@ TEST(EditionOption, ReadsEitherFormAndRejectsNonNumbers) {
 }
 
 #if !defined(_WIN32)
-std::string run(const std::string& command) {
-  std::FILE* p = ::popen((command + " 2>&1").c_str(), "r");
-  if (!p) return "popen failed";
-  std::string out;
-  char buf[4096];
-  for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-  int const status = ::pclose(p);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) out += "\n(failed)";
-  return out;
-}
-
 // vorlash-cli in an installed layout reads the installed DataFile and makes
 // the user's files under the temporary home, never beside the data.
 TEST_F(Locations, CliInstalledLayoutKeepsUserFilesInTheHome) {
@@ -186,12 +174,13 @@ TEST_F(Locations, CliInstalledLayoutKeepsUserFilesInTheHome) {
   for (char const* name : {"vorlashj.dat", "vorlash2.ini", "hotelusr.csv"})
     fs::copy_file(fs::path(VORLASH_SAMPLE_DIR) / name, data_folder(1) / name);
   std::string const board = " board --at '2000-03-15 08:00'";
-  std::string const portable =
-      run(std::string(VORLASH_CLI) + board + " --dir " + VORLASH_SAMPLE_DIR);
-  std::string const installed = run("env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME=" + at("home") +
-                                    " " + at("usr/bin/vorlash-cli") + board);
-  EXPECT_EQ(installed, portable);
-  EXPECT_EQ(installed.find("(failed)"), std::string::npos) << installed;
+  auto const portable =
+      test::run_shell(test::cli_path() + board + " --dir \"" + VORLASH_SAMPLE_DIR + "\" 2>&1");
+  auto const installed =
+      test::run_shell("env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME=\"" + at("home") + "\" \"" +
+                      at("usr/bin/vorlash-cli") + "\"" + board + " 2>&1");
+  EXPECT_EQ(installed.status, 0) << installed.out;
+  EXPECT_EQ(installed.out, portable.out);
   EXPECT_TRUE(fs::exists(root_ / "home/.config/vorlash/edition1/vorlash2.ini"));
   EXPECT_TRUE(fs::exists(root_ / "home/.local/share/vorlash/edition1/hotelusr.csv"));
   EXPECT_EQ(std::distance(fs::directory_iterator(data_folder(1)), fs::directory_iterator()), 3);

@@ -13,6 +13,7 @@
 
 #include "board/ui/main_window.h"
 #include "data/ui/loading_window.h"
+#include "platform/print_layout.h"
 #include "platform/ui/captions.h"
 #include "platform/ui/fonts.h"
 #include "platform/ui/key_handling.h"
@@ -50,7 +51,7 @@ QPlainTextEdit* read_only_text(const char* name, int lines, QWidget* parent) {
   edit->setLineWrapMode(QPlainTextEdit::NoWrap);
   edit->setFont(fixed_pitch_font(kTextPoints));
   QFontMetrics const metrics(edit->font());
-  edit->setTabStopDistance(metrics.horizontalAdvance(QChar(' ')) * 8);
+  edit->setTabStopDistance(metrics.horizontalAdvance(QChar(' ')) * kTabColumns);  // as printed
   edit->setMinimumSize(metrics.horizontalAdvance(QString(kTextColumns, QChar('0'))) + 24,
                        metrics.lineSpacing() * lines + 12);
   return edit;
