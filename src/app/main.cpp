@@ -13,6 +13,7 @@
 #include "platform/file_locations.h"
 #include "platform/ui/app_context.h"
 #include "platform/ui/qt_platform.h"
+#include "platform/ui/translation.h"
 
 int main(int argc, char** argv) {
   // Answered before QApplication exists, so that it needs no display.
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication app(argc, argv);
+  vorlash::install_qt_translation();  // standard dialogs and buttons in Japanese
   vorlash::FileLocations locations;
   vorlash::Status st = vorlash::locate_files(vorlash::executable_folder(argv[0]), edition,
                                              vorlash::process_environment(), locations);

@@ -8,6 +8,7 @@
 #include "data/data_file.h"
 #include "data/file_io.h"
 #include "hotel/hotel_file.h"
+#include "hotel/user_hotels.h"
 #include "platform/file_locations.h"
 #include "text/number_format.h"
 
@@ -53,16 +54,18 @@ void print_sample_train(const AppState& state, std::size_t d) {
 // The hotel table as the hotel list window loads it: user hotels (folded),
 // then the DataFile's hotel section.
 bool load_hotels(AppState& state) {
-  int bad_line = 0;
   std::string const user_file = user_hotel_file_path(state, state.program_folder);
-  Status st = get_hotel_user(user_file, state, true, &bad_line);
+  Status st = get_hotel_user(user_file, state, true, nullptr);
   DataFile file;
   if (st) st = DataFile::open(program_path(state.program_folder, state.data_file_name), file);
-  if (st) st = get_hotel(file, state, YieldFn{}, true);
+  LeftOutHotels left_out;
+  if (st) st = get_hotel(file, state, YieldFn{}, true, &left_out);
   if (!st) {
     std::fprintf(stderr, "vorlash-cli: %s\n", st.error.c_str());
     return false;
   }
+  if (auto const note = left_out_message(left_out); !note.empty())
+    std::fprintf(stderr, "vorlash-cli: %s\n", note.c_str());
   return true;
 }
 

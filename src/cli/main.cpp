@@ -24,6 +24,9 @@ constexpr Command kCommands[] = {
     {"hotels", vorlash::cli::cmd_hotels, "hotels REGION [--district NAME]... [--dir DIR]"},
     {"build-data", vorlash::cli::cmd_build_data, "build-data SRC_DIR OUT.dat"},
     {"export-data", vorlash::cli::cmd_export_data, "export-data DATAFILE OUT_DIR"},
+    {"export-gtfs", vorlash::cli::cmd_export_gtfs, "export-gtfs DATAFILE OUT_DIR"},
+    {"import-gtfs", vorlash::cli::cmd_import_gtfs,
+     "import-gtfs FEED MAPPING OUT_SRC_DIR [--base SRC_DIR]"},
     {"encode-text", vorlash::cli::cmd_encode_text, "encode-text IN.utf8 OUT (Shift-JIS, CR LF)"},
 };
 

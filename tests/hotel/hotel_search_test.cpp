@@ -94,8 +94,8 @@ TEST(HotelLoad, EachStepFailsAloneAndTheOthersStillLoad) {
   TempFolder folder;
   std::string const dat = testing::encode_data_file(*testing::sample_tables());
   ASSERT_TRUE(write_file_atomically(program_path(folder.path(), "vorlashj.dat"), dat).ok());
-  // The second line holds a text in the room count: the user hotels stay as
-  // they were (two from an earlier load), the DataFile hotels follow them.
+  // The second line holds a text in the room count: it is left out, the
+  // first is read, and the DataFile hotels follow it.
   folder.write("hotelusr.csv",
                "\"京都\",\"四条\",\"宿1\",\"075\",1,\"\",\"\",\"\"\r\n"
                "\"京都\",\"四条\",\"宿2\",\"075\",x,\"\",\"\",\"\"\r\n");
@@ -107,7 +107,7 @@ TEST(HotelLoad, EachStepFailsAloneAndTheOthersStillLoad) {
   EXPECT_FALSE(report.user_hotels.ok());
   EXPECT_NE(report.user_hotels.error.find("line 2"), std::string::npos) << report.user_hotels.error;
   EXPECT_TRUE(report.data_file.ok());
-  EXPECT_EQ(names_of_table(*state), "/前1;/前2;東京/ホテルＡ;大阪/ホテルＢ;");
+  EXPECT_EQ(names_of_table(*state), "京都/宿1;東京/ホテルＡ;大阪/ホテルＢ;");
 
   // Without the DataFile the user hotels alone are loaded, and no DataFile
   // hotel of the earlier load is kept.

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 #include "data/ui/loading_window.h"
 #include "platform/ui/window_place.h"
@@ -105,6 +106,11 @@ void ResultsWindowTest::texts_match_the_command_line_search() {
   auto const& texts = run.results()->texts();
   QCOMPARE(run.shown("Text1"), QString::fromStdString(crlf_to_lf(texts.list)));
   QCOMPARE(run.shown("Text2"), QString::fromStdString(crlf_to_lf(texts.fare)));
+  // Every line, the discount tickets' too, shows without horizontal scrolling.
+  for (auto const* name : {"Text1", "Text2"}) {
+    auto* box = run.results()->findChild<QPlainTextEdit*>(QString::fromLatin1(name));
+    QTRY_COMPARE(box->horizontalScrollBar()->maximum(), 0);
+  }
 
   QProcess process;
   process.start(cli, {"search",
