@@ -4,6 +4,7 @@
 set -e
 packages="build-essential cmake pkg-config python3 clang-14 libclang-rt-14-dev libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n zlib1g-dev fonts-ipafont-gothic poppler-utils xvfb xauth
+  xdotool lintian appstream desktop-file-utils
   g++-mingw-w64-x86-64-posix libz-mingw-w64-dev googletest wine wine64"
 missing=""
 for p in $packages; do

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs what is missing, builds everything and runs every test: the core
-# and window tests, the core tests again under AddressSanitizer and UBSan, and
-# a short run of every fuzz target.
+# and window tests, the core tests again under AddressSanitizer and UBSan, a
+# short run of every fuzz target, and the Debian package installed and removed.
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/install-deps.sh
@@ -40,4 +40,6 @@ for target in build-fuzz/bin/*_fuzz; do
   "$target" -max_total_time="${FUZZ_SECONDS:-30}" -print_final_stats=1 "$corpus" 2>&1 | tail -n 3
   rm -rf "$corpus"
 done
+echo "== Debian package: build, install, check the installed programs, remove"
+sh scripts/test-package.sh
 echo "All tests passed."
