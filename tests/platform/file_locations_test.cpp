@@ -102,6 +102,16 @@ TEST_F(Locations, InstalledUsesTheEditionDataFolderAndTheXdgFolders) {
   FileLocations loc;
   EXPECT_FALSE(locate_files(bin(), 1, {"", "", "", ""}, loc).ok());
 }
+#else
+TEST_F(Locations, InstalledUsesTheEditionDataFolderAndAppData) {
+  FileLocations loc;
+  ASSERT_TRUE(locate_files(bin(), 2, {"", "", "", at("Roaming")}, loc).ok());
+  EXPECT_TRUE(loc.installed);
+  EXPECT_EQ(fs::path(loc.data_folder), data_folder(2));
+  EXPECT_EQ(fs::path(loc.settings_folder), root_ / "Roaming/vorlash/edition2");
+  EXPECT_EQ(loc.user_data_folder, loc.settings_folder);
+  EXPECT_FALSE(locate_files(bin(), 1, {at("home"), "", "", ""}, loc).ok());
+}
 #endif
 
 TEST_F(Locations, FirstStartCopiesTheDefaultsOnceAndLeavesTheDataFolderAlone) {
