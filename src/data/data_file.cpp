@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "data/file_io.h"
+#include "platform/safe_file.h"
 #include "text/sjis.h"
 
 namespace vorlash {
@@ -23,7 +23,7 @@ DataFile::DataFile(std::string bytes, std::string name)
 
 Status DataFile::open(const std::string& path, DataFile& out) {
   std::string bytes;
-  if (Status st = read_file_bytes(path, bytes); !st) return st;
+  if (Status st = read_regular_file(path, kMaxDataFileSize, bytes); !st) return st;
   out = DataFile(std::move(bytes), path);
   return Status::success();
 }
