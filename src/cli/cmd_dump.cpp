@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "data/data_file.h"
 #include "data/file_io.h"
+#include "data/startup.h"
 #include "hotel/hotel_file.h"
 #include "text/number_format.h"
 
@@ -56,7 +57,7 @@ bool load_hotels(AppState& state) {
   std::string const user_file = program_path(state.program_folder, kUserHotelFileName);
   Status st = get_hotel_user(user_file, state, true, &bad_line);
   DataFile file;
-  if (st) st = DataFile::open(program_path(state.program_folder, state.data_file_name), file);
+  if (st) st = startup_data_file(state, file);
   if (st) st = get_hotel(file, state, YieldFn{}, true);
   if (!st) {
     std::fprintf(stderr, "vorlash-cli: %s\n", st.error.c_str());

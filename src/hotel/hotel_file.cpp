@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "data/file_io.h"
+#include "platform/safe_file.h"
 #include "text/numeric.h"
 #include "text/sjis.h"
 #include "text/utf8.h"
@@ -273,9 +274,10 @@ Status parse_user_hotels(std::string_view bytes, std::string_view file_name, App
 
 Status get_hotel_user(const std::string& path, AppState& state, bool fold_regions, int* bad_line) {
   if (bad_line) *bad_line = 0;
-  if (!file_exists(path)) return Status::success();
   std::string bytes;
-  if (Status st = read_file_bytes(path, bytes); !st) return st;
+  bool missing = false;
+  if (Status st = read_regular_file(path, kMaxTextFileSize, bytes, &missing); !st) return st;
+  if (missing) return Status::success();
   return parse_user_hotels(bytes, path, state, fold_regions, bad_line);
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/file_io.h"
+#include "platform/safe_file.h"
 #include "text/numeric.h"
 #include "text/sjis.h"
 #include "text/utf8.h"
@@ -457,7 +458,7 @@ Status parse_ini_bytes(std::string_view sjis_bytes, std::string_view file_name, 
 Status get_ini_file(AppState& state) {
   std::string const path = program_path(state.program_folder, state.settings_file_name);
   std::string bytes;
-  if (Status const read = read_file_bytes(path, bytes); !read) return read;
+  if (Status const read = read_regular_file(path, kMaxTextFileSize, bytes); !read) return read;
   return parse_ini_bytes(bytes, path, state);
 }
 
@@ -506,7 +507,7 @@ Status put_ini_file(const AppState& state) {
   std::string bytes;
   if (Status const rendered = render_ini_bytes(state, bytes); !rendered)
     return Status::failure(path + ": " + rendered.error + "; the file was not written");
-  return write_file_atomically(path, bytes);
+  return replace_file(path, bytes);
 }
 
 }  // namespace vorlash
