@@ -41,9 +41,7 @@ inline constexpr std::string_view kClockNotPermitted = "時計を設定する権
 inline constexpr std::string_view kClockBadDate = "その日時は設定できません";
 inline constexpr std::string_view kClockUnsupported = "この環境では時計を設定できません";
 
-// A second copy of the desktop program in the same program folder.
-inline constexpr std::string_view kAlreadyRunning =
-    "このフォルダーのプログラムはすでに起動しています。同時に二つは起動できません。";
+// The lock file of the program folder cannot be made.
 inline constexpr std::string_view kCannotLock = "起動中の印を付けられません";
 
 }  // namespace vorlash::file_text

@@ -22,7 +22,7 @@ class ProgramLock {
   ~ProgramLock() { release(); }
 
   // Takes the lock of folder. busy: another running copy holds it; failed:
-  // the lock file cannot be opened (error tells why, in Japanese).
+  // the lock file cannot be made (error names it and tells why).
   LockResult acquire(const std::string& folder, Status& error);
   void release();
   bool held() const { return handle_ >= 0; }

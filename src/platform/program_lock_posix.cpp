@@ -29,7 +29,7 @@ LockResult ProgramLock::acquire(const std::string& folder, Status& error) {
     int const code = errno;
     ::close(fd);
     if (code == EWOULDBLOCK) {
-      error = Status::failure(std::string(file_text::kAlreadyRunning));
+      error = Status::success();
       return LockResult::busy;
     }
     error = Status::failure(path + ": " + std::string(file_text::kCannotLock) + "（" +
