@@ -9,8 +9,8 @@ namespace vorlash {
 std::string system_reason(int code, FileAccess access) {
   using namespace file_text;
   switch (code) {
-    case ENOENT:
-      return std::string(kMissing);
+    case ENOENT:  // on a save only the folder can be missing
+      return std::string(access == FileAccess::read ? kMissing : kFolderMissing);
     case ENOTDIR:
       return std::string(kFolderMissing);
     case EACCES:
