@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "data/file_io.h"
+#include "hotel/hotel_texts.h"
 #include "platform/safe_file.h"
+#include "text/fill.h"
 #include "text/numeric.h"
 #include "text/sjis.h"
 #include "text/utf8.h"
@@ -15,7 +17,7 @@ namespace vorlash {
 
 namespace {
 
-constexpr std::string_view kHotelSection = "hotel section";
+constexpr std::string_view kHotelSection = hotel_text::kHotelSection;
 
 constexpr std::size_t kIndexEntries = 250;  // per index block
 constexpr int kMoreIndexBlocks = 999;       // count of a full index block
@@ -54,23 +56,21 @@ Status read_index(const DataFile& file, const AppState& state, const YieldFn& yi
     long long const count = round_half_even(cnv_data(block_long(block, 1020)));
     bool const more = count == kMoreIndexBlocks;
     if (!more && (count < 0 || count > static_cast<long long>(kIndexEntries)))
-      return file.fail(kHotelSection, "index block " + str(b) + " has the count " + str(count) +
-                                          ", outside 0..250");
+      return file.fail(kHotelSection, fill(hotel_text::kIndexCount, {str(b), str(count)}));
     std::size_t const entries = more ? kIndexEntries : static_cast<std::size_t>(count);
     for (std::size_t i = 0; i < entries; ++i) {
       if (hotels.size() >= room)
-        return file.fail(kHotelSection, "more than " + str(kMaxHotels) +
-                                            " hotels together with the " +
-                                            str(state.user_hotel_count) + " user hotels");
+        return file.fail(kHotelSection, fill(hotel_text::kTooManyHotels,
+                                             {str(state.user_hotel_count), str(kMaxHotels)}));
       std::int32_t const v = block_long(block, 4 * i);
-      std::string const where = "hotel " + str(static_cast<long long>(hotels.size() + 1));
-      if (v < 0) return file.fail(kHotelSection, where + " has the negative index entry " + str(v));
+      std::string const where = str(static_cast<long long>(hotels.size() + 1));
+      if (v < 0) return file.fail(kHotelSection, fill(hotel_text::kNegativeIndex, {where, str(v)}));
       int const region = v / kRegionUnit;
       int const district = (v / kDistrictUnit) % 256;
       if (region > kMaxRegions)
-        return file.fail(kHotelSection, where + " names region " + str(region) + ", above 100");
+        return file.fail(kHotelSection, fill(hotel_text::kRegionAbove, {where, str(region)}));
       if (district > kMaxDistricts)
-        return file.fail(kHotelSection, where + " names district " + str(district) + ", above 200");
+        return file.fail(kHotelSection, fill(hotel_text::kDistrictAbove, {where, str(district)}));
       HotelRecord h;
       h.region = state.regions.name[static_cast<std::size_t>(region)];
       if (fold_regions) h.region = fold_region(h.region);
@@ -180,7 +180,7 @@ Status get_hotel(const DataFile& file, AppState& state, const YieldFn& yield, bo
       if (trim(field).empty()) break;
       if (slot >= n) break;
       if (Status st = fixed_text(file, kHotelSection, field,
-                                 "the telephone of hotel " + str(static_cast<long long>(slot + 1)),
+                                 fill(hotel_text::kTelOf, {str(static_cast<long long>(slot + 1))}),
                                  hotels[slot].tel);
           !st)
         return st;
@@ -190,8 +190,8 @@ Status get_hotel(const DataFile& file, AppState& state, const YieldFn& yield, bo
   // A blank telephone field before the last hotel would shift every later
   // telephone onto the wrong hotel.
   if (slot < n)
-    return file.fail(kHotelSection, "hotel " + str(static_cast<long long>(slot + 1)) +
-                                        " has a blank telephone field");
+    return file.fail(kHotelSection,
+                     fill(hotel_text::kBlankTel, {str(static_cast<long long>(slot + 1))}));
 
   pos = (tel_start + tel_blocks) * kBlockSize;
   if (Status st = read_records(file, pos, hotels, &HotelRecord::access); !st) return st;
@@ -205,9 +205,10 @@ Status get_hotel(const DataFile& file, AppState& state, const YieldFn& yield, bo
       return st;
     run(yield);
     for (std::size_t f = 0; f < kChargesPerBlock && slot < n; ++f, ++slot) {
-      if (Status st = fixed_text(file, kHotelSection, block.substr(kChargeWidth * f, kChargeWidth),
-                                 "the charge of hotel " + str(static_cast<long long>(slot + 1)),
-                                 hotels[slot].charge);
+      if (Status st =
+              fixed_text(file, kHotelSection, block.substr(kChargeWidth * f, kChargeWidth),
+                         fill(hotel_text::kChargeOf, {str(static_cast<long long>(slot + 1))}),
+                         hotels[slot].charge);
           !st)
         return st;
     }

@@ -91,7 +91,7 @@ TEST(Startup, MissingOrUnknownFilesAreErrorsNamingThem) {
   ProgramFolder const folder(1, 4);
   auto state = std::make_unique<AppState>();
   Status st = identify_installation(*state, folder.dir());
-  EXPECT_NE(st.error.find("vorlashj.dat: control section: Edition 4 is unknown"), std::string::npos)
+  EXPECT_NE(st.error.find("vorlashj.dat: 制御ブロック: 版 4 は知らない版です"), std::string::npos)
       << st.error;
   EXPECT_EQ(state->edition_title, "");
 

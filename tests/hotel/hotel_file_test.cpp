@@ -127,13 +127,13 @@ TEST(HotelSection, BrokenSectionsAreRefusedAndLeaveNoDataHotels) {
   std::string blank_tel = good;
   blank_tel.replace(static_cast<std::size_t>(l.hotel_tels) * 1024, 12, std::string(12, ' '));
   Status st = get_hotel(DataFile(blank_tel), *state, YieldFn{});
-  EXPECT_NE(st.error.find("hotel section: hotel 1 has a blank telephone field"), std::string::npos)
+  EXPECT_NE(st.error.find("ホテル情報: ホテル 1 の電話番号が空です"), std::string::npos)
       << st.error;
   EXPECT_EQ(state->data_hotel_count, 0);
 
   state->user_hotel_count = 999;  // 999 + 2 > 1000
   st = get_hotel(DataFile(good), *state, YieldFn{});
-  EXPECT_NE(st.error.find("more than 1000 hotels"), std::string::npos) << st.error;
+  EXPECT_NE(st.error.find("1000 件を超えています"), std::string::npos) << st.error;
   EXPECT_EQ(state->data_hotel_count, 0);
 }
 
