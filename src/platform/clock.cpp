@@ -1,15 +1,23 @@
 #include "platform/clock.h"
 
 #include <cerrno>
-#include <cstring>
 #include <ctime>
 #include <string>
+
+#include "platform/file_texts.h"
+#include "platform/system_error.h"
 
 #if !defined(_WIN32)
 #include <sys/time.h>
 #endif
 
 namespace vorlash {
+
+std::string clock_reason(int code) {
+  if (code == EPERM || code == EACCES) return std::string(file_text::kClockNotPermitted);
+  if (code == EINVAL) return std::string(file_text::kClockBadDate);
+  return system_reason(code, FileAccess::write);
+}
 
 ClockReading SystemClock::now() const {
   std::time_t const t = std::time(nullptr);
@@ -33,15 +41,14 @@ Status SystemClock::set(const ClockReading& when) {
   local.tm_sec = when.second;
   local.tm_isdst = -1;
   std::time_t const t = std::mktime(&local);
-  if (t == static_cast<std::time_t>(-1)) return Status::failure("the date cannot be represented");
+  if (t == static_cast<std::time_t>(-1))
+    return Status::failure(std::string(file_text::kClockBadDate));
 #if defined(_WIN32)
-  return Status::failure("setting the clock is not supported on this platform");
+  return Status::failure(std::string(file_text::kClockUnsupported));
 #else
   timespec ts{};
   ts.tv_sec = t;
-  if (::clock_settime(CLOCK_REALTIME, &ts) != 0)
-    return Status::failure(std::string("the system refused to set the clock: ") +
-                           std::strerror(errno));
+  if (::clock_settime(CLOCK_REALTIME, &ts) != 0) return Status::failure(clock_reason(errno));
   return Status::success();
 #endif
 }

@@ -35,8 +35,7 @@ inline constexpr std::string_view kNoMemory = "メモリーが足りません";
 inline constexpr std::string_view kOtherHead = "システムエラー（番号 ";
 inline constexpr std::string_view kOtherTail = "）";
 
-// Setting the clock.
-inline constexpr std::string_view kClockRefused = "時計を設定できません";
+// Why the clock could not be set.
 inline constexpr std::string_view kClockNotPermitted = "時計を設定する権限がありません";
 inline constexpr std::string_view kClockBadDate = "その日時は設定できません";
 inline constexpr std::string_view kClockUnsupported = "この環境では時計を設定できません";
