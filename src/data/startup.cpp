@@ -23,6 +23,7 @@ Status identify_installation(AppState& state, const std::string& program_folder)
   state.version_text = "1.59";
   state.data_date_text = "2000/03/11";
   state.program_folder = program_folder;
+  state.data_file_bytes.clear();
   DataFile file;
   if (Status st = DataFile::open(program_path(program_folder, state.data_file_name), file); !st)
     return st;
