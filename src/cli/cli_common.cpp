@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "board/clock_day.h"
 #include "data/startup.h"
@@ -19,38 +20,18 @@ std::string executable_folder(const char* argv0) {
   return self.parent_path().string();
 }
 
-// "YYYY-MM-DD HH:MM"
-std::optional<ClockReading> parse_at(const std::string& text) {
-  ClockReading r{};
-  char tail = 0;
-  if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d%c", &r.year, &r.month, &r.day, &r.hour,
-                  &r.minute, &tail) != 5)
-    return std::nullopt;
-  if (r.month < 1 || r.month > 12 || r.day < 1 || r.day > 31 || r.hour > 23 || r.minute > 59 ||
-      r.year < 1900 || r.hour < 0 || r.minute < 0)
-    return std::nullopt;
-  r.second = 0;
-  return r;
-}
-
 }  // namespace
 
 std::optional<CliArgs> parse_args(int argc, char** argv) {
-  if (argc < 2) return std::nullopt;
-  CliArgs out;
-  out.command = argv[1];
-  out.dir = executable_folder(argv[0]);
-  for (int i = 2; i < argc; ++i) out.args.emplace_back(argv[i]);
-  if (auto dir = take_option(out.args, "--dir")) out.dir = *dir;
-  if (auto at = take_option(out.args, "--at")) {
-    out.at = parse_at(*at);
-    if (!out.at) {
-      std::fprintf(stderr, "vorlash-cli: --at wants \"YYYY-MM-DD HH:MM\", not \"%s\"\n",
-                   at->c_str());
-      return std::nullopt;
-    }
+  std::string error;
+  std::vector<std::string> const words(argv + (argc > 0 ? 1 : 0), argv + argc);
+  auto args = parse_command_line(words, error);
+  if (!args) {
+    std::fprintf(stderr, "vorlash-cli: %s\n", error.c_str());
+    return std::nullopt;
   }
-  return out;
+  if (args->dir.empty()) args->dir = executable_folder(argv[0]);
+  return args;
 }
 
 std::unique_ptr<Clock> make_clock(const CliArgs& args) {
@@ -83,9 +64,10 @@ void print_line(std::string_view text) {
 std::optional<std::string> take_option(std::vector<std::string>& args, std::string_view name) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == name) {
-      if (i + 1 >= args.size()) return std::string();
-      std::string value = args[i + 1];
-      args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+      // An option without its value is taken as an empty value.
+      std::size_t const taken = i + 1 < args.size() ? 2 : 1;
+      std::string value = taken == 2 ? args[i + 1] : std::string();
+      args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i + taken));
       return value;
     }
     std::string const prefix = std::string(name) + "=";

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/cli_parse.h"
 #include "data/app_state.h"
 #include "platform/clock.h"
 
@@ -18,14 +19,8 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitBrokenFile = 1;
 inline constexpr int kExitRejected = 2;
 
-struct CliArgs {
-  std::string command;
-  std::vector<std::string> args;   // what follows the subcommand, --dir/--at removed
-  std::string dir;                 // program folder (--dir, else the executable's folder)
-  std::optional<ClockReading> at;  // --at "YYYY-MM-DD HH:MM"
-};
-
-// Parses argv; on a usage error prints it to stderr and returns nullopt.
+// Parses argv; the program folder is --dir, else the executable's folder. On
+// a refused option prints one line naming it to stderr and returns nullopt.
 std::optional<CliArgs> parse_args(int argc, char** argv);
 
 // Reads the DataFile (control section, all start-up sections including the
@@ -43,7 +38,8 @@ void print_text(std::string_view text);
 // Prints a text and a line break.
 void print_line(std::string_view text);
 
-// Takes "--name value" from args (removing both); nullopt when absent.
+// Takes "--name value" or "--name=value" from args (removing both); nullopt
+// when absent, "" when the option ends args without a value.
 std::optional<std::string> take_option(std::vector<std::string>& args, std::string_view name);
 // Takes a "--flag" from args; true when present.
 bool take_flag(std::vector<std::string>& args, std::string_view name);

@@ -9,6 +9,7 @@
 #include "data/file_io.h"
 #include "data/startup.h"
 #include "hotel/hotel_file.h"
+#include "hotel/user_hotels.h"
 #include "text/number_format.h"
 
 namespace vorlash::cli {
@@ -53,16 +54,18 @@ void print_sample_train(const AppState& state, std::size_t d) {
 // The hotel table as the hotel list window loads it: user hotels (folded),
 // then the DataFile's hotel section.
 bool load_hotels(AppState& state) {
-  int bad_line = 0;
   std::string const user_file = program_path(state.program_folder, kUserHotelFileName);
-  Status st = get_hotel_user(user_file, state, true, &bad_line);
+  Status st = get_hotel_user(user_file, state, true, nullptr);
   DataFile file;
   if (st) st = startup_data_file(state, file);
-  if (st) st = get_hotel(file, state, YieldFn{}, true);
+  LeftOutHotels left_out;
+  if (st) st = get_hotel(file, state, YieldFn{}, true, &left_out);
   if (!st) {
     std::fprintf(stderr, "vorlash-cli: %s\n", st.error.c_str());
     return false;
   }
+  if (auto const note = left_out_message(left_out); !note.empty())
+    std::fprintf(stderr, "vorlash-cli: %s\n", note.c_str());
   return true;
 }
 

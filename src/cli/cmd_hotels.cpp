@@ -13,6 +13,7 @@
 #include "hotel/hotel_load.h"
 #include "hotel/hotel_search.h"
 #include "hotel/hotel_texts.h"
+#include "hotel/user_hotels.h"
 #include "text/date.h"
 
 namespace vorlash::cli {
@@ -30,8 +31,8 @@ std::string joined(const HotelGridRow& cells) {
   return line;
 }
 
-// The loader reports nothing in the windows; here a skipped file is at
-// least named on stderr.
+// The loader reports nothing in the windows; here what it left out (a
+// file, or lines of it) is at least named on stderr.
 void warn_skipped(const Status& status) {
   if (!status) std::fprintf(stderr, "vorlash-cli: hotels: skipped: %s\n", status.error.c_str());
 }
@@ -60,6 +61,9 @@ int cmd_hotels(CliArgs& args) {
   auto const report = load_hotel_table(*state, state->program_folder, HotelLoadHooks{});
   warn_skipped(report.user_hotels);
   warn_skipped(report.data_file);
+  // DataFile hotels pushed out by the user hotels, as the hotel list says.
+  if (auto const left_out = left_out_message(report.left_out); !left_out.empty())
+    std::fprintf(stderr, "vorlash-cli: hotels: %s\n", left_out.c_str());
 
   if (select_hotel_list(*state) == 0) {
     print_line(hotel_text::kNoHotels);

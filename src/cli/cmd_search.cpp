@@ -1,17 +1,19 @@
 // vorlash-cli search: the Shinkansen search as "検索開始" runs it on the search
-// window filled with the last conditions, then the printout of the results
-// window (connection list and fare text).
+// window filled with the last conditions (stations included), then the
+// printout of the results window (connection list and fare text).
 #include <array>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/board_common.h"
 #include "cli/commands.h"
 #include "search/result_text.h"
 #include "search/search_form.h"
 #include "search/search_results.h"
+#include "text/utf8.h"
 
 namespace vorlash::cli {
 
@@ -40,85 +42,108 @@ constexpr std::array<std::string_view, 16> kFieldNames = {
     "--date: day",
 };
 
-std::optional<std::pair<std::string, std::string>> split_once(std::string_view text, char sep) {
-  auto const at = text.find(sep);
-  if (at == std::string_view::npos || text.find(sep, at + 1) != std::string_view::npos)
-    return std::nullopt;
-  return std::pair{std::string(text.substr(0, at)), std::string(text.substr(at + 1))};
+// The options as checked values; absent ones leave the window's box as the
+// SettingsFile filled it.
+struct SearchOptions {
+  std::optional<std::string> from;
+  std::optional<std::string> to;
+  std::optional<CivilDate> date;
+  std::optional<TimeWindow> dep;
+  std::optional<TimeWindow> arr;
+  std::optional<int> wait;
+  std::optional<int> transfers;
+  std::optional<int> order;
+  std::optional<bool> one_per_train;
+};
+
+// Takes the options from args. Returns the rejection, or "" when every option
+// is well-formed (the window's own checks come later).
+std::string take_search_options(std::vector<std::string>& args, SearchOptions& out) {
+  out.from = take_option(args, "--from");
+  out.to = take_option(args, "--to");
+  auto const date = take_option(args, "--date");
+  auto const dep = take_option(args, "--dep");
+  auto const arr = take_option(args, "--arr");
+  auto const wait = take_option(args, "--wait");
+  auto const transfers = take_option(args, "--transfers");
+  auto const order = take_option(args, "--order");
+  bool const one = take_flag(args, "--one");
+  bool const all = take_flag(args, "--all");
+  auto const quoted = [](const std::string& text) { return "\"" + text + "\""; };
+  if (!args.empty()) return "unexpected argument " + quoted(args[0]);
+  if (out.from && trim(*out.from).empty()) return "--from wants a station name";
+  if (out.to && trim(*out.to).empty()) return "--to wants a station name";
+  if (one && all) return "--one and --all exclude each other";
+  if (one || all) out.one_per_train = one;
+  if (transfers) {
+    if (*transfers != "1" && *transfers != "2")
+      return "--transfers must be 1 or 2, not " + quoted(*transfers);
+    out.transfers = *transfers == "2" ? 2 : 1;
+  }
+  if (order) {
+    if (*order != "dep" && *order != "arr" && *order != "ride")
+      return "--order must be dep, arr or ride, not " + quoted(*order);
+    out.order = *order == "dep" ? kOrderDeparture : *order == "arr" ? kOrderArrival : kOrderRide;
+  }
+  if (date && !(out.date = parse_date(*date)))
+    return "--date wants a date of the calendar, YYYY-MM-DD, not " + quoted(*date);
+  if (dep && !(out.dep = parse_time_window(*dep)))
+    return "--dep wants HH:MM-HH:MM (00:00 to 23:59), not " + quoted(*dep);
+  if (arr && !(out.arr = parse_time_window(*arr)))
+    return "--arr wants HH:MM-HH:MM (00:00 to 23:59), not " + quoted(*arr);
+  if (wait && !(out.wait = parse_count(*wait)))
+    return "--wait wants whole minutes, not " + quoted(*wait);
+  return "";
 }
 
-// "HH:MM-HH:MM" into the four boxes from hour_field on; an empty half leaves
+// The four boxes of a time window from hour_field on; an empty half leaves
 // its boxes empty, so they take the window's defaults.
-bool put_window(SearchForm& form, int hour_field, std::string_view text) {
-  auto const halves = split_once(text, '-');
-  if (!halves) return false;
+void put_window(SearchForm& form, int hour_field, const TimeWindow& window) {
   int field = hour_field;
-  for (std::string const& half : {halves->first, halves->second}) {
-    if (half.empty()) {
-      form.text[field] = form.text[field + 1] = "";
-    } else {
-      auto const hm = split_once(half, ':');
-      if (!hm) return false;
-      form.text[field] = hm->first;
-      form.text[field + 1] = hm->second;
-    }
+  for (auto const& half : {window.from, window.to}) {
+    form.text[field] = half ? std::to_string(half->hour) : "";
+    form.text[field + 1] = half ? std::to_string(half->minute) : "";
     field += 2;
   }
-  return true;
 }
 
-bool put_date(SearchForm& form, std::string_view text) {
-  auto const first = text.find('-');
-  auto const second = first == std::string_view::npos ? first : text.find('-', first + 1);
-  if (second == std::string_view::npos || text.find('-', second + 1) != std::string_view::npos)
-    return false;
-  form.text[kFieldYear] = std::string(text.substr(0, first));
-  form.text[kFieldMonth] = std::string(text.substr(first + 1, second - first - 1));
-  form.text[kFieldDay] = std::string(text.substr(second + 1));
-  return true;
+// What the user would type over the window as it opened.
+void put_options(const SearchOptions& options, SearchForm& form) {
+  if (options.from) form.text[kFieldBoarding] = *options.from;
+  if (options.to) form.text[kFieldAlighting] = *options.to;
+  if (options.dep) put_window(form, kFieldDepFromHour, *options.dep);
+  if (options.arr) put_window(form, kFieldArrFromHour, *options.arr);
+  if (options.date) {
+    form.text[kFieldYear] = std::to_string(options.date->year);
+    form.text[kFieldMonth] = std::to_string(options.date->month);
+    form.text[kFieldDay] = std::to_string(options.date->day);
+  }
+  if (options.wait) form.text[kFieldWait] = std::to_string(*options.wait);
+  if (options.transfers) form.transfers = *options.transfers;
+  if (options.order) form.order = *options.order;
+  if (options.one_per_train) form.one_per_train = *options.one_per_train;
 }
 
 }  // namespace
 
 int cmd_search(CliArgs& args) {
-  auto const from = take_option(args.args, "--from");
-  auto const to = take_option(args.args, "--to");
-  auto const date = take_option(args.args, "--date");
-  auto const dep = take_option(args.args, "--dep");
-  auto const arr = take_option(args.args, "--arr");
-  auto const wait = take_option(args.args, "--wait");
-  auto const transfers = take_option(args.args, "--transfers");
-  auto const order = take_option(args.args, "--order");
-  bool const one = take_flag(args.args, "--one");
-  bool const all = take_flag(args.args, "--all");
-  if (!args.args.empty()) return reject(kCommand, "unexpected argument \"" + args.args[0] + "\"");
-  if (!from || !to) return reject(kCommand, "--from NAME and --to NAME are required");
-  if (one && all) return reject(kCommand, "--one and --all exclude each other");
-  if (transfers && *transfers != "1" && *transfers != "2")
-    return reject(kCommand, "--transfers must be 1 or 2, not \"" + *transfers + "\"");
-  if (order && *order != "dep" && *order != "arr" && *order != "ride")
-    return reject(kCommand, "--order must be dep, arr or ride, not \"" + *order + "\"");
+  SearchOptions options;
+  if (std::string const refused = take_search_options(args.args, options); !refused.empty())
+    return reject(kCommand, refused);
 
   auto state = std::make_unique<AppState>();
   if (!load_program(args, *state)) return kExitBrokenFile;
   ClockReading const today = make_clock(args)->now();
 
-  // The window opens filled with the last conditions; the options overwrite
-  // what the user would type.
+  // The window opens filled with the last conditions, stations included; the
+  // options overwrite what the user would type. A station box that is still
+  // empty has nothing to search from.
   SearchForm form = fill_search_form(*state, today);
-  form.text[kFieldBoarding] = *from;
-  form.text[kFieldAlighting] = *to;
-  if (dep && !put_window(form, kFieldDepFromHour, *dep))
-    return reject(kCommand, "--dep wants HH:MM-HH:MM, not \"" + *dep + "\"");
-  if (arr && !put_window(form, kFieldArrFromHour, *arr))
-    return reject(kCommand, "--arr wants HH:MM-HH:MM, not \"" + *arr + "\"");
-  if (date && !put_date(form, *date))
-    return reject(kCommand, "--date wants YYYY-MM-DD, not \"" + *date + "\"");
-  if (wait) form.text[kFieldWait] = *wait;
-  if (transfers) form.transfers = *transfers == "2" ? 2 : 1;
-  if (order)
-    form.order = *order == "dep" ? kOrderDeparture : *order == "arr" ? kOrderArrival : kOrderRide;
-  if (one || all) form.one_per_train = one;
+  put_options(options, form);
+  if (trim(form.text[kFieldBoarding]).empty())
+    return reject(kCommand, "--from NAME is required: the SettingsFile holds no boarding station");
+  if (trim(form.text[kFieldAlighting]).empty())
+    return reject(kCommand, "--to NAME is required: the SettingsFile holds no alighting station");
 
   StartResult const start = start_search(form, *state, today.year, [] { return true; });
   if (start.outcome != StartOutcome::accepted) {

@@ -8,6 +8,8 @@ namespace vorlash::cli {
 int cmd_dump(CliArgs& args);
 int cmd_build_data(CliArgs& args);
 int cmd_export_data(CliArgs& args);
+int cmd_export_gtfs(CliArgs& args);
+int cmd_import_gtfs(CliArgs& args);
 int cmd_encode_text(CliArgs& args);
 int cmd_board(CliArgs& args);
 int cmd_timetable(CliArgs& args);

@@ -18,30 +18,55 @@ constexpr Command kCommands[] = {
     {"timetable", vorlash::cli::cmd_timetable, "timetable shinkansen|keiyo [--dir DIR] [--at T]"},
     {"stops", vorlash::cli::cmd_stops, "stops shinkansen|keiyo ROW [--dir DIR] [--at T]"},
     {"search", vorlash::cli::cmd_search,
-     "search --from NAME --to NAME [--date YYYY-MM-DD] [--dep HH:MM-HH:MM] [--arr HH:MM-HH:MM]\n"
-     "         [--wait MIN] [--transfers 1|2] [--order dep|arr|ride] [--one|--all] [--dir DIR]"},
+     "search [--from NAME] [--to NAME] [--date YYYY-MM-DD] [--dep HH:MM-HH:MM]\n"
+     "         [--arr HH:MM-HH:MM] [--wait MIN] [--transfers 1|2] [--order dep|arr|ride]\n"
+     "         [--one|--all] [--dir DIR]"},
     {"hotels", vorlash::cli::cmd_hotels, "hotels REGION [--district NAME]... [--dir DIR]"},
     {"build-data", vorlash::cli::cmd_build_data, "build-data SRC_DIR OUT.dat"},
     {"export-data", vorlash::cli::cmd_export_data, "export-data DATAFILE OUT_DIR"},
+    {"export-gtfs", vorlash::cli::cmd_export_gtfs, "export-gtfs DATAFILE OUT_DIR"},
+    {"import-gtfs", vorlash::cli::cmd_import_gtfs,
+     "import-gtfs FEED MAPPING OUT_SRC_DIR [--base SRC_DIR]"},
     {"encode-text", vorlash::cli::cmd_encode_text, "encode-text IN.utf8 OUT (Shift-JIS, CR LF)"},
 };
 
-void print_usage() {
-  std::fputs("usage: vorlash-cli COMMAND ...\n", stderr);
-  for (auto const& c : kCommands) std::fprintf(stderr, "  vorlash-cli %s\n", c.usage.data());
+constexpr char kGlobalOptions[] =
+    "Options (before or after the command):\n"
+    "  --dir DIR   the program folder (default: the folder of this executable)\n"
+    "  --at T      run as if the clock stood at T, \"YYYY-MM-DD HH:MM\"\n"
+    "  --help      this text; COMMAND --help shows the usage of one command\n"
+    "  --version   the program's name and version\n"
+    "Exit status: 0 success, 1 unreadable or broken file, 2 input rejected.\n";
+
+void print_usage(std::FILE* out) {
+  std::fputs("usage: vorlash-cli [--dir DIR] [--at T] COMMAND ...\n", out);
+  for (auto const& c : kCommands)
+    std::fprintf(out, "  vorlash-cli %.*s\n", static_cast<int>(c.usage.size()), c.usage.data());
+  std::fputs(kGlobalOptions, out);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  auto args = vorlash::cli::parse_args(argc, argv);
-  if (!args) {
-    print_usage();
-    return vorlash::cli::kExitRejected;
+  using namespace vorlash::cli;
+  auto args = parse_args(argc, argv);
+  if (!args) return kExitRejected;
+  if (args->version && !args->help) {
+    std::printf("vorlash-cli %s\n", VORLASH_VERSION);
+    return kExitOk;
+  }
+  if (args->command.empty()) {
+    print_usage(args->help ? stdout : stderr);
+    return args->help ? kExitOk : kExitRejected;
   }
   for (auto const& c : kCommands) {
-    if (c.name == args->command) return c.run(*args);
+    if (c.name != args->command) continue;
+    if (!args->help) return c.run(*args);
+    std::printf("usage: vorlash-cli %.*s\n", static_cast<int>(c.usage.size()), c.usage.data());
+    std::fputs(kGlobalOptions, stdout);
+    return kExitOk;
   }
-  print_usage();
-  return vorlash::cli::kExitRejected;
+  std::fprintf(stderr, "vorlash-cli: unknown command \"%s\"\n", args->command.c_str());
+  print_usage(stderr);
+  return kExitRejected;
 }

@@ -282,6 +282,9 @@ struct AppState {
   std::array<HotelRecord, kMaxHotels + 1> hotel{};
   int user_hotel_count = 0;  // U: slots 1..U
   int data_hotel_count = 0;  // N: slots U+1..U+N
+  // The hotels of the DataFile's hotel section, whether or not all of them
+  // fit beside the user hotels (0 until the section is read).
+  int data_file_hotel_count = 0;
   int hotel_loaded = 0;
   HotelSearchState hotel_search;
 

@@ -46,6 +46,9 @@ Status format_data_source(const DataSource& source, SourceTexts& texts);
 // format_data_source, then writes each file into dir (created if missing).
 Status write_data_source(const DataSource& source, const std::string& dir);
 
+// Writes each text as a file into dir (created if missing).
+Status write_text_files(const SourceTexts& texts, const std::string& dir);
+
 // Reads a DataFile and writes its sources into dir.
 Status export_data_file(const std::string& data_file, const std::string& dir);
 

@@ -10,6 +10,7 @@
 #include "data/data_compiler.h"
 #include "data/data_source_errors.h"
 #include "data/file_io.h"
+#include "data/tsv_text.h"
 
 namespace vorlash {
 
@@ -25,17 +26,6 @@ struct TsvFile {
   std::vector<std::string> header;
   std::vector<TsvRow> rows;
 };
-
-std::vector<std::string> split_tabs(std::string_view line) {
-  std::vector<std::string> fields;
-  while (true) {
-    std::size_t const tab = line.find('\t');
-    fields.emplace_back(line.substr(0, tab));
-    if (tab == std::string_view::npos) break;
-    line.remove_prefix(tab + 1);
-  }
-  return fields;
-}
 
 std::string header_text(const std::vector<std::string>& header) {
   std::string text;
@@ -62,10 +52,7 @@ bool split_tsv(const SourceTexts& texts, TsvFile& file, SourceErrors& errors) {
   int line_no = 0;
   while (!text.empty()) {
     ++line_no;
-    std::size_t const lf = text.find('\n');
-    std::string_view line = text.substr(0, lf);
-    text.remove_prefix(lf == std::string_view::npos ? text.size() : lf + 1);
-    if (line.ends_with('\r')) line.remove_suffix(1);
+    std::string_view const line = take_line(text);
     if (line.empty() || line.starts_with('#')) continue;
     auto fields = split_tabs(line);
     if (!have_header) {

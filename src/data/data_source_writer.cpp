@@ -295,6 +295,10 @@ Status format_data_source(const DataSource& s, SourceTexts& texts) {
 Status write_data_source(const DataSource& source, const std::string& dir) {
   SourceTexts texts;
   if (Status const formatted = format_data_source(source, texts); !formatted) return formatted;
+  return write_text_files(texts, dir);
+}
+
+Status write_text_files(const SourceTexts& texts, const std::string& dir) {
   std::error_code ec;
   std::filesystem::create_directories(dir, ec);
   if (ec) return Status::failure(dir + ": cannot create the folder (" + ec.message() + ")");

@@ -1,7 +1,10 @@
 #include "hotel/hotel_file.h"
 
 #include <algorithm>
+#include <ctime>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -16,6 +19,8 @@
 namespace vorlash {
 
 namespace {
+
+namespace fs = std::filesystem;
 
 constexpr std::string_view kHotelSection = hotel_text::kHotelSection;
 
@@ -47,8 +52,6 @@ std::size_t boundary_block(std::size_t pos) {
 
 Status read_index(const DataFile& file, const AppState& state, const YieldFn& yield,
                   bool fold_regions, std::vector<HotelRecord>& hotels, long& last_block) {
-  std::size_t const room =
-      static_cast<std::size_t>(kMaxHotels - std::clamp(state.user_hotel_count, 0, kMaxHotels));
   long b = state.control[9];
   for (;;) {
     std::string_view block;
@@ -59,9 +62,8 @@ Status read_index(const DataFile& file, const AppState& state, const YieldFn& yi
       return file.fail(kHotelSection, fill(hotel_text::kIndexCount, {str(b), str(count)}));
     std::size_t const entries = more ? kIndexEntries : static_cast<std::size_t>(count);
     for (std::size_t i = 0; i < entries; ++i) {
-      if (hotels.size() >= room)
-        return file.fail(kHotelSection, fill(hotel_text::kTooManyHotels,
-                                             {str(state.user_hotel_count), str(kMaxHotels)}));
+      if (hotels.size() >= static_cast<std::size_t>(kMaxHotels))
+        return file.fail(kHotelSection, fill(hotel_text::kTooManyHotels, {str(kMaxHotels)}));
       std::int32_t const v = block_long(block, 4 * i);
       std::string const where = str(static_cast<long long>(hotels.size() + 1));
       if (v < 0) return file.fail(kHotelSection, fill(hotel_text::kNegativeIndex, {where, str(v)}));
@@ -84,6 +86,23 @@ Status read_index(const DataFile& file, const AppState& state, const YieldFn& yi
   }
   last_block = b;
   return Status::success();
+}
+
+// The slots left beside the user hotels.
+std::size_t room_beside_users(const AppState& state) {
+  return static_cast<std::size_t>(kMaxHotels - std::clamp(state.user_hotel_count, 0, kMaxHotels));
+}
+
+// The DataFile hotels past the room left beside the user hotels.
+LeftOutHotels left_out_of(const std::vector<HotelRecord>& hotels, std::size_t room) {
+  LeftOutHotels out;
+  for (std::size_t i = room; i < hotels.size(); ++i) {
+    ++out.count;
+    std::string const region = trim(hotels[i].region);
+    if (std::find(out.regions.begin(), out.regions.end(), region) == out.regions.end())
+      out.regions.push_back(region);
+  }
+  return out;
 }
 
 template <typename Field>
@@ -133,6 +152,106 @@ bool blank_line(std::string_view line) {
   return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
+// Calls line(number, text) for every non-blank line of a UserHotelFile (CR
+// LF or LF ends); true when there was one.
+template <typename Line>
+bool for_each_line(std::string_view bytes, Line line) {
+  bool any = false;
+  int number = 0;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string_view::npos) end = bytes.size();
+    std::string_view raw = bytes.substr(start, end - start);
+    start = end + 1;
+    ++number;
+    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+    if (blank_line(raw)) continue;
+    any = true;
+    line(number, raw);
+  }
+  return any;
+}
+
+// One UserHotelFile line (Shift-JIS) as a hotel, or nullopt with the reason.
+std::optional<HotelRecord> read_user_line(std::string_view raw, bool fold_regions,
+                                          std::string& why) {
+  std::string line;
+  if (Status st = sjis_to_utf8(raw, line); !st) {
+    why = st.error;
+    return std::nullopt;
+  }
+  std::vector<std::string> fields;
+  if (!split_fields(line, fields, why)) return std::nullopt;
+  if (fields.size() != kUserFields) {
+    why = "the line holds " + str(static_cast<long long>(fields.size())) + " fields instead of 8";
+    return std::nullopt;
+  }
+  auto const rooms = parse_int16(fields[4]);
+  if (!rooms) {
+    why = "the room count \"" + fields[4] + "\" is not a number";
+    return std::nullopt;
+  }
+  HotelRecord h;
+  h.region = fold_regions ? fold_region(fields[0]) : fields[0];
+  h.district = fields[1];
+  h.name = fields[2];
+  h.tel = fields[3];
+  h.rooms = *rooms;
+  h.access = fields[5];
+  h.charge = fields[6];
+  h.remarks = fit_chars(fields[7], kRemarksWidth);
+  return h;
+}
+
+// Calls unread(number, text) for every line parse_user_hotels leaves out.
+template <typename Unread>
+void for_each_unread_line(std::string_view bytes, Unread unread) {
+  int readable = 0;
+  for_each_line(bytes, [&](int number, std::string_view raw) {
+    std::string why;
+    if (!read_user_line(raw, false, why) || ++readable > kMaxHotels) unread(number, raw);
+  });
+}
+
+// Whether backup holds a line the reader leaves out and current lacks: a
+// hotel that exists nowhere else.
+bool holds_lost_lines(std::string_view backup, std::string_view current) {
+  std::vector<std::string_view> kept;
+  for_each_line(current, [&](int, std::string_view raw) { kept.push_back(raw); });
+  bool lost = false;
+  for_each_unread_line(backup, [&](int, std::string_view raw) {
+    if (std::find(kept.begin(), kept.end(), raw) == kept.end()) lost = true;
+  });
+  return lost;
+}
+
+// "20261208-0130": the local date and time, for a backup's name.
+std::string backup_stamp() {
+  std::time_t const now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y%m%d-%H%M", &local);
+  return text;
+}
+
+// A backup of path that already holds bytes, or empty.
+std::string backup_holding(const std::string& path, const std::string& bytes) {
+  fs::path const file(path);
+  std::string const prefix = file.filename().string() + ".";
+  std::error_code ec;
+  fs::path const folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  for (auto const& entry : fs::directory_iterator(folder, ec)) {
+    std::string const name = entry.path().filename().string();
+    if (name.rfind(prefix, 0) != 0 || !name.ends_with(".bak")) continue;
+    std::string held;
+    if (entry.is_regular_file(ec) && read_file_bytes(entry.path().string(), held) && held == bytes)
+      return entry.path().string();
+  }
+  return {};
+}
+
 // Selection sort by (region, district) over positions 1..count, comparing
 // the texts' bytes (UTF-8 byte order is code point order).
 template <typename KeyOf, typename Swap>
@@ -157,12 +276,25 @@ std::string fold_region(std::string region) {
   return region;
 }
 
-Status get_hotel(const DataFile& file, AppState& state, const YieldFn& yield, bool fold_regions) {
+Status count_data_file_hotels(const DataFile& file, AppState& state, LeftOutHotels& left_out) {
+  left_out = {};
+  std::vector<HotelRecord> hotels;
+  long last_index = 0;
+  if (Status st = read_index(file, state, YieldFn{}, false, hotels, last_index); !st) return st;
+  state.data_file_hotel_count = static_cast<int>(hotels.size());
+  left_out = left_out_of(hotels, room_beside_users(state));
+  return Status::success();
+}
+
+Status get_hotel(const DataFile& file, AppState& state, const YieldFn& yield, bool fold_regions,
+                 LeftOutHotels* left_out) {
   state.data_hotel_count = 0;
+  if (left_out) *left_out = {};
   std::vector<HotelRecord> hotels;
   long last_index = 0;
   if (Status st = read_index(file, state, yield, fold_regions, hotels, last_index); !st) return st;
   std::size_t const n = hotels.size();
+  state.data_file_hotel_count = static_cast<int>(n);
 
   std::size_t pos = static_cast<std::size_t>(last_index + 1) * kBlockSize;
   if (Status st = read_records(file, pos, hotels, &HotelRecord::name); !st) return st;
@@ -217,69 +349,65 @@ Status get_hotel(const DataFile& file, AppState& state, const YieldFn& yield, bo
   pos = (charge_start + charge_blocks) * kBlockSize;
   if (Status st = read_records(file, pos, hotels, &HotelRecord::remarks); !st) return st;
 
-  auto const u = static_cast<std::size_t>(state.user_hotel_count);
-  for (std::size_t i = 0; i < n; ++i) {
+  // Hotels past the room beside the user hotels are left out, the first
+  // ones kept: the rest of the section is still read in full, since every
+  // part is sized by the whole count.
+  std::size_t const room = room_beside_users(state);
+  if (left_out) *left_out = left_out_of(hotels, room);
+  std::size_t const kept = std::min(n, room);
+  auto const u = static_cast<std::size_t>(kMaxHotels) - room;
+  for (std::size_t i = 0; i < kept; ++i) {
     hotels[i].remarks = fit_chars(hotels[i].remarks, kRemarksWidth);
     state.hotel[u + 1 + i] = std::move(hotels[i]);
   }
-  state.data_hotel_count = static_cast<int>(n);
+  state.data_hotel_count = static_cast<int>(kept);
   return Status::success();
 }
 
 Status parse_user_hotels(std::string_view bytes, std::string_view file_name, AppState& state,
-                         bool fold_regions, int* bad_line) {
-  if (bad_line) *bad_line = 0;
+                         bool fold_regions, std::vector<int>* unread_lines) {
+  if (unread_lines) unread_lines->clear();
   std::vector<HotelRecord> hotels;
-  std::vector<std::string> fields;
-  int line_number = 0;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = bytes.find('\n', start);
-    if (end == std::string_view::npos) end = bytes.size();
-    std::string_view raw = bytes.substr(start, end - start);
-    start = end + 1;
-    ++line_number;
-    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
-    auto const fail = [&](const std::string& why) {
-      if (bad_line) *bad_line = line_number;
-      return Status::failure(std::string(file_name) + ": line " + str(line_number) + ": " + why);
-    };
-    if (blank_line(raw)) continue;
-    std::string line;
-    if (Status st = sjis_to_utf8(raw, line); !st) return fail(st.error);
+  std::string errors;
+  bool const any_line = for_each_line(bytes, [&](int number, std::string_view raw) {
+    // A line that cannot be read is left out; the lines around it are
+    // still read.
     std::string why;
-    if (!split_fields(line, fields, why)) return fail(why);
-    if (fields.size() != kUserFields)
-      return fail("the line holds " + str(static_cast<long long>(fields.size())) +
-                  " fields instead of 8");
-    auto const rooms = parse_int16(fields[4]);
-    if (!rooms) return fail("the room count \"" + fields[4] + "\" is not a number");
-    if (hotels.size() >= static_cast<std::size_t>(kMaxHotels))
-      return fail("more than " + str(kMaxHotels) + " hotels");
-    HotelRecord h;
-    h.region = fold_regions ? fold_region(fields[0]) : fields[0];
-    h.district = fields[1];
-    h.name = fields[2];
-    h.tel = fields[3];
-    h.rooms = *rooms;
-    h.access = fields[5];
-    h.charge = fields[6];
-    h.remarks = fit_chars(fields[7], kRemarksWidth);
-    hotels.push_back(std::move(h));
+    auto hotel = read_user_line(raw, fold_regions, why);
+    if (hotel && hotels.size() >= static_cast<std::size_t>(kMaxHotels)) {
+      hotel.reset();
+      why = "more than " + str(kMaxHotels) + " hotels";
+    }
+    if (hotel) {
+      hotels.push_back(std::move(*hotel));
+      return;
+    }
+    if (unread_lines) unread_lines->push_back(number);
+    errors += (errors.empty() ? "" : "; ") + std::string("line ") + str(number) + ": " + why;
+  });
+  // A file without a hotel line leaves U as it was (see get_hotel_user).
+  if (any_line) {
+    for (std::size_t i = 0; i < hotels.size(); ++i) state.hotel[i + 1] = std::move(hotels[i]);
+    state.user_hotel_count = static_cast<int>(hotels.size());
   }
-  if (hotels.empty()) return Status::success();
-  for (std::size_t i = 0; i < hotels.size(); ++i) state.hotel[i + 1] = std::move(hotels[i]);
-  state.user_hotel_count = static_cast<int>(hotels.size());
-  return Status::success();
+  if (errors.empty()) return Status::success();
+  return Status::failure(std::string(file_name) + ": " + errors);
 }
 
-Status get_hotel_user(const std::string& path, AppState& state, bool fold_regions, int* bad_line) {
-  if (bad_line) *bad_line = 0;
+std::vector<int> unreadable_user_lines(std::string_view bytes) {
+  std::vector<int> lines;
+  for_each_unread_line(bytes, [&](int number, std::string_view) { lines.push_back(number); });
+  return lines;
+}
+
+Status get_hotel_user(const std::string& path, AppState& state, bool fold_regions,
+                      std::vector<int>* unread_lines) {
+  if (unread_lines) unread_lines->clear();
   std::string bytes;
   bool missing = false;
   if (Status st = read_regular_file(path, kMaxTextFileSize, bytes, &missing); !st) return st;
   if (missing) return Status::success();
-  return parse_user_hotels(bytes, path, state, fold_regions, bad_line);
+  return parse_user_hotels(bytes, path, state, fold_regions, unread_lines);
 }
 
 Status render_user_hotels(const AppState& state, std::string_view file_name, std::string& sjis) {
@@ -313,6 +441,28 @@ Status render_user_hotels(const AppState& state, std::string_view file_name, std
   return Status::success();
 }
 
+Status back_up_user_hotels(const std::string& path, std::string* backup) {
+  if (backup) backup->clear();
+  if (!file_exists(path)) return Status::success();
+  std::string current;
+  if (Status st = read_file_bytes(path, current); !st) return st;
+  std::string target = backup_holding(path, current);
+  if (target.empty()) {
+    target = path + ".bak";
+    std::string older;
+    // A backup that cannot be read is kept too: it may hold such lines.
+    if (file_exists(target) &&
+        (!read_file_bytes(target, older) || holds_lost_lines(older, current))) {
+      std::string const stem = path + "." + backup_stamp();
+      target = stem + ".bak";
+      for (int n = 2; file_exists(target); ++n) target = stem + "-" + str(n) + ".bak";
+    }
+    if (Status st = write_file_atomically(target, current); !st) return st;
+  }
+  if (backup) *backup = target;
+  return Status::success();
+}
+
 Status write_user_hotels(const std::string& path, AppState& state) {
   std::string bytes;
   // Check every text before anything is changed or written.
@@ -323,11 +473,7 @@ Status write_user_hotels(const std::string& path, AppState& state) {
   }
   // The old file may hold hotels that could not be read in this run; keep a
   // copy before replacing it.
-  if (file_exists(path)) {
-    std::string old;
-    if (Status st = read_file_bytes(path, old); !st) return st;
-    if (Status st = write_file_atomically(path + ".bak", old); !st) return st;
-  }
+  if (Status st = back_up_user_hotels(path, nullptr); !st) return st;
   return write_file_atomically(path, bytes);
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "data/app_state.h"
 #include "data/data_file.h"
@@ -21,33 +22,63 @@ inline constexpr int kRemarksWidth = 8;
 // any other region is returned unchanged.
 std::string fold_region(std::string region);
 
-// Reads the DataFile's hotel section (first block = control value 9) into
-// slots U+1..U+N and sets N. A region number above 100, a district number
-// above 200, more than 1000 hotels in all, or any part of the section lying
-// past the end of the file is an error; N is then 0 and the slots stay as
-// they were.
+// The DataFile hotels that find no slot beside the user hotels: the last
+// `count` hotels of the section, and their regions, each once, in file order.
+struct LeftOutHotels {
+  int count = 0;
+  std::vector<std::string> regions;
+};
+
+// Reads the DataFile's hotel section (first block = control value 9): the
+// hotels that fit beside the U user hotels go into slots U+1..U+N, N is set,
+// and the section's full count goes to data_file_hotel_count; *left_out
+// (when given) receives the hotels that did not fit. A region number above
+// 100, a district number above 200, more than 1000 hotels in the section, or
+// any part of it lying past the end of the file is an error; N is then 0 and
+// the slots stay as they were.
 Status get_hotel(const DataFile& file, AppState& state, const YieldFn& yield,
-                 bool fold_regions = true);
+                 bool fold_regions = true, LeftOutHotels* left_out = nullptr);
+
+// Reads only the index of the hotel section: sets data_file_hotel_count and
+// tells which DataFile hotels would not fit beside the U user hotels.
+Status count_data_file_hotels(const DataFile& file, AppState& state, LeftOutHotels& left_out);
 
 // Reads UserHotelFile bytes (Shift-JIS, one hotel a line) into slots 1..U and
-// sets U. A line that cannot be read stops the reading: U and the slots keep
-// their former values, *bad_line (when given) receives the line number and
-// the error names file_name and the line. Empty input leaves U unchanged.
+// sets U to the number of hotels read. A line that cannot be read (or a hotel
+// past the table's 1000 slots) is left out and the reading goes on; the
+// error then names file_name and every such line, and *unread_lines (when
+// given) receives their numbers. Input without a hotel line leaves U as it
+// was.
 Status parse_user_hotels(std::string_view bytes, std::string_view file_name, AppState& state,
-                         bool fold_regions, int* bad_line);
+                         bool fold_regions, std::vector<int>* unread_lines);
+
+// The numbers of the lines parse_user_hotels leaves out.
+std::vector<int> unreadable_user_lines(std::string_view bytes);
 
 // The same from the file at path; a missing or empty file leaves U unchanged
-// and is no error.
-Status get_hotel_user(const std::string& path, AppState& state, bool fold_regions, int* bad_line);
+// and is no error. A file that cannot be read at all leaves *unread_lines
+// empty.
+Status get_hotel_user(const std::string& path, AppState& state, bool fold_regions,
+                      std::vector<int>* unread_lines);
 
 // The UserHotelFile bytes for slots 1..U (Shift-JIS, CR LF). A double quote
 // or a line break inside a text field, or a character that code page 932
 // cannot hold, is an error naming the hotel and the field.
 Status render_user_hotels(const AppState& state, std::string_view file_name, std::string& sjis);
 
+// Keeps a copy of the UserHotelFile at path, when there is one: in
+// path + ".bak", unless that backup holds lines the reader leaves out and
+// the file lacks (hotels kept nowhere else); the copy then goes to a new
+// file named with the local date and time, path + ".20261208-0130.bak"
+// (numbered "-2", "-3" when taken). A backup that already holds the same
+// bytes is used as it is. *backup (when given) receives the file holding the
+// copy, empty when there is no file at path.
+Status back_up_user_hotels(const std::string& path, std::string* backup);
+
 // Writes the user hotels to path: refuses unwritable texts before touching
-// anything, sorts the user hotels first when control3_flg is 2, copies the
-// old file to path + ".bak", then replaces the file safely.
+// anything, sorts the user hotels first when control3_flg is 2, keeps a
+// backup of the old file (back_up_user_hotels), then replaces the file
+// safely.
 Status write_user_hotels(const std::string& path, AppState& state);
 
 // Orders the user hotels in slots 1..U by region, then district, moving

@@ -31,7 +31,7 @@ HotelLoadReport load_hotel_table(AppState& state, const std::string& program_fol
   report.data_file = DataFile::open(program_path(program_folder, state.data_file_name), file);
   if (report.data_file) {
     run(hooks.yield);
-    report.data_file = get_hotel(file, state, hooks.yield, /*fold_regions=*/true);
+    report.data_file = get_hotel(file, state, hooks.yield, /*fold_regions=*/true, &report.left_out);
     run(hooks.yield);
   }
 

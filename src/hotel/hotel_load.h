@@ -9,6 +9,7 @@
 #include "data/app_state.h"
 #include "data/readers.h"
 #include "data/status.h"
+#include "hotel/hotel_file.h"
 
 namespace vorlash {
 
@@ -25,15 +26,17 @@ struct HotelLoadHooks {
 struct HotelLoadReport {
   Status user_hotels;
   Status data_file;
+  LeftOutHotels left_out;  // DataFile hotels with no slot beside the user hotels
 };
 
 // Runs the loading sequence over the files of program_folder:
 // 1. opens the loading window and lets events run;
-// 2. reads the UserHotelFile into slots 1..U (a missing or empty file, or a
-//    line that cannot be read, leaves U as it was);
+// 2. reads the UserHotelFile into slots 1..U (a missing or empty file
+//    leaves U as it was; a line that cannot be read is left out);
 // 3. reads the DataFile's hotel section into slots U+1..U+N, letting events
 //    run after opening it, between its blocks and after reading it (N is 0
-//    when the file or its section cannot be read);
+//    when the file or its section cannot be read; hotels past the 1000
+//    slots are left out);
 // 4. sets the hotel-loaded flag, closes the loading window, lets events run.
 HotelLoadReport load_hotel_table(AppState& state, const std::string& program_folder,
                                  const HotelLoadHooks& hooks);

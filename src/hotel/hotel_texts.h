@@ -39,6 +39,16 @@ inline constexpr std::array<std::string_view, kGridColumns> kGridHeaders = {
 // Column widths of the hotel grid, in twips.
 inline constexpr std::array<int, kGridColumns> kGridTwips = {900, 2520, 1170, 720, 1980, 720, 1080};
 inline constexpr std::string_view kRoomsPicture = "#####";
+// The longest text of each grid column that the editor's limits allow:
+// characters, and whether they are full-width (district 6, name 16,
+// telephone 12 single-byte, rooms "#####", access 12, charge 8 single-byte,
+// remarks 8). A column is never narrower than this nor than its header.
+struct GridColumnFill {
+  int chars;
+  bool fullwidth;
+};
+inline constexpr std::array<GridColumnFill, kGridColumns> kGridColumnFill = {
+    {{6, true}, {16, true}, {12, false}, {5, false}, {12, true}, {8, false}, {8, true}}};
 
 // Area selection window (timetable15); its title is its frame caption.
 inline constexpr std::string_view kAreaFrame = "ホテル地域の選択";
@@ -68,8 +78,7 @@ inline constexpr std::string_view kDistrictAccept = "了解";
 // The hotel section of the DataFile cannot be read ("{}" filled by fill()).
 inline constexpr std::string_view kHotelSection = "ホテル情報";
 inline constexpr std::string_view kIndexCount = "索引ブロック {} の件数 {} が 0～250 の外です";
-inline constexpr std::string_view kTooManyHotels =
-    "利用者ホテル {} 件と合わせて {} 件を超えています";
+inline constexpr std::string_view kTooManyHotels = "ホテルが {} 件を超えています";
 inline constexpr std::string_view kNegativeIndex = "ホテル {} の索引の値 {} が負の値です";
 inline constexpr std::string_view kRegionAbove = "ホテル {} の地域 {} が 100 を超えています";
 inline constexpr std::string_view kDistrictAbove = "ホテル {} の地区 {} が 200 を超えています";

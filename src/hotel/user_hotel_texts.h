@@ -60,14 +60,32 @@ inline constexpr std::string_view kRoomsNotNumber = "部屋数の入力に誤り
 inline constexpr std::string_view kQuoteRefused = "ダブルクォーテーション(\")は入力できません";
 inline constexpr std::string_view kLineBreakRefused = "改行は入力できません";
 inline constexpr std::string_view kCharRefusedHead = "保存できない文字です：";
-inline constexpr std::string_view kTableFull = "これ以上ホテルを登録できません(1000件まで)";
+// A new hotel would push a DataFile hotel out of the table's 1000 slots.
+inline constexpr std::string_view kTableFullHead =
+    "これ以上ホテルを登録できません(データファイルのホテルと合わせて1000件までのため、登録は";
+inline constexpr std::string_view kTableFullTail = "件まで)";
 
-// The list window opening on a UserHotelFile it cannot read whole.
-inline constexpr std::string_view kLineUnreadable = "行目が読み込めません。";
-inline constexpr std::string_view kFileUnreadable = "が読み込めません。";
+// The list window opening on a UserHotelFile it cannot read whole: the
+// file, "2、5～7行目" and this, the note, then where the original is kept.
+inline constexpr std::string_view kLineTail = "行目";
+inline constexpr std::string_view kMoreLines = "ほか";
+inline constexpr std::string_view kUnreadable = "が読み込めません。";
+inline constexpr std::string_view kFileUnreadable = "このファイルが読み込めません。";
 inline constexpr std::string_view kUnreadNote =
-    "読み込めなかったホテルは一覧に出ません。登録終了の時、元のファイルを";
-inline constexpr std::string_view kBackupTail = "に残します。";
+    "読み込めなかった行のホテルは一覧に出ず、登録終了で書き込むファイルにも入りません。";
+inline constexpr std::string_view kKeptHead = "元のファイルは ";
+inline constexpr std::string_view kKeptTail = " に残してあります。";
+inline constexpr std::string_view kNotKept =
+    "元のファイルの控えを作れませんでした。登録終了しても元のファイルは置き換えません。";
+
+// The user hotels push DataFile hotels out of the table: "…" count, this,
+// their regions, the tail.
+inline constexpr std::string_view kLeftOutHead =
+    "登録ホテルとデータファイルのホテルを合わせると1000件を超えるため、データファイルのホテル";
+inline constexpr std::string_view kLeftOutCount = "件がホテル検索に出ません(地域：";
+inline constexpr std::string_view kMoreRegions = "ほか";
+inline constexpr std::string_view kLeftOutTail =
+    ")。登録ホテルをその件数だけ減らすと、すべて出るようになります。";
 // "登録終了" could not write the UserHotelFile.
 inline constexpr std::string_view kWriteFailed = "ホテル情報を保存できませんでした。";
 

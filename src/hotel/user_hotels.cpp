@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "data/data_file.h"
 #include "data/file_io.h"
 #include "hotel/hotel_file.h"
 #include "hotel/hotel_lines.h"
@@ -138,8 +139,17 @@ std::string proposed_region(const AppState& state) {
   return recent.empty() ? std::string(hotel_text::kDefaultRegion) : recent;
 }
 
+int user_hotel_room(const AppState& state) {
+  return kMaxHotels - std::clamp(state.data_file_hotel_count, 0, kMaxHotels);
+}
+
 bool can_add_user_hotel(const AppState& state) {
-  return user_count(state) < kMaxHotels;
+  return user_count(state) < user_hotel_room(state);
+}
+
+std::string table_full_message(const AppState& state) {
+  return std::string(txt::kTableFullHead) + std::to_string(user_hotel_room(state)) +
+         std::string(txt::kTableFullTail);
 }
 
 int add_user_hotel(AppState& state, HotelRecord hotel) {
@@ -205,20 +215,77 @@ bool restore_user_hotels(AppState& state, const std::vector<HotelRecord>& hotels
   return true;
 }
 
-std::string unreadable_file_message(const std::string& path, int line) {
-  std::string text = path + "\r\n";
-  text += line > 0 ? std::to_string(line) + std::string(txt::kLineUnreadable)
-                   : std::string(txt::kFileUnreadable);
-  text += "\r\n" + std::string(txt::kUnreadNote) + "\r\n" + std::string(kUserHotelFileName) +
-          ".bak " + std::string(txt::kBackupTail);
-  return text;
+RegistrationOpening read_for_registration(AppState& state, const std::string& program_folder) {
+  RegistrationOpening out;
+  std::string const path = program_path(program_folder, kUserHotelFileName);
+  if (state.hotel_loaded == 0) {
+    out.user_file = get_hotel_user(path, state, /*fold_regions=*/false, &out.unread_lines);
+  } else if (file_exists(path)) {
+    // The loaded table holds what the file gave; only its unread lines are
+    // wanted.
+    std::string bytes;
+    out.user_file = read_file_bytes(path, bytes);
+    if (out.user_file) out.unread_lines = unreadable_user_lines(bytes);
+  }
+  if (!out.unread_lines.empty()) out.backup_status = back_up_user_hotels(path, &out.backup);
+  DataFile file;
+  if (DataFile::open(program_path(program_folder, state.data_file_name), file))
+    count_data_file_hotels(file, state, out.left_out);
+  return out;
 }
 
-Status read_for_registration(AppState& state, const std::string& program_folder, int* bad_line) {
-  if (bad_line) *bad_line = 0;
-  if (state.hotel_loaded != 0) return Status::success();
-  return get_hotel_user(program_path(program_folder, kUserHotelFileName), state,
-                        /*fold_regions=*/false, bad_line);
+namespace {
+
+// "2、5、7～9行目" for lines 2, 5, 7, 8 and 9; past ten runs "…行目ほか".
+std::string line_runs(const std::vector<int>& lines) {
+  constexpr int kShownRuns = 10;
+  std::string text;
+  int runs = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::size_t j = i;
+    while (j + 1 < lines.size() && lines[j + 1] == lines[j] + 1) ++j;
+    if (runs == kShownRuns)
+      return text + std::string(txt::kLineTail) + std::string(txt::kMoreLines);
+    if (runs++ > 0) text += "、";
+    text += std::to_string(lines[i]);
+    if (j > i) text += "～" + std::to_string(lines[j]);
+    i = j;
+  }
+  return text + std::string(txt::kLineTail);
+}
+
+}  // namespace
+
+std::string registration_message(const std::string& path, const RegistrationOpening& opening) {
+  std::string text;
+  if (!opening.unread_lines.empty()) {
+    text = path + "\r\n" + line_runs(opening.unread_lines) + std::string(txt::kUnreadable) +
+           "\r\n" + std::string(txt::kUnreadNote) + "\r\n";
+    text += opening.backup_status
+                ? std::string(txt::kKeptHead) + opening.backup + std::string(txt::kKeptTail)
+                : std::string(txt::kNotKept) + "\r\n" + opening.backup_status.error;
+  } else if (!opening.user_file) {
+    text = path + "\r\n" + std::string(txt::kFileUnreadable) + "\r\n" + opening.user_file.error;
+  }
+  std::string const left_out = left_out_message(opening.left_out);
+  if (!text.empty() && !left_out.empty()) text += "\r\n\r\n";
+  return text + left_out;
+}
+
+std::string left_out_message(const LeftOutHotels& left_out) {
+  if (left_out.count <= 0) return {};
+  constexpr std::size_t kShownRegions = 10;
+  std::string regions;
+  for (std::size_t i = 0; i < left_out.regions.size(); ++i) {
+    if (i == kShownRegions) {
+      regions += std::string(txt::kMoreRegions);
+      break;
+    }
+    if (i > 0) regions += "、";
+    regions += left_out.regions[i];
+  }
+  return std::string(txt::kLeftOutHead) + std::to_string(left_out.count) +
+         std::string(txt::kLeftOutCount) + regions + std::string(txt::kLeftOutTail);
 }
 
 Status end_registration(AppState& state, const std::string& program_folder) {

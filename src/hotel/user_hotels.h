@@ -15,6 +15,7 @@
 
 #include "data/app_state.h"
 #include "data/status.h"
+#include "hotel/hotel_file.h"
 
 namespace vorlash {
 
@@ -64,8 +65,16 @@ HotelInput input_from_hotel(const HotelRecord& hotel);
 // "東京／羽田".
 std::string proposed_region(const AppState& state);
 
-// A new hotel fits while U is below the table's 1000 slots.
+// The user hotels that fit beside every hotel of the DataFile in the table's
+// 1000 slots.
+int user_hotel_room(const AppState& state);
+
+// A new hotel fits while U is below user_hotel_room, so that it never
+// pushes a DataFile hotel out of the table.
 bool can_add_user_hotel(const AppState& state);
+
+// The editor's message when a new hotel no longer fits.
+std::string table_full_message(const AppState& state);
 
 // Stores a new hotel into slot U + 1 and returns the slot it ends in (0 when
 // the table is full). The DataFile hotels behind the user hotels move down
@@ -95,15 +104,30 @@ std::vector<HotelRecord> user_hotels(const AppState& state);
 // longer follow the user hotels.
 bool restore_user_hotels(AppState& state, const std::vector<HotelRecord>& hotels);
 
-// The message box shown when the registration opens on a UserHotelFile it
-// cannot read whole: the file, the line (0 = the file as a whole) and the
-// backup that "登録終了" keeps.
-std::string unreadable_file_message(const std::string& path, int line);
+// What the registration finds when it opens.
+struct RegistrationOpening {
+  Status user_file;               // reading the UserHotelFile
+  std::vector<int> unread_lines;  // its lines left out of the list
+  std::string backup;             // the file that keeps the original then
+  Status backup_status;           // keeping that copy
+  LeftOutHotels left_out;         // DataFile hotels that find no slot
+};
 
 // Reads the user hotels for the registration list when the hotel table is
-// not loaded (no region folding). *bad_line receives the line that could
-// not be read (0 = none).
-Status read_for_registration(AppState& state, const std::string& program_folder, int* bad_line);
+// not loaded (no region folding), and finds the lines of the UserHotelFile
+// that the list lacks either way; the file holding such lines is copied at
+// once (back_up_user_hotels), so that the message can name the copy. Counts
+// the DataFile's hotels to tell which of them the user hotels push out.
+RegistrationOpening read_for_registration(AppState& state, const std::string& program_folder);
+
+// The message box text for an opening that left something out, or empty:
+// the file and the lines that could not be read and the file that keeps
+// them; the DataFile hotels that do not fit.
+std::string registration_message(const std::string& path, const RegistrationOpening& opening);
+
+// The DataFile hotels that do not fit beside the user hotels, or empty when
+// none is left out.
+std::string left_out_message(const LeftOutHotels& left_out);
 
 // "登録終了": U is the number of rows; writes the UserHotelFile (sorted first
 // with control3_flg 2, the old file kept as hotelusr.csv.bak) and clears the

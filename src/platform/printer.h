@@ -1,6 +1,7 @@
 // The system printer. A print job is a list of items in one font; each item
 // is printed as its text followed by a line break. An item may hold line
-// breaks (CR LF) and tabs of its own.
+// breaks (CR LF) and tabs of its own (laid out as platform/print_layout.h
+// says).
 #pragma once
 
 #include <string>

@@ -1,30 +1,18 @@
 // vorlash-cli board, timetable and stops on the compiled sample data.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "cli/cli_run.h"
+
 namespace {
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-};
+using vorlash::test::CliRun;
 
 CliRun run_cli(const std::string& arguments) {
-  std::string const command = std::string("\"") + VORLASH_CLI + "\" " + arguments + " --dir \"" +
-                              VORLASH_SAMPLE_DIR + "\" 2>/dev/null";
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  std::size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  int const raw = pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return run;
+  return vorlash::test::run_shell(vorlash::test::cli_path() + " " + arguments + " --dir \"" +
+                                  VORLASH_SAMPLE_DIR + "\" 2>/dev/null");
 }
 
 class BoardCli : public ::testing::Test {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "cli/cli_run.h"
 #include "data/file_io.h"
 #include "data/test_data_file.h"
 #include "settings/ini_file.h"
@@ -16,21 +17,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-};
+using vorlash::test::CliRun;
 
 CliRun run_cli(const std::string& command) {
-  CliRun r;
-  std::FILE* p = ::popen((std::string(VORLASH_CLI) + " " + command + " 2>&1").c_str(), "r");
-  if (!p) return r;
-  char buf[4096];
-  std::size_t n = 0;
-  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-  int const raw = ::pclose(p);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return r;
+  return vorlash::test::run_shell(vorlash::test::cli_path() + " " + command + " 2>&1");
 }
 
 class DumpFolder : public ::testing::Test {

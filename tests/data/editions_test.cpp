@@ -19,6 +19,7 @@
 
 #include "board/clock_day.h"
 #include "board/timetable_view.h"
+#include "cli/cli_run.h"
 #include "data/app_state.h"
 #include "data/startup.h"
 #include "platform/clock.h"
@@ -329,23 +330,11 @@ TEST_F(Editions, TimetableNoteAndEntriesByTrainName) {
       << v3.text;
 }
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-};
+using vorlash::test::CliRun;
 
 CliRun run_cli(int edition, const std::string& arguments) {
-  std::string const command = std::string("\"") + VORLASH_CLI + "\" " + arguments + " --dir \"" +
-                              edition_folder(edition) + "\" --at \"2000-03-14 09:30\" 2>&1";
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  std::size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  int const raw = pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return run;
+  return vorlash::test::run_shell(vorlash::test::cli_path() + " " + arguments + " --dir \"" +
+                                  edition_folder(edition) + "\" --at \"2000-03-14 09:30\" 2>&1");
 }
 
 TEST_F(Editions, CliCommandsOnEachEdition) {

@@ -221,11 +221,12 @@ TEST(Readers, TruncatedFileSaysItEndsEarly) {
       EXPECT_NE(st.error.find("vorlashj.dat: 制御ブロック: ファイルが途中で終わってい"),
                 std::string::npos)
           << st.error;
-      if (extra != 0)
+      if (extra != 0) {
         EXPECT_NE(st.error.find(std::to_string(size) + " バイトで終わり、最後のブロック " +
                                 std::to_string(blocks) + " が欠けています"),
                   std::string::npos)
             << st.error;
+      }
     }
   }
 }

@@ -130,11 +130,38 @@ TEST(HotelSection, BrokenSectionsAreRefusedAndLeaveNoDataHotels) {
   EXPECT_NE(st.error.find("ホテル情報: ホテル 1 の電話番号が空です"), std::string::npos)
       << st.error;
   EXPECT_EQ(state->data_hotel_count, 0);
+}
 
-  state->user_hotel_count = 999;  // 999 + 2 > 1000
-  st = get_hotel(DataFile(good), *state, YieldFn{});
-  EXPECT_NE(st.error.find("1000 件を超えています"), std::string::npos) << st.error;
-  EXPECT_EQ(state->data_hotel_count, 0);
+TEST(HotelSection, HotelsPastTheTableAreLeftOutAndNamed) {
+  auto s = sample_tables();
+  std::string const bytes = encode_data_file(*s);
+  struct Case {
+    int users;
+    int kept;
+    std::vector<std::string> left_out_regions;
+  };
+  Case const cases[] = {
+      {998, 2, {}}, {999, 1, {"大阪／伊丹"}}, {1000, 0, {"東京／羽田", "大阪／伊丹"}}};
+  for (auto const& c : cases) {
+    SCOPED_TRACE(c.users);
+    auto state = tables_read_from(bytes);
+    state->user_hotel_count = c.users;
+    LeftOutHotels left_out;
+    ASSERT_TRUE(get_hotel(DataFile(bytes), *state, YieldFn{}, false, &left_out).ok());
+    EXPECT_EQ(state->data_hotel_count, c.kept);
+    EXPECT_EQ(state->data_file_hotel_count, 2);
+    EXPECT_EQ(left_out.count, 2 - c.kept);
+    EXPECT_EQ(left_out.regions, c.left_out_regions);
+    if (c.kept > 0) {
+      EXPECT_EQ(state->hotel[static_cast<std::size_t>(c.users + 1)].name, "ホテルＡ");
+    }
+
+    LeftOutHotels counted;
+    state->data_file_hotel_count = 0;
+    ASSERT_TRUE(count_data_file_hotels(DataFile(bytes), *state, counted).ok());
+    EXPECT_EQ(state->data_file_hotel_count, 2);
+    EXPECT_EQ(counted.regions, c.left_out_regions);
+  }
 }
 
 TEST(HotelFold, OnlyNamesBeginningWithTokyoOrOsaka) {
@@ -163,9 +190,9 @@ TEST(UserHotelFile, WritesAndReadsBack) {
   EXPECT_FALSE(file_exists(path + ".bak"));
 
   auto back = std::make_unique<AppState>();
-  int bad_line = -1;
-  ASSERT_TRUE(get_hotel_user(path, *back, false, &bad_line).ok());
-  EXPECT_EQ(bad_line, 0);
+  std::vector<int> unread = {-1};
+  ASSERT_TRUE(get_hotel_user(path, *back, false, &unread).ok());
+  EXPECT_TRUE(unread.empty());
   ASSERT_EQ(back->user_hotel_count, 2);
   EXPECT_EQ(back->hotel[1].name, "ホテル, 京橋");
   EXPECT_EQ(back->hotel[1].rooms, 0);
@@ -178,35 +205,41 @@ TEST(UserHotelFile, WritesAndReadsBack) {
   EXPECT_EQ(back->hotel[1].region, "東京");
 }
 
-TEST(UserHotelFile, MalformedLineStopsTheReadingAndKeepsTheCount) {
+TEST(UserHotelFile, UnreadableLinesAreLeftOutAndTheOthersRead) {
   auto state = std::make_unique<AppState>();
-  state->user_hotel_count = 5;
-  state->hotel[1].name = "前のホテル";
-  std::string const two_good = sjis("\"東京\",\"京橋\",\"Ａ\",\"1\",10,\"\",\"\",\"\"\r\n");
+  std::string const good = sjis("\"東京\",\"京橋\",\"Ａ\",\"1\",10,\"\",\"\",\"\"\r\n");
   struct Case {
     std::string bytes;
-    int line;
+    std::vector<int> lines;
     std::string_view why;
+    int read;
   };
   Case const cases[] = {
-      {two_good + sjis("\"東京\",\"京橋\",\"Ｂ\",\"1\",abc,\"\",\"\",\"\"\r\n"), 2,
-       "room count \"abc\" is not a number"},
-      {two_good + "\r\n" + sjis("\"東京\",\"京橋\",\"Ｂ\"\r\n"), 3, "3 fields instead of 8"},
-      {sjis("\"東京\",\"京橋\",\"Ａ\"x,\"1\",10,\"\",\"\",\"\"\r\n"), 1,
-       "follows the closing quote"},
-      {sjis("\"東京\",\"京橋\r\n"), 1, "no closing quote"},
-      {"\"\x81\",\"\",\"\",\"\",1,\"\",\"\",\"\"\r\n", 1, "Shift-JIS"},
+      {good + sjis("\"東京\",\"京橋\",\"Ｂ\",\"1\",abc,\"\",\"\",\"\"\r\n") + good,
+       {2},
+       "line 2: the room count \"abc\" is not a number",
+       2},
+      {good + "\r\n" + sjis("\"東京\",\"京橋\",\"Ｂ\"\r\n"), {3}, "3 fields instead of 8", 1},
+      {sjis("\"東京\",\"京橋\",\"Ａ\"x,\"1\",10,\"\",\"\",\"\"\r\n") + good +
+           sjis("\"東京\",\"京橋\r\n"),
+       {1, 3},
+       "line 1: text follows the closing quote of field 3; line 3: field 2 has no closing",
+       1},
+      {"\"\x81\",\"\",\"\",\"\",1,\"\",\"\",\"\"\r\n", {1}, "Shift-JIS", 0},
   };
   for (auto const& c : cases) {
-    int bad_line = 0;
-    Status const st = parse_user_hotels(c.bytes, "hotelusr.csv", *state, false, &bad_line);
-    EXPECT_NE(st.error.find("hotelusr.csv: line " + std::to_string(c.line) + ": "),
-              std::string::npos)
+    std::vector<int> unread;
+    state->user_hotel_count = 5;
+    Status const st = parse_user_hotels(c.bytes, "hotelusr.csv", *state, false, &unread);
+    EXPECT_EQ(st.error.rfind("hotelusr.csv: line " + std::to_string(c.lines[0]) + ": ", 0), 0u)
         << st.error;
     EXPECT_NE(st.error.find(c.why), std::string::npos) << st.error;
-    EXPECT_EQ(bad_line, c.line);
-    EXPECT_EQ(state->user_hotel_count, 5);
-    EXPECT_EQ(state->hotel[1].name, "前のホテル");
+    EXPECT_EQ(unread, c.lines);
+    EXPECT_EQ(unreadable_user_lines(c.bytes), c.lines);
+    EXPECT_EQ(state->user_hotel_count, c.read);
+    if (c.read > 0) {
+      EXPECT_EQ(state->hotel[1].name, "Ａ");
+    }
   }
   // Blanks before a field and an unquoted text are read as delimited text.
   ASSERT_TRUE(parse_user_hotels(sjis(" \"東京\", 京橋 ,Ａ,1, 12 ,\"\",\"\",\"x\""), "f", *state,

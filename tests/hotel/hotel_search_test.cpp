@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_run.h"
 #include "data/file_io.h"
 #include "data/startup.h"
 #include "data/test_data_file.h"
@@ -93,8 +94,8 @@ TEST(HotelLoad, EachStepFailsAloneAndTheOthersStillLoad) {
   TempFolder folder;
   std::string const dat = testing::encode_data_file(*testing::sample_tables());
   ASSERT_TRUE(write_file_atomically(program_path(folder.path(), "vorlashj.dat"), dat).ok());
-  // The second line holds a text in the room count: the user hotels stay as
-  // they were (two from an earlier load), the DataFile hotels follow them.
+  // The second line holds a text in the room count: it is left out, the
+  // first is read, and the DataFile hotels follow it.
   folder.write("hotelusr.csv",
                "\"京都\",\"四条\",\"宿1\",\"075\",1,\"\",\"\",\"\"\r\n"
                "\"京都\",\"四条\",\"宿2\",\"075\",x,\"\",\"\",\"\"\r\n");
@@ -106,7 +107,7 @@ TEST(HotelLoad, EachStepFailsAloneAndTheOthersStillLoad) {
   EXPECT_FALSE(report.user_hotels.ok());
   EXPECT_NE(report.user_hotels.error.find("line 2"), std::string::npos) << report.user_hotels.error;
   EXPECT_TRUE(report.data_file.ok());
-  EXPECT_EQ(names_of_table(*state), "/前1;/前2;東京/ホテルＡ;大阪/ホテルＢ;");
+  EXPECT_EQ(names_of_table(*state), "京都/宿1;東京/ホテルＡ;大阪/ホテルＢ;");
 
   // Without the DataFile the user hotels alone are loaded, and no DataFile
   // hotel of the earlier load is kept.
@@ -295,23 +296,11 @@ TEST(AreaSelection, RegionsByAreaAndRecentPlaces) {
 }
 
 // vorlash-cli hotels on the compiled sample program folder.
-struct CliRun {
-  int status = -1;
-  std::string out;
-};
+using vorlash::test::CliRun;
 
 CliRun run_cli(const std::string& arguments) {
-  std::string const command = std::string("\"") + VORLASH_CLI + "\" hotels " + arguments +
-                              " --dir \"" + VORLASH_SAMPLE_DIR + "\" 2>&1";
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  std::size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  int const raw = pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return run;
+  return vorlash::test::run_shell(vorlash::test::cli_path() + " hotels " + arguments + " --dir \"" +
+                                  VORLASH_SAMPLE_DIR + "\" 2>&1");
 }
 
 TEST(HotelsCli, ListsNarrowsAndRefuses) {

@@ -207,17 +207,30 @@ TEST(UserHotelSlots, DeleteMovesTheFollowingHotelsUp) {
   EXPECT_EQ(state->user_hotel_count, 2);
 }
 
-TEST(UserHotelSlots, AFullTableTakesNoMoreUserHotelsAndDropsTheLastDataFileHotel) {
+TEST(UserHotelSlots, ANewHotelNeverPushesADataFileHotelOut) {
+  struct Case {
+    int data_file_hotels;
+    int users;
+    bool fits;
+  };
+  Case const cases[] = {{1, 998, true}, {1, 999, false}, {0, 999, true}, {0, kMaxHotels, false}};
+  for (auto const& c : cases) {
+    SCOPED_TRACE(c.users);
+    auto state = std::make_unique<AppState>();
+    state->user_hotel_count = c.users;
+    state->data_hotel_count = c.data_file_hotels;
+    state->data_file_hotel_count = c.data_file_hotels;
+    state->hotel[static_cast<std::size_t>(c.users + 1)].name = "D1";
+    EXPECT_EQ(can_add_user_hotel(*state), c.fits);
+    EXPECT_EQ(add_user_hotel(*state, hotel("京都", "四条", "new")), c.fits ? c.users + 1 : 0);
+    EXPECT_EQ(state->user_hotel_count, c.users + (c.fits ? 1 : 0));
+    EXPECT_EQ(state->data_hotel_count, c.data_file_hotels);
+  }
   auto state = std::make_unique<AppState>();
-  state->user_hotel_count = kMaxHotels - 1;
-  state->data_hotel_count = 1;
-  state->hotel[kMaxHotels].name = "D1";
-  EXPECT_EQ(add_user_hotel(*state, hotel("京都", "四条", "last")), kMaxHotels);
-  EXPECT_EQ(state->data_hotel_count, 0);
-  EXPECT_EQ(state->hotel[kMaxHotels].name, "last");
-  EXPECT_FALSE(can_add_user_hotel(*state));
-  EXPECT_EQ(add_user_hotel(*state, hotel("京都", "四条", "over")), 0);
-  EXPECT_EQ(state->user_hotel_count, kMaxHotels);
+  state->data_file_hotel_count = 250;
+  EXPECT_EQ(table_full_message(*state),
+            "これ以上ホテルを登録できません(データファイルのホテルと合わせて1000件までのため、"
+            "登録は750件まで)");
 }
 
 TEST(UserHotelSlots, RestorePutsTheRowsBackAfterAReload) {
@@ -239,7 +252,7 @@ TEST(UserHotelSlots, RestorePutsTheRowsBackAfterAReload) {
   EXPECT_EQ(state->hotel_loaded, 0);  // the next search reads both files again
 }
 
-TEST(UserHotelRegistration, EndingWritesTheRowsAndKeepsTheOldFile) {
+TEST(UserHotelRegistration, EndingWritesTheRowsAndASecondSaveKeepsTheUnreadableLine) {
   TempFolder dir;
   std::string const path = dir.file("hotelusr.csv");
   std::string old;
@@ -249,15 +262,19 @@ TEST(UserHotelRegistration, EndingWritesTheRowsAndKeepsTheOldFile) {
                   .ok());
   ASSERT_TRUE(write_file_atomically(path, old).ok());
 
+  // The readable line is listed; the original is copied at once.
   auto state = state_with({});
-  int bad_line = -1;
-  EXPECT_FALSE(read_for_registration(*state, dir.folder(), &bad_line).ok());
-  EXPECT_EQ(bad_line, 2);
-  EXPECT_EQ(state->user_hotel_count, 0);  // the count keeps its former value
-  EXPECT_EQ(unreadable_file_message(path, bad_line),
+  auto const opening = read_for_registration(*state, dir.folder());
+  EXPECT_EQ(opening.unread_lines, std::vector<int>{2});
+  EXPECT_EQ(names(*state, 1, state->user_hotel_count), std::vector<std::string>{"A"});
+  EXPECT_EQ(registration_message(path, opening),
             path +
-                "\r\n2行目が読み込めません。\r\n読み込めなかったホテルは一覧に出ません。"
-                "登録終了の時、元のファイルを\r\nhotelusr.csv.bak に残します。");
+                "\r\n2行目が読み込めません。\r\n読み込めなかった行のホテルは一覧に出ず、"
+                "登録終了で書き込むファイルにも入りません。\r\n元のファイルは " +
+                path + ".bak に残してあります。");
+  std::string backup;
+  ASSERT_TRUE(read_file_bytes(path + ".bak", backup).ok());
+  EXPECT_EQ(backup, old);
 
   // Register three hotels, delete the second, end with sort mode 2.
   state->control3_flg = 2;
@@ -269,23 +286,83 @@ TEST(UserHotelRegistration, EndingWritesTheRowsAndKeepsTheOldFile) {
   osaka.charge = "\\8,500";
   osaka.remarks = "A       ";
   add_user_hotel(*state, osaka);
-  ASSERT_TRUE(delete_user_hotel(*state, 2));
-  EXPECT_EQ(names(*state, 1, 2), (std::vector<std::string>{"T", "O"}));  // order of entry
+  ASSERT_TRUE(delete_user_hotel(*state, 3));
+  EXPECT_EQ(names(*state, 1, 3), (std::vector<std::string>{"A", "T", "O"}));  // order of entry
   ASSERT_TRUE(end_registration(*state, dir.folder()).ok());
   EXPECT_EQ(state->hotel_loaded, 0);
 
-  EXPECT_EQ(utf8_file(path),
-            "\"大阪／伊丹\",\"梅田\",\"O\",\"03-0000-0000\",0,\"\",\"\\8,500\",\"A       \"\r\n"
-            "\"東京／羽田\",\"八重洲\",\"T\",\"03-0000-0000\",10,\"\",\"\",\"        \"\r\n");
-  std::string backup;
+  std::string const first_save =
+      "\"京都\",\"四条\",\"A\",\"075\",5,\"\",\"\",\"        \"\r\n"
+      "\"大阪／伊丹\",\"梅田\",\"O\",\"03-0000-0000\",0,\"\",\"\\8,500\",\"A       \"\r\n"
+      "\"東京／羽田\",\"八重洲\",\"T\",\"03-0000-0000\",10,\"\",\"\",\"        \"\r\n";
+  EXPECT_EQ(utf8_file(path), first_save);
   ASSERT_TRUE(read_file_bytes(path + ".bak", backup).ok());
   EXPECT_EQ(backup, old);
 
+  // A second save keeps the backup that alone holds line 2; the file it
+  // replaces goes to a new backup.
   auto again = state_with({});
-  ASSERT_TRUE(read_for_registration(*again, dir.folder(), nullptr).ok());
-  EXPECT_EQ(user_hotels(*again).size(), 2u);
-  EXPECT_EQ(again->hotel[1].rooms, 0);
-  EXPECT_EQ(again->hotel[1].region, "大阪／伊丹");  // no folding in the registration
+  auto const reopening = read_for_registration(*again, dir.folder());
+  EXPECT_TRUE(reopening.user_file.ok());
+  EXPECT_EQ(registration_message(path, reopening), "");
+  EXPECT_EQ(user_hotels(*again).size(), 3u);
+  EXPECT_EQ(again->hotel[2].region, "大阪／伊丹");  // no folding in the registration
+  ASSERT_TRUE(end_registration(*again, dir.folder()).ok());
+  ASSERT_TRUE(read_file_bytes(path + ".bak", backup).ok());
+  EXPECT_EQ(backup, old);
+  std::vector<std::string> dated;
+  for (auto const& entry : fs::directory_iterator(dir.folder())) {
+    std::string const name = entry.path().filename().string();
+    if (name != "hotelusr.csv.bak" && name.ends_with(".bak")) dated.push_back(name);
+  }
+  ASSERT_EQ(dated.size(), 1u);
+  EXPECT_EQ(dated[0].size(), std::string("hotelusr.csv.20261208-0130.bak").size()) << dated[0];
+  EXPECT_EQ(utf8_file(dir.file(dated[0])), first_save);
+}
+
+TEST(UserHotelRegistration, ABackupOfReadableLinesIsReplacedAndOneWithTheSameBytesReused) {
+  TempFolder dir;
+  std::string const path = dir.file("hotelusr.csv");
+  std::string first, second;
+  ASSERT_TRUE(
+      utf8_to_sjis("\"京都\",\"四条\",\"A\",\"075\",5,\"\",\"\",\"        \"\r\n", first).ok());
+  ASSERT_TRUE(
+      utf8_to_sjis("\"京都\",\"四条\",\"B\",\"075\",5,\"\",\"\",\"        \"\r\n", second).ok());
+  std::string backup;
+  for (auto const* bytes : {&first, &second, &second}) {
+    ASSERT_TRUE(write_file_atomically(path, *bytes).ok());
+    ASSERT_TRUE(back_up_user_hotels(path, &backup).ok());
+    EXPECT_EQ(backup, path + ".bak");
+    EXPECT_EQ(utf8_file(backup), utf8_file(path));
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.folder()), fs::directory_iterator{}), 2);
+}
+
+TEST(UserHotelRegistration, MessagesNameTheUnreadLinesAndTheHotelsLeftOut) {
+  struct Case {
+    std::vector<int> lines;
+    std::string head;
+  };
+  Case const cases[] = {
+      {{2, 5, 7, 8, 9}, "f\r\n2、5、7～9行目が読み込めません。"},
+      {{1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23},
+       "f\r\n1、3、5、7、9、11、13、15、17、19行目ほかが読み込めません。"},
+  };
+  for (auto const& c : cases) {
+    RegistrationOpening opening;
+    opening.unread_lines = c.lines;
+    opening.backup = "f.bak";
+    EXPECT_EQ(registration_message("f", opening).rfind(c.head, 0), 0u)
+        << registration_message("f", opening);
+  }
+  RegistrationOpening opening;
+  EXPECT_EQ(registration_message("f", opening), "");
+  opening.left_out = {3, {"釧路", "帯広"}};
+  EXPECT_EQ(
+      registration_message("f", opening),
+      "登録ホテルとデータファイルのホテルを合わせると1000件を超えるため、データファイルのホテル"
+      "3件がホテル検索に出ません(地域：釧路、帯広)。登録ホテルをその件数だけ減らすと、"
+      "すべて出るようになります。");
 }
 
 TEST(UserHotelRegistration, ATableLoadedBySearchIsUsedUnchanged) {
@@ -296,10 +373,10 @@ TEST(UserHotelRegistration, ATableLoadedBySearchIsUsedUnchanged) {
   ASSERT_TRUE(write_file_atomically(dir.file("hotelusr.csv"), sjis).ok());
   auto state = state_with({hotel("東京", "八重洲", "loaded")});
   state->hotel_loaded = 1;
-  ASSERT_TRUE(read_for_registration(*state, dir.folder(), nullptr).ok());
+  ASSERT_TRUE(read_for_registration(*state, dir.folder()).user_file.ok());
   EXPECT_EQ(names(*state, 1, 1), (std::vector<std::string>{"loaded"}));
   state->hotel_loaded = 0;
-  ASSERT_TRUE(read_for_registration(*state, dir.folder(), nullptr).ok());
+  ASSERT_TRUE(read_for_registration(*state, dir.folder()).user_file.ok());
   EXPECT_EQ(names(*state, 1, 1), (std::vector<std::string>{"A"}));
 }
 

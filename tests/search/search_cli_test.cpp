@@ -1,31 +1,20 @@
 // vorlash-cli search on the compiled sample data.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+
+#include "cli/cli_run.h"
 
 namespace {
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-};
+using vorlash::test::CliRun;
 
-CliRun run_cli(const std::string& arguments) {
-  std::string const command = std::string("\"") + VORLASH_CLI + "\" search " + arguments +
-                              " --at \"2000-03-15 10:00\" --dir \"" + VORLASH_SAMPLE_DIR +
-                              "\" 2>&1";
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  std::size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  int const raw = pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return run;
+CliRun run_cli(const std::string& arguments, const std::string& dir = VORLASH_SAMPLE_DIR) {
+  return vorlash::test::run_shell(vorlash::test::cli_path() + " search " + arguments +
+                                  " --at \"2000-03-15 10:00\" --dir \"" + dir + "\" 2>&1");
 }
 
 class SearchCli : public ::testing::Test {
@@ -86,10 +75,13 @@ TEST_F(SearchCli, RejectionsExitWithTheMessage) {
       {"--from 東京 --to 博多 --transfers 2 --dep 06:59-09:00",
        "vorlash-cli: search: 発車時刻の範囲を２時間以内としてください\n"},
       {"--from 東京 --to 博多 --date 2000-02-30",
-       "vorlash-cli: search: --date: day \"30\" is not accepted\n"},
+       "vorlash-cli: search: --date wants a date of the calendar, YYYY-MM-DD, not "
+       "\"2000-02-30\"\n"},
+      {"--from 東京 --to 博多 --date 1999-12-31",
+       "vorlash-cli: search: --date: year \"1999\" is not accepted\n"},
       {"--from 東京 --to 博多 --dep 6-7",
-       "vorlash-cli: search: --dep wants HH:MM-HH:MM, not \"6-7\"\n"},
-      {"--from 東京", "vorlash-cli: search: --from NAME and --to NAME are required\n"},
+       "vorlash-cli: search: --dep wants HH:MM-HH:MM (00:00 to 23:59), not \"6-7\"\n"},
+      {"--from 東京 --to \"\"", "vorlash-cli: search: --to wants a station name\n"},
   };
   for (auto const& c : cases) {
     CliRun const r = run_cli(c.args);
@@ -107,6 +99,39 @@ TEST_F(SearchCli, NothingFound) {
                        "下車条件：博多   \t600 -> 2359\n"),
             std::string::npos)
       << r.out;
+}
+
+// Stations not given come from the SettingsFile's last conditions, as the
+// window opens filled; a SettingsFile without them leaves nothing to search.
+TEST_F(SearchCli, StationsFromTheSettingsFile) {
+  CliRun const r = run_cli("--to 博多");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(r.out.find("乗車駅　：東京　下車駅：博多\n"), std::string::npos) << r.out;
+  EXPECT_NE(run_cli("").out.find("乗車駅　：東京　下車駅：新大阪\n"), std::string::npos);
+
+  namespace fs = std::filesystem;
+  fs::path const dir = fs::path(testing::TempDir()) / "search_cli_no_stations";
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  for (char const* name : {"vorlashj.dat", "vorlash2.ini", "hotelusr.csv"})
+    fs::copy_file(fs::path(VORLASH_SAMPLE_DIR) / name, dir / name);
+  std::string ini;
+  {
+    std::ifstream in(dir / "vorlash2.ini", std::ios::binary);
+    ini.assign(std::istreambuf_iterator<char>(in), {});
+  }
+  for (std::string const key : {"st_station=", "ed_station="}) {
+    std::size_t const at = ini.find(key) + key.size();
+    ini.erase(at, ini.find("\r\n", at) - at);
+  }
+  std::ofstream(dir / "vorlash2.ini", std::ios::binary) << ini;
+  EXPECT_EQ(run_cli("--from 東京", dir.string()).out,
+            "vorlash-cli: search: --to NAME is required: the SettingsFile holds no alighting "
+            "station\n");
+  CliRun const none = run_cli("", dir.string());
+  EXPECT_EQ(none.status, 2);
+  EXPECT_EQ(none.out.rfind("vorlash-cli: search: --from NAME is required", 0), 0u) << none.out;
+  fs::remove_all(dir);
 }
 
 }  // namespace

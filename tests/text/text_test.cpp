@@ -53,6 +53,15 @@ TEST(FullWidth, ConvertsDigitsPunctuationAndBlank) {
   EXPECT_EQ(to_fullwidth("東"), "東");
 }
 
+TEST(FullWidth, BackToHalfWidthLeavesOtherTextAlone) {
+  EXPECT_EQ(to_halfwidth("１０"), "10");
+  EXPECT_EQ(to_halfwidth("￥１０，０００"), "\\10,000");
+  EXPECT_EQ(to_halfwidth("０３－１２３４　Ａｚ～"), "03-1234 Az~");
+  EXPECT_EQ(to_halfwidth("東京ーあ10"), "東京ーあ10");  // the long vowel mark is text
+  EXPECT_EQ(to_halfwidth("\xEF\xBC"), "\xEF\xBC");      // a cut sequence stays
+  EXPECT_EQ(to_halfwidth(to_fullwidth("12:34 N")), "12:34 N");
+}
+
 TEST(NumberFormat, Pictures) {
   EXPECT_EQ(format_hhmm(605), "06:05");
   EXPECT_EQ(format_hhmm(0), "00:00");

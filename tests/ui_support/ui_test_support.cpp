@@ -58,4 +58,12 @@ QString save_screenshot(QWidget* window, const QString& name) {
   return window->grab().save(file) ? file : QString();
 }
 
+QString keep_output(const QString& file, const QString& name) {
+  QDir const dir(QStringLiteral(VORLASH_SCREENSHOT_DIR));
+  if (!dir.mkpath(QStringLiteral("."))) return {};
+  auto const copy = dir.filePath(name);
+  QFile::remove(copy);
+  return QFile::copy(file, copy) ? copy : QString();
+}
+
 }  // namespace vorlash::test

@@ -63,4 +63,8 @@ struct UiFixture {
 // file's path (empty when it could not be written).
 QString save_screenshot(QWidget* window, const QString& name);
 
+// Copies a file a test made (a printed PDF) into <VORLASH_SCREENSHOT_DIR>
+// under `name`, replacing an earlier copy, to be looked at after the run.
+QString keep_output(const QString& file, const QString& name);
+
 }  // namespace vorlash::test

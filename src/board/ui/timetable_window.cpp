@@ -76,7 +76,7 @@ timetable24::timetable24(AppContext& ctx) : ctx_(ctx) {
   connect(Timer1, &QTimer::timeout, this, [this] { end_proc(); });
   Timer1->start();
 
-  setFixedSize(sizeHint());
+  open_resizable(this, {Text1});
   place_window(this, ctx_.state.form[kTimetableWindow]);
 }
 

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "data/ui/loading_window.h"
 #include "hotel/hotel_lines.h"
@@ -17,6 +18,7 @@
 #include "hotel/hotel_texts.h"
 #include "hotel/ui/district_select_window.h"
 #include "hotel/ui/hotel_search_window.h"
+#include "hotel/user_hotels.h"
 #include "platform/ui/captions.h"
 #include "platform/ui/fonts.h"
 #include "platform/ui/key_handling.h"
@@ -55,6 +57,8 @@ timetable6::timetable6(AppContext& ctx) : ctx_(ctx) {
   MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
   MSFlexGrid1->setWordWrap(false);
   MSFlexGrid1->setTextElideMode(Qt::ElideNone);
+  // A widened window gives its room to the remarks.
+  MSFlexGrid1->horizontalHeader()->setStretchLastSection(true);
 
   Label1 = new QLabel(to_qstring(kListNote), this);
   Label1->setObjectName(QStringLiteral("Label1"));
@@ -84,7 +88,6 @@ timetable6::timetable6(AppContext& ctx) : ctx_(ctx) {
 }
 
 void timetable6::init_set() {
-  place_window(this, ctx_.state.form[kHotelListWindow]);
   Command1->setText(literal_caption(hotel_list_title(ctx_.state)));
   if (ctx_.state.hotel_loaded == 0) load_hotels();
   if (select_hotel_list(ctx_.state) == 0) {
@@ -96,6 +99,8 @@ void timetable6::init_set() {
   }
   has_hotels_ = true;
   set_grid();
+  open_resizable(this, {MSFlexGrid1});
+  place_window(this, ctx_.state.form[kHotelListWindow]);
   Command3->setEnabled(can_narrow(ctx_.state));
   MSFlexGrid1->setFocus();
 }
@@ -110,8 +115,12 @@ void timetable6::load_hotels() {
   hooks.yield = ctx_.yield;
   auto const& folder =
       ctx_.state.program_folder.empty() ? ctx_.program_folder : ctx_.state.program_folder;
-  // Nothing is reported: a file that cannot be read leaves its hotels out.
-  load_hotel_table(ctx_.state, folder, hooks);
+  // A file that cannot be read leaves its hotels out without a word; only
+  // DataFile hotels pushed out by the user hotels are reported, since the
+  // user can make room for them.
+  auto const report = load_hotel_table(ctx_.state, folder, hooks);
+  if (std::string const left_out = left_out_message(report.left_out); !left_out.empty())
+    ctx_.platform.messages.show(error_message(left_out));
 }
 
 void timetable6::set_grid() {
@@ -125,7 +134,7 @@ void timetable6::set_grid() {
   MSFlexGrid1->setHorizontalHeaderLabels(headers);
   int width = 0;
   for (int c = 0; c < kGridColumns; ++c) {
-    int const pixels = twips_to_pixels(kGridTwips[static_cast<std::size_t>(c)]);
+    int const pixels = column_width(c, headers[c]);
     MSFlexGrid1->setColumnWidth(c, pixels);
     width += pixels;
   }
@@ -143,6 +152,17 @@ void timetable6::set_grid() {
   MSFlexGrid1->setMinimumSize(
       width + frame + MSFlexGrid1->verticalScrollBar()->sizeHint().width(),
       MSFlexGrid1->horizontalHeader()->sizeHint().height() + row_height * kVisibleRows + frame);
+}
+
+int timetable6::column_width(int column, const QString& header) const {
+  auto const fill = hotel_text::kGridColumnFill[static_cast<std::size_t>(column)];
+  QString const longest(fill.chars, fill.fullwidth ? QChar(0x6771) : QChar('0'));  // 東
+  // Room for the cell's and the header's margins around the text.
+  int const cell = QFontMetrics(MSFlexGrid1->font()).horizontalAdvance(longest) + 10;
+  int const heading =
+      QFontMetrics(MSFlexGrid1->horizontalHeader()->font()).horizontalAdvance(header) + 14;
+  return std::max(
+      {twips_to_pixels(hotel_text::kGridTwips[static_cast<std::size_t>(column)]), cell, heading});
 }
 
 void timetable6::Command2_Click() {

@@ -31,6 +31,8 @@ class timetable6 final : public QWidget {
   void init_set();
   void load_hotels();
   void set_grid();
+  // A column's width in pixels: its longest allowed text and its header fit.
+  int column_width(int column, const QString& header) const;
   // "終了" and Escape: stores the position, hands the focus back to the
   // hotel search window when it opened this list, and closes.
   void Command2_Click();

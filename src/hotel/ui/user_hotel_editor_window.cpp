@@ -67,6 +67,7 @@ timetable14::timetable14(AppContext& ctx, timetable13* list) : ctx_(ctx), list_(
       prefer_hiragana_input(edit);
     } else if (field_at(i) != HotelField::region) {
       prefer_latin_input(edit);
+      take_fullwidth_as_halfwidth(edit);
     }
     label->setBuddy(edit);
     select_all_on_focus(edit);
@@ -240,7 +241,7 @@ void timetable14::store(bool as_new) {
   }
   bool const adding = as_new || !change_mode_;
   if (adding && !can_add_user_hotel(ctx_.state)) {
-    show_message(std::string(txt::kTableFull));
+    show_message(table_full_message(ctx_.state));
     return;
   }
   auto const question =

@@ -160,13 +160,13 @@ timetable13::timetable13(AppContext& ctx) : ctx_(ctx) {
 
 void timetable13::init_set() {
   place_window(this, ctx_.state.form[kUserHotelListWindow]);
-  int bad_line = 0;
-  // A file the list cannot read whole would lose its unread hotels at
-  // "登録終了"; the user is told, and the old file is kept as a backup then.
-  if (Status const st = read_for_registration(ctx_.state, ctx_.program_folder, &bad_line); !st) {
-    ctx_.platform.messages.show(error_message(
-        unreadable_file_message(program_path(ctx_.program_folder, kUserHotelFileName), bad_line)));
-  }
+  // Lines the list cannot read are not written back by "登録終了"; the user
+  // is told which, and where the original is kept. So are DataFile hotels
+  // that the user hotels push out of the table.
+  auto const opening = read_for_registration(ctx_.state, ctx_.program_folder);
+  std::string const message =
+      registration_message(program_path(ctx_.program_folder, kUserHotelFileName), opening);
+  if (!message.empty()) ctx_.platform.messages.show(error_message(message));
   rows_ = user_hotels(ctx_.state);
   set_list1();
   disable_row_buttons();

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "data/file_io.h"
+#include "platform/ui/key_handling.h"
 
 namespace vorlash {
 
@@ -10,7 +11,10 @@ AppContext::AppContext(AppState& state_, Platform& platform_, std::string folder
     : state(state_),
       platform(platform_),
       program_folder(std::move(folder)),
-      yield([] { QCoreApplication::processEvents(); }) {}
+      yield([] { QCoreApplication::processEvents(); }) {
+  // Return on a focused button and visible focus, in every window.
+  install_window_conventions();
+}
 
 QWidget* AppContext::window(int number) const {
   if (number < 1 || number > kMaxWindowNumber) return nullptr;

@@ -9,6 +9,9 @@
 // false after construction, the window is dropped without being shown
 // (a list with nothing to list).
 //
+// Creating the context installs the keyboard and focus conventions of every
+// window (install_window_conventions in key_handling.h).
+//
 // Windows of other parts of the program are reached by name through openers
 // ("timetable5", "timetable21", ...): whoever builds the window registers
 // its opener, and the main window disables the buttons and menu entries

@@ -1,10 +1,17 @@
 #include "platform/ui/key_handling.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QFocusFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
+
+#include "platform/ui/qt_strings.h"
+#include "text/fullwidth.h"
 
 namespace vorlash {
 
@@ -27,6 +34,55 @@ class SelectAllOnFocus final : public QObject {
     }
     return false;
   }
+};
+
+// The application-wide part of the conventions; a child of the application,
+// found by this name.
+const QString kConventionsName = QStringLiteral("vorlash_window_conventions");
+
+class WindowConventions final : public QObject {
+ public:
+  explicit WindowConventions(QApplication* app) : QObject(app) {
+    setObjectName(kConventionsName);
+    app->installEventFilter(this);
+    connect(app, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { show_focus(now); });
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // A key event climbs from the focused control to its window while no
+    // one takes it; at the window, an unhandled Return presses the button.
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    auto* window = static_cast<QWidget*>(watched);
+    auto const* key = static_cast<QKeyEvent*>(event);
+    if (!window->isWindow() || !is_enter_key(key->key()) || key->isAutoRepeat() ||
+        (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+      return false;
+    }
+    auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
+    if (!button || button->window() != window || !button->isEnabled()) return false;
+    button->click();
+    return true;
+  }
+
+ private:
+  // Qt draws the focus frame only after a Tab in the window; the window is
+  // told so on every focus change. A scroll bar draws no focus of its own,
+  // so a focus frame goes round it.
+  void show_focus(QWidget* now) {
+    if (now) now->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    auto* bar = qobject_cast<QScrollBar*>(now);
+    if (!bar) {
+      if (frame_) frame_->setWidget(nullptr);
+      return;
+    }
+    if (!frame_) frame_ = new QFocusFrame(bar);
+    frame_->setWidget(bar);
+    frame_->show();
+  }
+
+  QPointer<QFocusFrame> frame_;
 };
 
 }  // namespace
@@ -79,6 +135,24 @@ bool KeyActions::eventFilter(QObject* watched, QEvent* event) {
 
 void select_all_on_focus(QLineEdit* field) {
   new SelectAllOnFocus(field);
+}
+
+void install_window_conventions() {
+  auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+  if (!app || app->findChild<QObject*>(kConventionsName, Qt::FindDirectChildrenOnly)) return;
+  new WindowConventions(app);
+}
+
+void take_fullwidth_as_halfwidth(QLineEdit* field) {
+  QObject::connect(field, &QLineEdit::textEdited, field, [field](const QString& typed) {
+    auto const single = to_qstring(to_halfwidth(to_utf8(typed)));
+    if (single == typed) return;
+    // Each converted character is one UTF-16 unit either way, so the cursor
+    // keeps its place.
+    int const cursor = field->cursorPosition();
+    field->setText(single);
+    field->setCursorPosition(cursor);
+  });
 }
 
 }  // namespace vorlash

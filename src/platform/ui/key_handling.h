@@ -3,7 +3,11 @@
 //   ends the program);
 // - Enter (Return or the keypad's Enter) in a field runs the field's check,
 //   which moves the focus on when the check passes;
-// - a text field selects its whole text when it receives the focus.
+// - a text field selects its whole text when it receives the focus;
+// - Return (or Enter) presses the focused push button in every window;
+// - the focused control always shows a focus frame, whether the focus came
+//   by Tab, by mouse or was moved there by the program;
+// - number fields take full-width digits as their single-byte values.
 //
 // Usage in a window's constructor:
 //   auto* keys = new KeyActions(this);
@@ -48,5 +52,15 @@ bool is_enter_key(int key);
 // Makes the field select its whole text whenever it receives the focus, by
 // mouse as well as by keyboard.
 void select_all_on_focus(QLineEdit* field);
+
+// Installs, once for the application, that Return presses the focused push
+// button and that focus frames always show. An Enter action of KeyActions on
+// the button comes first; the button is pressed only when the key reaches
+// its window unhandled.
+void install_window_conventions();
+
+// Makes what is typed or pasted into the field single-byte as it arrives:
+// full-width digits, signs and blanks become their single-byte forms.
+void take_fullwidth_as_halfwidth(QLineEdit* field);
 
 }  // namespace vorlash

@@ -5,8 +5,9 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTextLayout>
+#include <algorithm>
 
+#include "platform/print_layout.h"
 #include "platform/ui/fonts.h"
 #include "platform/ui/qt_strings.h"
 
@@ -14,17 +15,18 @@ namespace vorlash {
 
 namespace {
 
-// Splits an item at CR LF, LF or CR; an empty item is one empty line.
-QStringList item_lines(const QString& item) {
-  auto text = item;
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  text.replace(QChar('\r'), QChar('\n'));
-  return text.split(QChar('\n'));
+constexpr qreal kMinMarginMm = 15;
+
+// Widens the printer's margins to at least kMinMarginMm on every side (wider
+// margins chosen in the print dialog stay).
+void ensure_margins(QPrinter& printer) {
+  auto const m = printer.pageLayout().margins(QPageLayout::Millimeter);
+  QMarginsF const wide(std::max(m.left(), kMinMarginMm), std::max(m.top(), kMinMarginMm),
+                       std::max(m.right(), kMinMarginMm), std::max(m.bottom(), kMinMarginMm));
+  if (wide != m) printer.setPageMargins(wide, QPageLayout::Millimeter);
 }
 
-// Lays out and draws the job page by page. Returns false when the printer
-// refuses a new page.
-bool paint_job(QPainter& painter, QPrinter& printer, const PrintJob& job) {
+QFont job_font(const PrintJob& job) {
   auto font = fixed_pitch_font(job.point_size);
   if (!job.font_name.empty()) {
     auto families = font.families();
@@ -32,49 +34,47 @@ bool paint_job(QPainter& painter, QPrinter& printer, const PrintJob& job) {
     families.removeDuplicates();
     font.setFamilies(families);
   }
+  return font;
+}
+
+// Draws the text of a row character by character at its columns, so that the
+// columns hold even where a character comes from a fallback font of other
+// widths. Blanks are not drawn.
+void draw_row(QPainter& painter, const PrintRow& row, qreal cell, qreal baseline) {
+  int column = row.indent;
+  for (char32_t const ch : to_qstring(row.text).toUcs4()) {
+    if (ch != U' ' && ch != U'\u3000')
+      painter.drawText(QPointF(column * cell, baseline), QString::fromUcs4(&ch, 1));
+    column += char_columns(ch);
+  }
+}
+
+// Lays out and draws the job page by page, each with its number at the foot.
+// Returns false when the printer refuses a new page.
+bool paint_job(QPainter& painter, QPrinter& printer, const PrintJob& job) {
+  auto const font = job_font(job);
   painter.setFont(font);
 
   auto const page = printer.pageLayout().paintRectPixels(printer.resolution());
-  auto const width = static_cast<qreal>(page.width());
-  auto const height = static_cast<qreal>(page.height());
   QFontMetricsF const metrics(font, &printer);
-  auto const line_height = metrics.lineSpacing();
+  qreal const cell = metrics.horizontalAdvance(QChar('0'));  // one half-width column
+  qreal const line_height = metrics.lineSpacing();
+  int const columns = static_cast<int>(page.width() / cell);
+  // Two rows stay free at the foot: a gap and the page number.
+  int const rows = std::max(1, static_cast<int>(page.height() / line_height) - 2);
 
-  QTextOption option;
-  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  option.setTabStopDistance(metrics.horizontalAdvance(QChar(' ')) * 8);
-
-  qreal y = 0;
-  auto const next_line = [&]() -> bool {
-    if (y + line_height > height && y > 0) {
-      if (!printer.newPage()) return false;
-      y = 0;
+  auto const pages = lay_out_pages(job.items, columns, rows);
+  int const count = static_cast<int>(pages.size());
+  for (int p = 0; p < count; ++p) {
+    if (p > 0 && !printer.newPage()) return false;
+    qreal top = 0;
+    for (auto const& row : pages[static_cast<std::size_t>(p)]) {
+      draw_row(painter, row, cell, top + metrics.ascent());
+      top += line_height;
     }
-    return true;
-  };
-
-  for (auto const& item : job.items) {
-    for (auto const& text : item_lines(to_qstring(item))) {
-      if (text.isEmpty()) {
-        if (!next_line()) return false;
-        y += line_height;
-        continue;
-      }
-      QTextLayout layout(text, font, &printer);
-      layout.setTextOption(option);
-      layout.beginLayout();
-      for (auto line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        line.setPosition(QPointF(0, 0));  // each line is drawn at its own place below
-      }
-      layout.endLayout();
-      for (int i = 0; i < layout.lineCount(); ++i) {
-        auto const line = layout.lineAt(i);
-        if (!next_line()) return false;
-        line.draw(&painter, QPointF(0, y));
-        y += line_height;
-      }
-    }
+    auto const number = page_number_text(p + 1, count);
+    PrintRow const foot{(columns - text_columns(number)) / 2, number};
+    draw_row(painter, foot, cell, page.height() - metrics.descent());
   }
   return true;
 }
@@ -97,6 +97,7 @@ PrintOutcome QtPrinter::print(const PrintJob& job) {
 }
 
 PrintOutcome print_job(QPrinter& printer, const PrintJob& job) {
+  ensure_margins(printer);
   QPainter painter;
   if (!painter.begin(&printer)) return PrintOutcome::Failed;
   if (!paint_job(painter, printer, job)) {

@@ -1,9 +1,10 @@
 // Printing on the system printer through the print dialog (which also offers
 // printing into a PDF file).
 //
-// Page layout: the job's font (falling back to the installed fixed-pitch
-// Japanese fonts), each item's lines one below the other, a line too long
-// for the page wrapped onto the next line, a new page when the page is full.
+// Page layout (platform/print_layout.h): the job's font (falling back to the
+// installed fixed-pitch Japanese fonts), every character in its column, TAB
+// stops as on screen, margins of at least 15 mm, a page number at the foot of
+// every page.
 #pragma once
 
 #include "platform/printer.h"

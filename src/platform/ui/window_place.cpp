@@ -84,6 +84,11 @@ void place_window(QWidget* window, const WindowPosition& position) {
   window->move(target.topLeft());
 }
 
+void open_resizable(QWidget* window, std::initializer_list<QWidget*> lists) {
+  window->resize(window->sizeHint().expandedTo(window->minimumSizeHint()));
+  for (auto* list : lists) list->setMinimumSize(list->minimumSize() / 3);
+}
+
 WindowPosition window_position(const QWidget* window) {
   auto const dpi = logical_dpi();
   auto const corner = window->isVisible() ? window->frameGeometry().topLeft() : window->pos();

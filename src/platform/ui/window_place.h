@@ -11,6 +11,7 @@
 
 #include <QList>
 #include <QRect>
+#include <initializer_list>
 
 #include "data/app_state.h"
 
@@ -43,6 +44,12 @@ QRect reachable_frame(const QRect& frame, const QList<QRect>& screens, const QRe
 // the primary screen when it would be out of sight. Call it before or after
 // the window is shown; before, it uses the size the window will get.
 void place_window(QWidget* window, const WindowPosition& position);
+
+// For a window whose lists were given the size they should open with as
+// their minimum size: makes that the window's opening size, then lets the
+// lists shrink to a third of it, so that the user can make the window
+// smaller or larger and its lists follow. Call it before place_window.
+void open_resizable(QWidget* window, std::initializer_list<QWidget*> lists);
 
 // The window's frame top and left in twips, clamped to the 16-bit range.
 WindowPosition window_position(const QWidget* window);

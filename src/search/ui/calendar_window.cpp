@@ -52,6 +52,7 @@ timetable4::timetable4(AppContext& ctx) : ctx_(ctx) {
 void timetable4::build_controls() {
   Text1 = new QLineEdit(this);
   Text1->setObjectName(QStringLiteral("Text1"));
+  take_fullwidth_as_halfwidth(Text1);
   Text1->setFixedWidth(QFontMetrics(Text1->font()).horizontalAdvance(QStringLiteral("0000/00")) +
                        16);
 
@@ -109,9 +110,6 @@ void timetable4::build_controls() {
   auto* keys = new KeyActions(this);
   keys->on_enter({Text1}, [this] { Text1_KeyPress(); });
   keys->on_escape({Text1, Command2}, [this] { Command2_Click(); });
-  keys->on_enter({Command2}, [this] { Command2_Click(); });
-  for (int k = 1; k <= 42; ++k)
-    keys->on_enter({Command1[static_cast<std::size_t>(k)]}, [this, k] { Command1_Click(k); });
   select_all_on_focus(Text1);
 }
 

@@ -7,12 +7,16 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <QtMath>
 #include <algorithm>
 #include <memory>
 
 #include "board/ui/main_window.h"
 #include "data/ui/loading_window.h"
+#include "platform/print_layout.h"
 #include "platform/ui/captions.h"
 #include "platform/ui/fonts.h"
 #include "platform/ui/key_handling.h"
@@ -50,10 +54,24 @@ QPlainTextEdit* read_only_text(const char* name, int lines, QWidget* parent) {
   edit->setLineWrapMode(QPlainTextEdit::NoWrap);
   edit->setFont(fixed_pitch_font(kTextPoints));
   QFontMetrics const metrics(edit->font());
-  edit->setTabStopDistance(metrics.horizontalAdvance(QChar(' ')) * 8);
+  edit->setTabStopDistance(metrics.horizontalAdvance(QChar(' ')) * kTabColumns);  // as printed
   edit->setMinimumSize(metrics.horizontalAdvance(QString(kTextColumns, QChar('0'))) + 24,
                        metrics.lineSpacing() * lines + 12);
   return edit;
+}
+
+// Widens a text box so that its longest line shows without horizontal
+// scrolling, as far as the screen's width allows.
+void fit_longest_line(QPlainTextEdit* edit) {
+  QFontMetrics const metrics(edit->font());
+  int const tab = qRound(edit->tabStopDistance());
+  int const line = metrics.size(Qt::TextExpandTabs, edit->toPlainText(), tab).width();
+  int const margins = 2 * qCeil(edit->document()->documentMargin()) + 2 * edit->frameWidth() +
+                      edit->verticalScrollBar()->sizeHint().width() + 4;
+  auto const* screen = edit->screen();
+  // The window's frame and margins take some of the screen's width.
+  int const room = screen ? screen->availableGeometry().width() - 80 : line + margins;
+  edit->setMinimumWidth(std::max(edit->minimumWidth(), std::min(line + margins, room)));
 }
 
 }  // namespace
@@ -62,8 +80,9 @@ timetable26::timetable26(AppContext& ctx) : ctx_(ctx) {
   setObjectName(QStringLiteral("timetable26"));
   setWindowTitle(to_qstring(text::kResultsCaption));
   build_controls();
-  place_window(this, ctx_.state.form[kSearchResultsWindow]);
   form_load();
+  open_resizable(this, {Text1, Text2});
+  place_window(this, ctx_.state.form[kSearchResultsWindow]);
 }
 
 void timetable26::build_controls() {
@@ -114,9 +133,6 @@ void timetable26::build_controls() {
 
   auto* keys = new KeyActions(this);
   keys->on_escape({Text1, Command1, Command2, Command3}, [this] { end_proc(); });
-  keys->on_enter({Command1}, [this] { Command1_Click(); });
-  keys->on_enter({Command2}, [this] { Command2_Click(); });
-  keys->on_enter({Command3}, [this] { Command3_Click(); });
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -133,6 +149,8 @@ void timetable26::form_load() {
   Frame1->setMinimumWidth(std::max(Frame1->minimumSizeHint().width(), title_width + 48));
   Text1->setPlainText(to_qstring(crlf_to_lf(texts_.list)));
   Text2->setPlainText(to_qstring(crlf_to_lf(texts_.fare)));
+  fit_longest_line(Text1);
+  fit_longest_line(Text2);
   Label3->setText(to_qstring(legend_text(ctx_.state.edition)));
   if (loading) loading->finish();
   Command1->setFocus();

@@ -71,8 +71,10 @@ void timetable25::build_controls() {
       size_for(Text[n], kStationColumns, QChar(0x99C5));  // 駅
     } else if (n == kFieldYear) {
       size_for(Text[n], kYearColumns, QChar('0'));
+      take_fullwidth_as_halfwidth(Text[n]);
     } else if (n != kMessageLine) {
       size_for(Text[n], kTimeColumns, QChar('0'));
+      take_fullwidth_as_halfwidth(Text[n]);
     }
   }
   auto const option = [this](int n, std::string_view caption, QWidget* parent) {
@@ -202,10 +204,6 @@ void timetable25::build_controls() {
   // Escape in the display-order and transfer-count options and the buttons.
   for (int n = 1; n <= 5; ++n) keys->on_escape({Option[n]}, [this] { end_proc(); });
   keys->on_escape({Command1, Command2, Command3}, [this] { end_proc(); });
-  // Enter on a focused button presses it, as the Enter order leads to "検索開始".
-  keys->on_enter({Command1}, [this] { Command1_Click(); });
-  keys->on_enter({Command2}, [this] { Command2_Click(); });
-  keys->on_enter({Command3}, [this] { Command3_Click(); });
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -350,7 +348,6 @@ void timetable25::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  store_position(ctx_.state, kSearchConditionsWindow, this);
   ctx_.quit_help();
   event->accept();
 }

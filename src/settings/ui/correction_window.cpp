@@ -34,6 +34,7 @@ QGroupBox* field_group(const char* name, std::string_view caption, int first_num
     int const digits = n == kYearField ? 4 : 2;
     edit->setFixedWidth(metrics.horizontalAdvance(QString(digits + 1, QChar('0'))) + 12);
     edit->setAlignment(Qt::AlignRight);
+    take_fullwidth_as_halfwidth(edit);
     fields[n] = edit;
     row->addWidget(edit);
     row->addWidget(new QLabel(to_qstring(settings_text::kUnits[n]), box));
@@ -96,10 +97,6 @@ void timetable21::build_controls() {
     select_all_on_focus(corrected_text_[n]);
   }
   keys->on_escape({Command1, Command2, Command3}, [this] { Command3_Click(); });
-  // Enter on a focused button presses it; the Enter order ends on "一時設定".
-  keys->on_enter({Command1}, [this] { Command1_Click(); });
-  keys->on_enter({Command2}, [this] { Command2_Click(); });
-  keys->on_enter({Command3}, [this] { Command3_Click(); });
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
   connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });

@@ -71,6 +71,7 @@ void timetable5::build_controls() {
     bool const station = n == kKeiyoStationField || n == kSinkansenStationField;
     Text[n] = station ? field(QStringLiteral("Text%1").arg(n), kStationColumns, QChar(0x99C5), this)
                       : field(QStringLiteral("Text%1").arg(n), kNumberColumns, QChar('0'), this);
+    if (!station) take_fullwidth_as_halfwidth(Text[n]);
   }
 
   // One line's group: direction options and the station sub-group with its
@@ -164,8 +165,6 @@ void timetable5::build_controls() {
   }
   for (int n = 1; n <= 11; ++n) keys->on_escape({Option[n]}, [this] { end_proc(); });
   keys->on_escape({Command1}, [this] { end_proc(); });
-  // Enter on the focused button presses it, as the Enter order leads there.
-  keys->on_enter({Command1}, [this] { Command1_Click(); });
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
   Text[kKeiyoStationField]->installEventFilter(this);

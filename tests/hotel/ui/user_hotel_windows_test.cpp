@@ -1,8 +1,8 @@
 // The user hotel registration on the sample folder: registering a hotel from
 // the main window by keyboard so that the next hotel search lists it first,
 // changing and deleting hotels with the mouse, the editor's checks and area
-// selection, the list closing its editor, and a UserHotelFile with a line
-// that cannot be read.
+// selection, the list closing its editor, a UserHotelFile with lines that
+// cannot be read, and more user hotels than fit beside the DataFile's.
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -17,6 +17,8 @@
 #include <QTest>
 
 #include "board/ui/main_window_fixture.h"
+#include "data/data_file.h"
+#include "hotel/hotel_file.h"
 #include "hotel/ui/area_select_window.h"
 #include "hotel/ui/hotel_list_window.h"
 #include "hotel/ui/hotel_search_window.h"
@@ -137,7 +139,8 @@ class UserHotelWindowsTest : public QObject {
   void change_and_delete_with_the_mouse();
   void editor_area_selection_escape_and_reopening();
   void sort_mode_one_and_closing_the_list_closes_the_editor();
-  void unreadable_line_is_reported_and_the_old_file_kept();
+  void unreadable_lines_are_reported_and_the_original_kept();
+  void user_hotels_pushing_data_file_hotels_out_are_reported_and_capped();
 };
 
 void UserHotelWindowsTest::register_by_keyboard_and_the_next_search_lists_it_first() {
@@ -416,26 +419,98 @@ void UserHotelWindowsTest::sort_mode_one_and_closing_the_list_closes_the_editor(
   QVERIFY(!QFile::exists(QString::fromStdString(run.f->path("hotelusr.csv.bak"))));
 }
 
-void UserHotelWindowsTest::unreadable_line_is_reported_and_the_old_file_kept() {
+void UserHotelWindowsTest::unreadable_lines_are_reported_and_the_original_kept() {
   RegistrationRun run;
-  std::string bad;
-  QVERIFY(utf8_to_sjis("\"京都\",\"四条\",\"A\",\"075\",5,\"\",\"\",\"        \"\r\n"
-                       "\"京都\",\"四条\",\"B\",\"075\",five,\"\",\"\",\"        \"\r\n",
-                       bad)
-              .ok());
-  QVERIFY(write_bytes(run.f->path("hotelusr.csv"), QByteArray::fromStdString(bad)));
-  QVERIFY(run.open_alone());
-  QCOMPARE(run.f->messages.requests.size(), std::size_t{1});
-  QCOMPARE(run.last_box().title, std::string("エラーメッセージ"));
-  std::string const text = run.last_box().text;
-  QVERIFY(text.rfind(run.f->path("hotelusr.csv") + "\r\n2行目が読み込めません。", 0) == 0);
-  QVERIFY(text.find("hotelusr.csv.bak") != std::string::npos);
-  QCOMPARE(run.rows()->count(), 0);
+  QVERIFY(run.f->load().ok());
+  std::string const path = run.f->path("hotelusr.csv");
+  auto const line = [](const char* name, const char* rooms) {
+    return std::string("\"京都\",\"四条\",\"") + name + "\",\"075\"," + rooms +
+           ",\"\",\"\",\"        \"\r\n";
+  };
+  struct Case {
+    std::string file;
+    const char* lines;
+    int rows;
+    bool dated_backup;  // hotelusr.csv.bak alone holds an earlier unread line
+  };
+  Case const cases[] = {
+      {line("A", "5") + line("B", "five") + line("C", "7"), "\r\n2行目が読み込めません。", 2,
+       false},
+      {line("D", "x") + line("A", "5"), "\r\n1行目が読み込めません。", 1, true},
+  };
+  for (auto const& c : cases) {
+    std::string bad;
+    QVERIFY(utf8_to_sjis(c.file, bad).ok());
+    QVERIFY(write_bytes(path, QByteArray::fromStdString(bad)));
+    run.f->messages.requests.clear();
+    run.f->state.hotel_loaded = 0;
+    open_timetable13(run.f->context);
+    QVERIFY(run.list());
+    QCOMPARE(run.f->messages.requests.size(), std::size_t{1});
+    QCOMPARE(run.last_box().title, std::string("エラーメッセージ"));
+    std::string const text = run.last_box().text;
+    QVERIFY2(text.rfind(path + c.lines, 0) == 0, text.c_str());
+    QCOMPARE(run.rows()->count(), c.rows);
+    // The message names the file that holds the original, already written.
+    auto const head = text.find("元のファイルは ") + std::string("元のファイルは ").size();
+    std::string const backup = text.substr(head, text.find(" に残して") - head);
+    QCOMPARE(backup == path + ".bak", !c.dated_backup);
+    QVERIFY2(backup.rfind(path + ".", 0) == 0 && backup.ends_with(".bak"), backup.c_str());
+    QCOMPARE(file_bytes(backup).toStdString(), bad);
 
-  QTest::mouseClick(run.list_button(1), Qt::LeftButton);
-  QVERIFY(!run.list());
-  QCOMPARE(file_bytes(run.f->path("hotelusr.csv.bak")).toStdString(), bad);
-  QCOMPARE(user_file(*run.f), std::string());
+    QTest::mouseClick(run.list_button(1), Qt::LeftButton);
+    QVERIFY(!run.list());
+    QCOMPARE(file_bytes(backup).toStdString(), bad);
+  }
+  QCOMPARE(user_file(*run.f), line("A", "5"));
+}
+
+void UserHotelWindowsTest::user_hotels_pushing_data_file_hotels_out_are_reported_and_capped() {
+  RegistrationRun run;
+  QVERIFY(run.f->load().ok());
+  DataFile file;
+  QVERIFY(DataFile::open(run.f->path("vorlashj.dat"), file).ok());
+  LeftOutHotels none;
+  QVERIFY(count_data_file_hotels(file, run.f->state, none).ok());
+  int const room = kMaxHotels - run.f->state.data_file_hotel_count;
+  QVERIFY(room > 0 && room < kMaxHotels);
+  // One user hotel more than fits beside the DataFile's hotels.
+  std::string lines;
+  for (int i = 0; i <= room; ++i)
+    lines += "\"京都\",\"四条\",\"宿" + std::to_string(i) + "\",\"075\",1,\"\",\"\",\"\"\r\n";
+  std::string sjis;
+  QVERIFY(utf8_to_sjis(lines, sjis).ok());
+  QVERIFY(write_bytes(run.f->path("hotelusr.csv"), QByteArray::fromStdString(sjis)));
+  std::string const left_out = "データファイルのホテル1件がホテル検索に出ません(地域：";
+
+  // The hotel search says so before its list.
+  open_timetable12(run.f->context);
+  auto* search = run.f->context.window(kHotelSearchWindow);
+  in<QLineEdit>(search, "Text1")->setText(u("京都"));
+  QTest::mouseClick(in<QPushButton>(search, "Command1"), Qt::LeftButton);
+  QCOMPARE(run.f->messages.requests.size(), std::size_t{1});
+  QVERIFY2(run.last_box().text.find(left_out) != std::string::npos, run.last_box().text.c_str());
+  QVERIFY(run.f->context.window(kHotelListWindow));
+  QCOMPARE(run.f->state.data_hotel_count, run.f->state.data_file_hotel_count - 1);
+  run.f->context.close_window(kHotelListWindow);
+
+  // So does the registration, which refuses one more hotel.
+  open_timetable13(run.f->context);
+  QVERIFY(QTest::qWaitForWindowActive(run.list()));
+  QCOMPARE(run.f->messages.requests.size(), std::size_t{2});
+  QVERIFY2(run.last_box().text.find(left_out) != std::string::npos, run.last_box().text.c_str());
+  QCOMPARE(run.rows()->count(), room + 1);
+  QTest::mouseClick(run.list_button(2), Qt::LeftButton);
+  QVERIFY(run.editor_active());
+  run.box(9)->setText(u("京都"));
+  run.box(2)->setText(u("宿"));
+  run.box(3)->setText(u("075"));
+  QTest::mouseClick(run.editor_button(1), Qt::LeftButton);
+  QCOMPARE(run.message(), u("これ以上ホテルを登録できません(データファイルのホテルと合わせて1000件"
+                            "までのため、登録は") +
+                              QString::number(room) + u("件まで)"));
+  QCOMPARE(run.f->messages.requests.size(), std::size_t{2});  // no confirmation asked
+  QCOMPARE(run.rows()->count(), room + 1);
 }
 
 QTEST_MAIN(UserHotelWindowsTest)

@@ -1,9 +1,11 @@
 // The platform layer of the desktop program: window placement, captions,
 // keys, printing, the help window, message boxes and the window registry.
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrinter>
@@ -15,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTranslator>
 
 #include "platform/ui/app_context.h"
 #include "platform/ui/captions.h"
@@ -24,6 +27,7 @@
 #include "platform/ui/qt_message_boxes.h"
 #include "platform/ui/qt_printer.h"
 #include "platform/ui/qt_strings.h"
+#include "platform/ui/translation.h"
 #include "platform/ui/window_place.h"
 #include "ui_support/ui_test_support.h"
 
@@ -83,6 +87,7 @@ class PlatformTest : public QObject {
   void help_viewer_shows_and_quits_manual();
   void help_viewer_shows_shipped_manual();
   void message_box_has_title_icon_and_buttons();
+  void standard_buttons_read_in_japanese();
   void registry_raises_open_window_unchanged();
   void registry_openers();
   void fixture_loads_sample_folder();
@@ -402,6 +407,22 @@ void PlatformTest::message_box_has_title_icon_and_buttons() {
   QCOMPARE(error->windowTitle(), QStringLiteral("エラーメッセージ"));
   QCOMPARE(error->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
   QCOMPARE(error->icon(), QMessageBox::Warning);
+}
+
+void PlatformTest::standard_buttons_read_in_japanese() {
+  if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                     QStringLiteral("/qtbase_ja.qm")))
+    QSKIP("Qt's Japanese translation is not installed");
+  QVERIFY(install_qt_translation());
+  QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
+  auto const confirm = build_message_box(confirm_message("印刷開始します！！", 257));
+  QCOMPARE(confirm->button(QMessageBox::Cancel)->text(), QStringLiteral("キャンセル"));
+  // The other tests see Qt's own texts again.
+  for (auto* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+  }
 }
 
 void PlatformTest::registry_raises_open_window_unchanged() {

@@ -4,11 +4,9 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QPlainTextEdit>
-#include <QPrinter>
-#include <QTemporaryDir>
+#include <QScrollBar>
 
 #include "data/ui/loading_window.h"
-#include "platform/ui/qt_printer.h"
 #include "platform/ui/window_place.h"
 #include "search/ui/search_ui_fixture.h"
 #include "text/utf8.h"
@@ -108,6 +106,11 @@ void ResultsWindowTest::texts_match_the_command_line_search() {
   auto const& texts = run.results()->texts();
   QCOMPARE(run.shown("Text1"), QString::fromStdString(crlf_to_lf(texts.list)));
   QCOMPARE(run.shown("Text2"), QString::fromStdString(crlf_to_lf(texts.fare)));
+  // Every line, the discount tickets' too, shows without horizontal scrolling.
+  for (auto const* name : {"Text1", "Text2"}) {
+    auto* box = run.results()->findChild<QPlainTextEdit*>(QString::fromLatin1(name));
+    QTRY_COMPARE(box->horizontalScrollBar()->maximum(), 0);
+  }
 
   QProcess process;
   process.start(cli, {"search",
@@ -180,25 +183,16 @@ void ResultsWindowTest::print_asks_then_hands_the_fifteen_items_to_the_printer()
 void ResultsWindowTest::printing_into_a_pdf_holds_the_fifteen_items() {
   ResultsRun run;
   QVERIFY(run.search_for(kTokyoOsaka));
-  QTemporaryDir dir;
-  QPrinter pdf(QPrinter::HighResolution);
-  pdf.setOutputFormat(QPrinter::PdfFormat);
-  pdf.setOutputFileName(dir.filePath("result.pdf"));
-  auto qt_printer = QtPrinter::without_dialog(&pdf);
-  Platform platform{run.f->clock, run.f->messages, run.f->help, qt_printer};
-  AppContext ctx(run.f->state, platform, run.f->folder);
-  ctx.yield = [] {};
-
   // The same conditions once more, in a context that prints on the PDF.
-  open_timetable26(ctx);
-  auto* w = ctx.window_as<timetable26>(kSearchResultsWindow);
+  PdfContext printing(*run.f);
+  open_timetable26(printing.ctx);
+  auto* w = printing.ctx.window_as<timetable26>(kSearchResultsWindow);
   QVERIFY(w);
   QCOMPARE(w->printout(), run.results()->printout());
   QTest::mouseClick(SearchRun::in<QPushButton>(w, "Command2"), Qt::LeftButton);
-  auto const text = pdf_text(dir.filePath("result.pdf"));
+  auto const text = pdf_text(printing.file());
   if (text.isEmpty()) QSKIP("pdftotext could not read the PDF");
   QCOMPARE(squeezed(text), squeezed(joined_items(w->printout())));
-  ctx.close_all_windows();
 }
 
 void ResultsWindowTest::ways_out() {

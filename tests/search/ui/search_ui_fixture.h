@@ -6,13 +6,16 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "board/ui/main_window_fixture.h"
+#include "platform/ui/qt_printer.h"
 #include "search/ui/calendar_window.h"
 #include "search/ui/results_window.h"
 #include "search/ui/search_window.h"
@@ -23,13 +26,17 @@ inline QString u(const char* utf8) {
   return QString::fromUtf8(utf8);
 }
 
-// The text of a PDF file as pdftotext reads it; empty when it cannot.
+// The text of a PDF file as pdftotext reads it, without the page numbers at
+// the feet of the pages ("1 / 3"); empty when it cannot be read.
 inline QString pdf_text(const QString& file) {
   QProcess process;
   process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"),
                                               QStringLiteral("UTF-8"), file, QStringLiteral("-")});
   if (!process.waitForFinished(30000) || process.exitCode() != 0) return {};
-  return QString::fromUtf8(process.readAllStandardOutput());
+  auto text = QString::fromUtf8(process.readAllStandardOutput());
+  text.remove(
+      QRegularExpression(QStringLiteral("^ *\\d+ / \\d+ *$"), QRegularExpression::MultilineOption));
+  return text;
 }
 
 // A text without its blanks, tabs, line and page breaks, so that a printout
@@ -47,6 +54,30 @@ inline QString joined_items(const std::vector<std::string>& items) {
   for (auto const& item : items) all += QString::fromStdString(item) + QChar('\n');
   return all;
 }
+
+// A second context on a fixture's state whose printer writes a PDF file
+// without a dialog.
+struct PdfContext {
+  explicit PdfContext(UiFixture& f)
+      : qt_printer(QtPrinter::without_dialog(&pdf)),
+        platform{f.clock, f.messages, f.help, qt_printer},
+        ctx(f.state, platform, f.folder) {
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(file());
+    ctx.yield = [] {};
+  }
+  PdfContext(const PdfContext&) = delete;
+  PdfContext& operator=(const PdfContext&) = delete;
+  ~PdfContext() { ctx.close_all_windows(); }
+
+  QString file() const { return dir.filePath(QStringLiteral("result.pdf")); }
+
+  QTemporaryDir dir;
+  QPrinter pdf{QPrinter::HighResolution};
+  QtPrinter qt_printer;
+  Platform platform;
+  AppContext ctx;
+};
 
 struct SearchRun : MainWindowRun {
   explicit SearchRun(ClockReading start = kSampleClock) : MainWindowRun(start) {
