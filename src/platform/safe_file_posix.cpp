@@ -44,11 +44,6 @@ std::string reason(int code, FileAccess access) {
   return system_reason(code, access);
 }
 
-std::string too_large(std::size_t max_size) {
-  return std::string(file_text::kTooLarge) + "（" + std::to_string(max_size) +
-         std::string(file_text::kSizeLimitTail) + "）";
-}
-
 // The kind of a non-regular file as a reason, or "" for a regular file.
 std::string_view not_regular_reason(mode_t mode) {
   if (S_ISREG(mode)) return {};
@@ -115,9 +110,8 @@ void copy_permissions(int fd, const struct stat& old) {
 }
 
 void sync_folder(const std::string& target) {
-  std::string folder = std::filesystem::path(target).parent_path().string();
-  if (folder.empty()) folder = ".";
-  int const fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  std::string const folder = std::filesystem::path(target).parent_path().string();
+  int const fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   ::fsync(fd);  // some file systems cannot sync a folder; the rename stands anyway
   ::close(fd);
@@ -144,7 +138,7 @@ Status read_regular_file(const std::string& path, std::size_t max_size, std::str
   if (std::string_view const why = not_regular_reason(info.st_mode); !why.empty())
     return read_failure(path, why);
   if (info.st_size < 0 || static_cast<unsigned long long>(info.st_size) > max_size)
-    return read_failure(path, too_large(max_size));
+    return read_failure(path, too_large_reason(max_size));
 
   // One sized read (repeated only if the system hands out less at a time),
   // then a check that the file did not grow meanwhile.

@@ -48,11 +48,6 @@ int errno_of(DWORD code) {
   }
 }
 
-std::string too_large(std::size_t max_size) {
-  return std::string(file_text::kTooLarge) + "（" + std::to_string(max_size) +
-         std::string(file_text::kSizeLimitTail) + "）";
-}
-
 }  // namespace
 
 Status read_regular_file(const std::string& path, std::size_t max_size, std::string& bytes,
@@ -76,7 +71,7 @@ Status read_regular_file(const std::string& path, std::size_t max_size, std::str
   long long const size = _filelengthi64(fd);
   if (size < 0 || static_cast<unsigned long long>(size) > max_size) {
     _close(fd);
-    return read_failure(path, too_large(max_size));
+    return read_failure(path, too_large_reason(max_size));
   }
   bytes.resize(static_cast<std::size_t>(size) + 1);
   std::size_t done = 0;

@@ -50,6 +50,11 @@ std::string system_reason(int code, FileAccess access) {
   }
 }
 
+std::string too_large_reason(std::size_t max_size) {
+  return std::string(file_text::kTooLarge) + "（" + std::to_string(max_size) +
+         std::string(file_text::kSizeLimitTail) + "）";
+}
+
 Status read_failure(const std::string& path, std::string_view reason) {
   return Status::failure(path + ": " + std::string(file_text::kCannotRead) + "（" +
                          std::string(reason) + "）");

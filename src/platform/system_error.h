@@ -2,6 +2,7 @@
 // and clock error the program reports.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,9 @@ enum class FileAccess { read, write };
 // The Japanese reason for a system error code (errno on POSIX). A denied
 // access reads differently for reading and for writing.
 std::string system_reason(int code, FileAccess access);
+
+// "大きすぎます（<max_size>バイトまで）"
+std::string too_large_reason(std::size_t max_size);
 
 // "<path>: 読み込めません（<reason>）"
 Status read_failure(const std::string& path, std::string_view reason);
