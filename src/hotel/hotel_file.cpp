@@ -10,6 +10,7 @@
 
 #include "data/file_io.h"
 #include "hotel/hotel_texts.h"
+#include "hotel/user_hotel_texts.h"
 #include "platform/safe_file.h"
 #include "text/fill.h"
 #include "text/numeric.h"
@@ -125,15 +126,15 @@ bool split_fields(std::string_view line, std::vector<std::string>& fields, std::
     if (i < line.size() && line[i] == '"') {
       std::size_t const close = line.find('"', i + 1);
       if (close == std::string_view::npos) {
-        why = "field " + str(static_cast<long long>(fields.size() + 1)) + " has no closing quote";
+        why = fill(user_hotel_text::kNoClosingQuote,
+                   {str(static_cast<long long>(fields.size() + 1))});
         return false;
       }
       fields.emplace_back(line.substr(i + 1, close - i - 1));
       i = close + 1;
       while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
       if (i < line.size() && line[i] != ',') {
-        why =
-            "text follows the closing quote of field " + str(static_cast<long long>(fields.size()));
+        why = fill(user_hotel_text::kTextAfterQuote, {str(static_cast<long long>(fields.size()))});
         return false;
       }
     } else {
@@ -178,18 +179,18 @@ std::optional<HotelRecord> read_user_line(std::string_view raw, bool fold_region
                                           std::string& why) {
   std::string line;
   if (Status st = sjis_to_utf8(raw, line); !st) {
-    why = st.error;
+    why = user_hotel_text::kNotShiftJis;
     return std::nullopt;
   }
   std::vector<std::string> fields;
   if (!split_fields(line, fields, why)) return std::nullopt;
   if (fields.size() != kUserFields) {
-    why = "the line holds " + str(static_cast<long long>(fields.size())) + " fields instead of 8";
+    why = fill(user_hotel_text::kFieldCount, {str(static_cast<long long>(fields.size()))});
     return std::nullopt;
   }
   auto const rooms = parse_int16(fields[4]);
   if (!rooms) {
-    why = "the room count \"" + fields[4] + "\" is not a number";
+    why = fill(user_hotel_text::kRoomsFieldNotNumber, {fields[4]});
     return std::nullopt;
   }
   HotelRecord h;
@@ -376,14 +377,15 @@ Status parse_user_hotels(std::string_view bytes, std::string_view file_name, App
     auto hotel = read_user_line(raw, fold_regions, why);
     if (hotel && hotels.size() >= static_cast<std::size_t>(kMaxHotels)) {
       hotel.reset();
-      why = "more than " + str(kMaxHotels) + " hotels";
+      why = fill(user_hotel_text::kTooManyUserHotels, {str(kMaxHotels)});
     }
     if (hotel) {
       hotels.push_back(std::move(*hotel));
       return;
     }
     if (unread_lines) unread_lines->push_back(number);
-    errors += (errors.empty() ? "" : "; ") + std::string("line ") + str(number) + ": " + why;
+    if (!errors.empty()) errors += user_hotel_text::kLineSeparator;
+    errors += fill(user_hotel_text::kLineUnread, {str(number), why});
   });
   // A file without a hotel line leaves U as it was (see get_hotel_user).
   if (any_line) {
@@ -417,21 +419,22 @@ Status render_user_hotels(const AppState& state, std::string_view file_name, std
   for (int i = 1; i <= count; ++i) {
     HotelRecord const& h = state.hotel[static_cast<std::size_t>(i)];
     std::string const remarks = fit_chars(h.remarks, kRemarksWidth);
-    std::pair<const char*, const std::string*> const texts[] = {
-        {"region", &h.region}, {"district", &h.district}, {"name", &h.name},
-        {"telephone", &h.tel}, {"access", &h.access},     {"charge", &h.charge},
-        {"remarks", &remarks}};
+    std::array<const std::string*, 7> const texts = {&h.region, &h.district, &h.name, &h.tel,
+                                                     &h.access, &h.charge,   &remarks};
     std::string line;
-    for (auto const& [label, text] : texts) {
-      auto const fail = [&, label = label](const std::string& why) {
-        return Status::failure(std::string(file_name) + ": user hotel " + str(i) + ", " + label +
-                               ": " + why);
+    for (std::size_t f = 0; f < texts.size(); ++f) {
+      std::string const* text = texts[f];
+      auto const fail = [&](std::string_view why) {
+        return Status::failure(
+            fill(user_hotel_text::kHotelField,
+                 {std::string(file_name), str(i), std::string(user_hotel_text::kFieldNames[f]),
+                  std::string(why)}));
       };
-      if (text->find('"') != std::string::npos)
-        return fail("a double quote (\") cannot be stored in the file");
+      if (text->find('"') != std::string::npos) return fail(user_hotel_text::kQuoteNotStored);
       if (text->find_first_of("\r\n") != std::string::npos)
-        return fail("a line break cannot be stored in the file");
-      if (Status st = utf8_to_sjis(*text, encoded); !st) return fail(st.error);
+        return fail(user_hotel_text::kBreakNotStored);
+      if (Status st = utf8_to_sjis(*text, encoded); !st)
+        return fail(user_hotel_text::kNotInShiftJis);
       if (text == &h.access) line += str(h.rooms) + ",";
       line += '"' + encoded + "\"";
       line += text == &remarks ? "\r\n" : ",";
@@ -457,7 +460,8 @@ Status back_up_user_hotels(const std::string& path, std::string* backup) {
       target = stem + ".bak";
       for (int n = 2; file_exists(target); ++n) target = stem + "-" + str(n) + ".bak";
     }
-    if (Status st = write_file_atomically(target, current); !st) return st;
+    // A refused backup is a refused save of the user's file.
+    if (Status st = replace_file(target, current, path); !st) return st;
   }
   if (backup) *backup = target;
   return Status::success();

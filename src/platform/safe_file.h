@@ -29,8 +29,10 @@ Status read_regular_file(const std::string& path, std::size_t max_size, std::str
                          bool* missing = nullptr);
 
 // Replaces the file at path by bytes as described above, keeping the old
-// file's permissions. Errors name path, not the temporary file.
-Status replace_file(const std::string& path, std::string_view bytes);
+// file's permissions. Errors name path, not the temporary file, or shown_as
+// when given (the file the user saves, when path is its backup).
+Status replace_file(const std::string& path, std::string_view bytes,
+                    const std::string& shown_as = {});
 
 // True when something is at path (a file, a folder, a link, ...).
 bool path_exists(const std::string& path);

@@ -163,9 +163,12 @@ Status read_regular_file(const std::string& path, std::size_t max_size, std::str
   return Status::success();
 }
 
-Status replace_file(const std::string& path, std::string_view bytes) {
+Status replace_file(const std::string& target_path, std::string_view bytes,
+                    const std::string& shown_as) {
+  std::string const& path = shown_as.empty() ? target_path : shown_as;
   std::string target;
-  if (!resolve_links(path, target)) return save_failure(path, reason(errno, FileAccess::write));
+  if (!resolve_links(target_path, target))
+    return save_failure(path, reason(errno, FileAccess::write));
 
   struct stat old {};
   bool const had_old = ::stat(target.c_str(), &old) == 0;

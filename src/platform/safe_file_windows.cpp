@@ -95,8 +95,10 @@ Status read_regular_file(const std::string& path, std::size_t max_size, std::str
   return Status::success();
 }
 
-Status replace_file(const std::string& path, std::string_view bytes) {
-  fs::path const target = native(path);
+Status replace_file(const std::string& target_path, std::string_view bytes,
+                    const std::string& shown_as) {
+  std::string const& path = shown_as.empty() ? target_path : shown_as;
+  fs::path const target = native(target_path);
   std::error_code ec;
   if (fs::is_directory(target, ec)) return save_failure(path, file_text::kIsFolder);
 
