@@ -3,7 +3,8 @@
 # Packages already present are left alone, so a second run is quick.
 set -e
 packages="build-essential cmake pkg-config python3 clang-14 libclang-rt-14-dev libgtest-dev libbenchmark-dev
-  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n zlib1g-dev fonts-ipafont-gothic poppler-utils xvfb xauth"
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n zlib1g-dev fonts-ipafont-gothic poppler-utils xvfb xauth
+  xdotool lintian appstream desktop-file-utils"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs what is missing, builds everything and runs every test: the core
-# and window tests, the core tests again under AddressSanitizer and UBSan, and
-# a short run of every fuzz target.
+# and window tests, the core tests again under AddressSanitizer and UBSan, a
+# short run of every fuzz target, and the Debian package installed and removed.
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/install-deps.sh
@@ -44,4 +44,6 @@ echo "== vorlash-cli against damaged and special files (AddressSanitizer build)"
 cmake --build build-asan -j"$jobs" --target vorlash-cli
 sh scripts/robustness.sh
 
+echo "== Debian package: build, install, check the installed programs, remove"
+sh scripts/test-package.sh
 echo "All tests passed."

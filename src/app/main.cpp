@@ -1,5 +1,6 @@
-// The desktop program. Its one option is --version: the data, the settings
-// and the user's hotels are the files beside the executable.
+// The desktop program. Its options: --version, and "--edition N" to choose
+// the Edition of an installed program (1 when absent); a portable program
+// folder is the Edition whose DataFile stands beside the executable.
 #include <QApplication>
 #include <QTextBrowser>  // completes the help viewer's window type for qt_platform.h
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include "app/register_windows.h"
 #include "board/ui/main_window.h"
 #include "data/app_state.h"
+#include "platform/file_locations.h"
 #include "platform/ui/app_context.h"
 #include "platform/ui/qt_platform.h"
 #include "platform/ui/translation.h"
@@ -19,13 +21,26 @@ int main(int argc, char** argv) {
     std::printf("vorlash %s\n", VORLASH_VERSION);
     return 0;
   }
+  int const edition = vorlash::edition_option(argc, argv);
+  if (edition == 0) {
+    std::fprintf(stderr, "vorlash: --edition wants an Edition number\n");
+    return 2;
+  }
   QApplication app(argc, argv);
   vorlash::install_qt_translation();  // standard dialogs and buttons in Japanese
-  auto const program_folder = QCoreApplication::applicationDirPath().toStdString();
+  vorlash::FileLocations locations;
+  vorlash::Status st = vorlash::locate_files(vorlash::executable_folder(argv[0]), edition,
+                                             vorlash::process_environment(), locations);
+  if (st) st = vorlash::prepare_user_folders(locations);
+  if (!st) {
+    std::fprintf(stderr, "vorlash: %s\n", st.error.c_str());
+    return 1;
+  }
 
   vorlash::QtPlatform platform;
   auto state = std::make_unique<vorlash::AppState>();
-  vorlash::AppContext ctx(*state, platform.platform, program_folder);
+  vorlash::apply_locations(locations, *state);
+  vorlash::AppContext ctx(*state, platform.platform, locations.data_folder);
   vorlash::register_windows(ctx);
 
   // The loading window opens and closes before the main window shows; that

@@ -1,26 +1,15 @@
 #include "cli/cli_common.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "board/clock_day.h"
 #include "data/startup.h"
+#include "platform/file_locations.h"
 #include "text/utf8.h"
 
 namespace vorlash::cli {
-
-namespace {
-
-std::string executable_folder(const char* argv0) {
-  std::error_code ec;
-  auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) self = std::filesystem::absolute(argv0, ec);
-  return self.parent_path().string();
-}
-
-}  // namespace
 
 std::optional<CliArgs> parse_args(int argc, char** argv) {
   std::string error;
@@ -30,7 +19,7 @@ std::optional<CliArgs> parse_args(int argc, char** argv) {
     std::fprintf(stderr, "vorlash-cli: %s\n", error.c_str());
     return std::nullopt;
   }
-  if (args->dir.empty()) args->dir = executable_folder(argv[0]);
+  args->exe_folder = executable_folder(argv[0]);
   return args;
 }
 
@@ -40,7 +29,14 @@ std::unique_ptr<Clock> make_clock(const CliArgs& args) {
 }
 
 bool load_program(const CliArgs& args, AppState& state) {
-  Status st = identify_installation(state, args.dir);
+  FileLocations locations = portable_locations(args.dir);
+  Status st = Status::success();
+  if (args.dir.empty()) {
+    st = locate_files(args.exe_folder, args.edition, process_environment(), locations);
+    if (st) st = prepare_user_folders(locations);
+  }
+  apply_locations(locations, state);
+  if (st) st = identify_installation(state, locations.data_folder);
   if (st) st = load_settings_and_tables(state, LoadHooks{});
   if (!st) {
     std::fprintf(stderr, "vorlash-cli: %s\n", st.error.c_str());

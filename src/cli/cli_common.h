@@ -19,12 +19,14 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitBrokenFile = 1;
 inline constexpr int kExitRejected = 2;
 
-// Parses argv; the program folder is --dir, else the executable's folder. On
-// a refused option prints one line naming it to stderr and returns nullopt.
+// Parses argv and notes the executable's folder. On a refused option prints
+// one line naming it to stderr and returns nullopt.
 std::optional<CliArgs> parse_args(int argc, char** argv);
 
 // Reads the DataFile (control section, all start-up sections including the
-// fare tables) and the Edition's SettingsFile from args.dir, then sets the
+// fare tables) and the Edition's SettingsFile from args.dir, or when that is
+// empty from where the executable's layout puts them (portable beside it, or
+// installed for args.edition: see platform/file_locations.h), then sets the
 // clock values from --at or from the computer's clock. On failure prints a
 // clear message to stderr and returns false (the caller exits 1).
 bool load_program(const CliArgs& args, AppState& state);

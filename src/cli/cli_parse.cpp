@@ -3,6 +3,8 @@
 #include <charconv>
 #include <utility>
 
+#include "platform/file_locations.h"
+
 namespace vorlash::cli {
 
 namespace {
@@ -31,6 +33,7 @@ std::optional<std::pair<std::string_view, std::string_view>> cut(std::string_vie
 struct Globals {
   std::optional<std::string> dir;
   std::optional<std::string> at;
+  std::optional<std::string> edition;
 };
 
 enum class Taken { no, yes, refused };
@@ -49,7 +52,8 @@ Taken take_global(const std::vector<std::string>& words, std::size_t& i, CliArgs
     return Taken::yes;
   }
   for (auto [name, slot] : {std::pair{std::string_view("--dir"), &globals.dir},
-                            std::pair{std::string_view("--at"), &globals.at}}) {
+                            std::pair{std::string_view("--at"), &globals.at},
+                            std::pair{std::string_view("--edition"), &globals.edition}}) {
     std::optional<std::string> value;
     if (word == name) {
       if (i + 1 >= words.size()) {
@@ -99,6 +103,13 @@ std::optional<CliArgs> parse_command_line(const std::vector<std::string>& words,
       return std::nullopt;
     }
     out.dir = *globals.dir;
+  }
+  if (globals.edition) {
+    out.edition = parse_edition(*globals.edition);
+    if (out.edition == 0) {
+      error = "--edition wants an Edition number, not \"" + *globals.edition + "\"";
+      return std::nullopt;
+    }
   }
   if (globals.at) {
     out.at = parse_moment(*globals.at);

@@ -18,13 +18,15 @@ struct CliArgs {
   std::string command;             // empty when only --help or --version was given
   std::vector<std::string> args;   // what follows the subcommand, global options removed
   std::string dir;                 // program folder (--dir; empty when not given)
+  int edition = 1;                 // --edition: the Edition of an installed program
+  std::string exe_folder;          // the folder of vorlash-cli, set by parse_args
   std::optional<ClockReading> at;  // --at "YYYY-MM-DD HH:MM"
   bool help = false;               // --help or -h
   bool version = false;            // --version
 };
 
-// Splits the words after the program name. The global options --dir, --at,
-// --help and --version may stand before or after the subcommand, valued ones
+// Splits the words after the program name. The global options --dir,
+// --edition, --at, --help and --version may stand before or after the subcommand, valued ones
 // as "--dir DIR" or "--dir=DIR", each at most once. On a refusal returns
 // nullopt and sets error to one line naming the option.
 std::optional<CliArgs> parse_command_line(const std::vector<std::string>& words,

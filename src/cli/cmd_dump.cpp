@@ -10,6 +10,7 @@
 #include "data/startup.h"
 #include "hotel/hotel_file.h"
 #include "hotel/user_hotels.h"
+#include "platform/file_locations.h"
 #include "text/number_format.h"
 
 namespace vorlash::cli {
@@ -54,7 +55,7 @@ void print_sample_train(const AppState& state, std::size_t d) {
 // The hotel table as the hotel list window loads it: user hotels (folded),
 // then the DataFile's hotel section.
 bool load_hotels(AppState& state) {
-  std::string const user_file = program_path(state.program_folder, kUserHotelFileName);
+  std::string const user_file = user_hotel_file_path(state, state.program_folder);
   Status st = get_hotel_user(user_file, state, true, nullptr);
   DataFile file;
   if (st) st = startup_data_file(state, file);

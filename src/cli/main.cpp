@@ -32,14 +32,16 @@ constexpr Command kCommands[] = {
 
 constexpr char kGlobalOptions[] =
     "Options (before or after the command):\n"
-    "  --dir DIR   the program folder (default: the folder of this executable)\n"
+    "  --dir DIR   the program folder (default: the folder of this executable, or the\n"
+    "              installed Edition's data and the user's folders when it holds no data)\n"
+    "  --edition N the Edition of an installed program (default 1)\n"
     "  --at T      run as if the clock stood at T, \"YYYY-MM-DD HH:MM\"\n"
     "  --help      this text; COMMAND --help shows the usage of one command\n"
     "  --version   the program's name and version\n"
     "Exit status: 0 success, 1 unreadable or broken file, 2 input rejected.\n";
 
 void print_usage(std::FILE* out) {
-  std::fputs("usage: vorlash-cli [--dir DIR] [--at T] COMMAND ...\n", out);
+  std::fputs("usage: vorlash-cli [--dir DIR | --edition N] [--at T] COMMAND ...\n", out);
   for (auto const& c : kCommands)
     std::fprintf(out, "  vorlash-cli %.*s\n", static_cast<int>(c.usage.size()), c.usage.data());
   std::fputs(kGlobalOptions, out);

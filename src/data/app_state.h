@@ -256,7 +256,9 @@ struct BoardState {
 
 struct AppState {
   // Identity and files.
-  std::string program_folder;
+  std::string program_folder;     // DataFile and manual
+  std::string settings_folder;    // SettingsFile; empty = program_folder
+  std::string user_hotel_folder;  // UserHotelFile; empty = program_folder
   std::string data_file_name = "vorlashj.dat";
   std::string settings_file_name;
   std::string help_file_name = "vorlash2.hlp";

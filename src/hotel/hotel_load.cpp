@@ -3,6 +3,7 @@
 #include "data/data_file.h"
 #include "data/file_io.h"
 #include "hotel/hotel_file.h"
+#include "platform/file_locations.h"
 
 namespace vorlash {
 
@@ -20,7 +21,7 @@ HotelLoadReport load_hotel_table(AppState& state, const std::string& program_fol
   run(hooks.open_loading);
   run(hooks.yield);
 
-  report.user_hotels = get_hotel_user(program_path(program_folder, kUserHotelFileName), state,
+  report.user_hotels = get_hotel_user(user_hotel_file_path(state, program_folder), state,
                                       /*fold_regions=*/true, nullptr);
 
   // The DataFile hotels follow the user hotels just read; hotels of an

@@ -29,7 +29,8 @@ struct HotelLoadReport {
   LeftOutHotels left_out;  // DataFile hotels with no slot beside the user hotels
 };
 
-// Runs the loading sequence over the files of program_folder:
+// Runs the loading sequence over the DataFile of program_folder and the
+// UserHotelFile of user_hotel_file_path(state, program_folder):
 // 1. opens the loading window and lets events run;
 // 2. reads the UserHotelFile into slots 1..U (a missing or empty file
 //    leaves U as it was; a line that cannot be read is left out);

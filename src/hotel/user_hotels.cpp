@@ -10,6 +10,7 @@
 #include "hotel/hotel_search.h"
 #include "hotel/hotel_texts.h"
 #include "hotel/user_hotel_texts.h"
+#include "platform/file_locations.h"
 #include "text/numeric.h"
 #include "text/sjis.h"
 #include "text/utf8.h"
@@ -217,7 +218,7 @@ bool restore_user_hotels(AppState& state, const std::vector<HotelRecord>& hotels
 
 RegistrationOpening read_for_registration(AppState& state, const std::string& program_folder) {
   RegistrationOpening out;
-  std::string const path = program_path(program_folder, kUserHotelFileName);
+  std::string const path = user_hotel_file_path(state, program_folder);
   if (state.hotel_loaded == 0) {
     out.user_file = get_hotel_user(path, state, /*fold_regions=*/false, &out.unread_lines);
   } else if (file_exists(path)) {
@@ -289,7 +290,7 @@ std::string left_out_message(const LeftOutHotels& left_out) {
 }
 
 Status end_registration(AppState& state, const std::string& program_folder) {
-  if (Status st = write_user_hotels(program_path(program_folder, kUserHotelFileName), state); !st)
+  if (Status st = write_user_hotels(user_hotel_file_path(state, program_folder), state); !st)
     return st;
   state.hotel_loaded = 0;
   return Status::success();

@@ -118,6 +118,8 @@ struct RegistrationOpening {
 // that the list lacks either way; the file holding such lines is copied at
 // once (back_up_user_hotels), so that the message can name the copy. Counts
 // the DataFile's hotels to tell which of them the user hotels push out.
+// The UserHotelFile is user_hotel_file_path(state, program_folder), here and
+// in end_registration.
 RegistrationOpening read_for_registration(AppState& state, const std::string& program_folder);
 
 // The message box text for an opening that left something out, or empty:

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/file_io.h"
+#include "platform/file_locations.h"
 #include "platform/safe_file.h"
 #include "platform/system_error.h"
 #include "settings/settings_texts.h"
@@ -461,7 +462,7 @@ Status parse_ini_bytes(std::string_view sjis_bytes, std::string_view file_name, 
 }
 
 Status get_ini_file(AppState& state) {
-  std::string const path = program_path(state.program_folder, state.settings_file_name);
+  std::string const path = settings_file_path(state);
   std::string bytes;
   if (Status const read = read_regular_file(path, kMaxTextFileSize, bytes); !read) return read;
   return parse_ini_bytes(bytes, path, state);
@@ -508,7 +509,7 @@ Status render_ini_bytes(const AppState& state, std::string& sjis_bytes) {
 }
 
 Status put_ini_file(const AppState& state) {
-  std::string const path = program_path(state.program_folder, state.settings_file_name);
+  std::string const path = settings_file_path(state);
   std::string bytes;
   if (Status const rendered = render_ini_bytes(state, bytes); !rendered)
     return save_failure(path, rendered.error);

@@ -11,7 +11,8 @@
 
 namespace vorlash {
 
-// Reads program_path(state.program_folder, state.settings_file_name).
+// Reads settings_file_path(state): the settings folder, else the program
+// folder.
 // A missing file or a line that breaks the format is an error naming the file
 // and the line; values read before the error stay in AppState.
 Status get_ini_file(AppState& state);

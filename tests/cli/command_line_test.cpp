@@ -51,12 +51,17 @@ TEST(CommandLine, StatusAndFirstOutput) {
       {"search --dir DIR --from 東京 --to 博多 --wait 2.5", 2, "vorlash-cli: search: --wait wants"},
       {"board --dir DIR --dir DIR", 2, "vorlash-cli: --dir is given twice"},
       {"board --dir", 2, "vorlash-cli: --dir wants a value"},
+      {"board --edition 0", 2, "vorlash-cli: --edition wants an Edition number"},
+      {"board --edition=x", 2, "vorlash-cli: --edition wants an Edition number"},
+      // A named program folder is the program, whatever the Edition.
+      {"--edition 2 --dir DIR --at \"2000-03-11 14:05\" board", 0, board_line},
       // The global options also stand before the command.
       {"--dir DIR --at \"2000-03-11 14:05\" board", 0, board_line},
       {"--dir=DIR board --at=\"2000-03-11 14:05\"", 0, board_line},
       {"--at \"2000-03-11 14:05\" -x board", 2, "vorlash-cli: unknown option \"-x\""},
       // Help and version on standard output.
-      {"--help", 0, "usage: vorlash-cli [--dir DIR] [--at T] COMMAND ...\n  vorlash-cli dump"},
+      {"--help", 0,
+       "usage: vorlash-cli [--dir DIR | --edition N] [--at T] COMMAND ...\n  vorlash-cli dump"},
       {"stops --help", 0, "usage: vorlash-cli stops shinkansen|keiyo ROW"},
       {"--version", 0, "vorlash-cli " VORLASH_VERSION "\n"},
       {"tram", 2, "vorlash-cli: unknown command \"tram\"\nusage:"},

@@ -17,6 +17,7 @@
 #include "hotel/ui/user_hotel_editor_window.h"
 #include "hotel/user_hotel_texts.h"
 #include "hotel/user_hotels.h"
+#include "platform/file_locations.h"
 #include "platform/ui/captions.h"
 #include "platform/ui/fonts.h"
 #include "platform/ui/key_handling.h"
@@ -165,7 +166,7 @@ void timetable13::init_set() {
   // that the user hotels push out of the table.
   auto const opening = read_for_registration(ctx_.state, ctx_.program_folder);
   std::string const message =
-      registration_message(program_path(ctx_.program_folder, kUserHotelFileName), opening);
+      registration_message(user_hotel_file_path(ctx_.state, ctx_.program_folder), opening);
   if (!message.empty()) ctx_.platform.messages.show(error_message(message));
   rows_ = user_hotels(ctx_.state);
   set_list1();

@@ -1,0 +1,9 @@
+#!/bin/sh
+# Renders the PNG sizes of the application icon from its SVG (ImageMagick).
+# Run after changing the SVG and commit the PNGs with it.
+set -e
+cd "$(dirname "$0")"
+for size in 16 24 32 48 64 128 256; do
+  convert -background none -density 300 org.vorlash.vorlash.svg -resize "${size}x${size}" \
+    -depth 8 "png32:$size.png"
+done

@@ -1,0 +1,166 @@
+#include "platform/file_locations.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "data/file_io.h"
+#include "hotel/hotel_file.h"
+
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
+namespace vorlash {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char kDataFileName[] = "vorlashj.dat";
+constexpr char kProgramSubfolder[] = "vorlash";
+
+std::string env_value(const char* name) {
+  const char* v = std::getenv(name);
+  return v ? std::string(v) : std::string();
+}
+
+std::string edition_folder_name(int edition) {
+  return "edition" + std::to_string(edition);
+}
+
+#if !defined(_WIN32)
+// An XDG base folder: the variable when it holds an absolute path (relative
+// ones are to be ignored), else the fallback under the home folder.
+fs::path xdg_base(const std::string& variable, const std::string& home, const char* fallback) {
+  if (!variable.empty() && fs::path(variable).is_absolute()) return fs::path(variable);
+  return fs::path(home) / fallback;
+}
+#endif
+
+Status copy_if_missing(const fs::path& from, const fs::path& folder) {
+  std::error_code ec;
+  fs::path const to = folder / from.filename();
+  if (fs::exists(to, ec)) return Status::success();
+  fs::copy_file(from, to, ec);
+  if (ec)
+    return Status::failure(to.string() + ": cannot copy the default file (" + ec.message() + ")");
+  // The installed default is read-only; the user's copy is theirs to write.
+  fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
+  return Status::success();
+}
+
+}  // namespace
+
+UserEnvironment process_environment() {
+  return {env_value("HOME"), env_value("XDG_CONFIG_HOME"), env_value("XDG_DATA_HOME"),
+          env_value("APPDATA")};
+}
+
+std::string executable_folder(const char* argv0) {
+  std::error_code ec;
+#if defined(_WIN32)
+  std::wstring buffer(32768, L'\0');
+  DWORD const n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+  if (n > 0 && n < buffer.size()) {
+    buffer.resize(n);
+    return fs::path(buffer).parent_path().string();
+  }
+#else
+  fs::path const self = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec) return self.parent_path().string();
+#endif
+  return fs::absolute(argv0 ? argv0 : "", ec).parent_path().string();
+}
+
+FileLocations portable_locations(const std::string& folder) {
+  return {false, folder, folder, folder};
+}
+
+Status locate_files(const std::string& exe_folder, int edition, const UserEnvironment& env,
+                    FileLocations& out) {
+  if (file_exists(program_path(exe_folder, kDataFileName))) {
+    out = portable_locations(exe_folder);
+    return Status::success();
+  }
+  std::string const edition_folder = edition_folder_name(edition);
+  out.installed = true;
+  out.data_folder =
+      (fs::path(exe_folder) / kInstalledDataFromBin / edition_folder).lexically_normal().string();
+#if defined(_WIN32)
+  if (env.appdata.empty())
+    return Status::failure("APPDATA is not set: the user's folder for settings is unknown");
+  std::string const user = (fs::path(env.appdata) / kProgramSubfolder / edition_folder).string();
+  out.settings_folder = user;
+  out.user_data_folder = user;
+#else
+  if (env.home.empty() && (env.xdg_config_home.empty() || env.xdg_data_home.empty()))
+    return Status::failure("HOME is not set: the user's folder for settings is unknown");
+  out.settings_folder =
+      (xdg_base(env.xdg_config_home, env.home, ".config") / kProgramSubfolder / edition_folder)
+          .string();
+  out.user_data_folder =
+      (xdg_base(env.xdg_data_home, env.home, ".local/share") / kProgramSubfolder / edition_folder)
+          .string();
+#endif
+  return Status::success();
+}
+
+Status prepare_user_folders(const FileLocations& locations) {
+  if (!locations.installed) return Status::success();
+  std::error_code ec;
+  for (auto const& folder : {locations.settings_folder, locations.user_data_folder}) {
+    fs::create_directories(folder, ec);
+    if (ec) return Status::failure(folder + ": cannot create the folder (" + ec.message() + ")");
+  }
+  // A data folder that is missing is reported when the DataFile is read.
+  for (auto const& entry : fs::directory_iterator(locations.data_folder, ec)) {
+    if (!entry.is_regular_file(ec)) continue;
+    fs::path const& file = entry.path();
+    Status st = Status::success();
+    if (file.extension() == ".ini")
+      st = copy_if_missing(file, locations.settings_folder);
+    else if (file.filename() == fs::path(std::string(kUserHotelFileName)))
+      st = copy_if_missing(file, locations.user_data_folder);
+    if (!st) return st;
+  }
+  return Status::success();
+}
+
+void apply_locations(const FileLocations& locations, AppState& state) {
+  state.program_folder = locations.data_folder;
+  state.settings_folder = locations.settings_folder;
+  state.user_hotel_folder = locations.user_data_folder;
+}
+
+std::string settings_file_path(const AppState& state) {
+  auto const& folder = state.settings_folder.empty() ? state.program_folder : state.settings_folder;
+  return program_path(folder, state.settings_file_name);
+}
+
+std::string user_hotel_file_path(const AppState& state, const std::string& program_folder) {
+  auto const& folder = state.user_hotel_folder.empty() ? program_folder : state.user_hotel_folder;
+  return program_path(folder, kUserHotelFileName);
+}
+
+int parse_edition(const std::string& text) {
+  if (text.empty() || text.size() > 2) return 0;
+  int n = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return 0;
+    n = n * 10 + (c - '0');
+  }
+  return n;
+}
+
+int edition_option(int argc, const char* const* argv) {
+  std::string const name = "--edition";
+  for (int i = 1; i < argc; ++i) {
+    std::string const arg = argv[i];
+    if (arg == name) return i + 1 < argc ? parse_edition(argv[i + 1]) : 0;
+    if (arg.rfind(name + "=", 0) == 0) return parse_edition(arg.substr(name.size() + 1));
+  }
+  return 1;
+}
+
+}  // namespace vorlash

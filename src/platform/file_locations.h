@@ -1,0 +1,77 @@
+// Where the program's files live.
+//
+// A portable program folder holds the DataFile beside the executable and
+// keeps every file there, the settings and the user's hotels included. An
+// installed program (no DataFile beside the executable) reads the DataFile
+// and the manual from its Edition's read-only data folder under share/ and
+// keeps the SettingsFile and the UserHotelFile in the user's own folders,
+// copied from the installed defaults on the first start. The layout decides
+// the mode, never whether a folder happens to be writable.
+#pragma once
+
+#include <string>
+
+#include "data/app_state.h"
+#include "data/status.h"
+
+namespace vorlash {
+
+// The Edition data folders, relative to the folder of the installed
+// executables (bin/ and share/ side by side under the prefix).
+inline constexpr char kInstalledDataFromBin[] = "../share/vorlash";
+
+// The environment variables that name the user's folders.
+struct UserEnvironment {
+  std::string home;             // HOME
+  std::string xdg_config_home;  // XDG_CONFIG_HOME
+  std::string xdg_data_home;    // XDG_DATA_HOME
+  std::string appdata;          // APPDATA (Windows)
+};
+
+// Reads UserEnvironment from this process's environment.
+UserEnvironment process_environment();
+
+struct FileLocations {
+  bool installed = false;
+  std::string data_folder;       // DataFile and manual
+  std::string settings_folder;   // SettingsFile
+  std::string user_data_folder;  // UserHotelFile; also where per-user lock files belong
+};
+
+// The folder of the running executable; argv0 only when the system cannot
+// tell.
+std::string executable_folder(const char* argv0);
+
+// Every file in one folder: a program folder named explicitly (--dir).
+FileLocations portable_locations(const std::string& folder);
+
+// Portable when exe_folder holds a DataFile; otherwise installed, with the
+// data folder of `edition` and the user's folders from env. Fails only when
+// the user's home cannot be told.
+Status locate_files(const std::string& exe_folder, int edition, const UserEnvironment& env,
+                    FileLocations& out);
+
+// First start of an installed program: creates the user's folders and copies
+// each default SettingsFile (*.ini) and the UserHotelFile that is not there
+// yet from the data folder. Never overwrites; nothing to do when portable.
+Status prepare_user_folders(const FileLocations& locations);
+
+// Points the state at the folders (program_folder is the data folder).
+void apply_locations(const FileLocations& locations, AppState& state);
+
+// The SettingsFile: in settings_folder, or in the program folder when that
+// is not set.
+std::string settings_file_path(const AppState& state);
+
+// The UserHotelFile: in user_hotel_folder, or in program_folder when that is
+// not set.
+std::string user_hotel_file_path(const AppState& state, const std::string& program_folder);
+
+// An Edition number 1..99 from its text; 0 when it is not one.
+int parse_edition(const std::string& text);
+
+// The Edition chosen by "--edition N" or "--edition=N" in argv (1 when
+// absent); 0 when the value is not an Edition number.
+int edition_option(int argc, const char* const* argv);
+
+}  // namespace vorlash
