@@ -40,6 +40,10 @@ for target in build-fuzz/bin/*_fuzz; do
   "$target" -max_total_time="${FUZZ_SECONDS:-30}" -print_final_stats=1 "$corpus" 2>&1 | tail -n 3
   rm -rf "$corpus"
 done
+echo "== vorlash-cli against damaged and special files (AddressSanitizer build)"
+cmake --build build-asan -j"$jobs" --target vorlash-cli
+sh scripts/robustness.sh
+
 echo "== Debian package: build, install, check the installed programs, remove"
 sh scripts/test-package.sh
 echo "All tests passed."

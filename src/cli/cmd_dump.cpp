@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "data/data_file.h"
 #include "data/file_io.h"
+#include "data/startup.h"
 #include "hotel/hotel_file.h"
 #include "hotel/user_hotels.h"
 #include "platform/file_locations.h"
@@ -57,7 +58,7 @@ bool load_hotels(AppState& state) {
   std::string const user_file = user_hotel_file_path(state, state.program_folder);
   Status st = get_hotel_user(user_file, state, true, nullptr);
   DataFile file;
-  if (st) st = DataFile::open(program_path(state.program_folder, state.data_file_name), file);
+  if (st) st = startup_data_file(state, file);
   LeftOutHotels left_out;
   if (st) st = get_hotel(file, state, YieldFn{}, true, &left_out);
   if (!st) {

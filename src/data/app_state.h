@@ -268,6 +268,9 @@ struct AppState {
   int edition_code = 0;
   std::string edition_title;
   std::array<int, kControlValues + 1> control{};
+  // The DataFile's bytes as read once at start-up: the control block, the
+  // tables and the hotel section all come from them.
+  std::string data_file_bytes;
 
   // DataFile tables.
   RegionTable regions;

@@ -2,7 +2,9 @@
 
 #include <utility>
 
-#include "data/file_io.h"
+#include "data/data_file_texts.h"
+#include "platform/safe_file.h"
+#include "text/fill.h"
 #include "text/sjis.h"
 
 namespace vorlash {
@@ -23,7 +25,7 @@ DataFile::DataFile(std::string bytes, std::string name)
 
 Status DataFile::open(const std::string& path, DataFile& out) {
   std::string bytes;
-  if (Status st = read_file_bytes(path, bytes); !st) return st;
+  if (Status st = read_regular_file(path, kMaxDataFileSize, bytes); !st) return st;
   out = DataFile(std::move(bytes), path);
   return Status::success();
 }
@@ -38,37 +40,38 @@ Status DataFile::fail(std::string_view section, std::string_view what) const {
 }
 
 Status DataFile::block(long b, std::string_view section, std::string_view& out) const {
-  if (b < 0) return fail(section, "block " + std::to_string(b) + " is not a block of the file");
+  using std::to_string;
+  if (b < 0) return fail(section, fill(data_text::kNotABlock, {to_string(b)}));
   auto const start = static_cast<std::size_t>(b) * kBlockSize;
   if (start > bytes_.size() || bytes_.size() - start < kBlockSize)
-    return fail(section, "block " + std::to_string(b) + " lies past the end of the file");
+    return fail(section, fill(data_text::kBlockPastEnd, {to_string(b), to_string(bytes_.size())}));
   out = std::string_view(bytes_).substr(start, kBlockSize);
   return Status::success();
 }
 
 Status DataFile::long_at(std::size_t offset, std::string_view section, std::int32_t& out) const {
   if (offset > bytes_.size() || bytes_.size() - offset < 4)
-    return fail(section,
-                "the long at byte " + std::to_string(offset) + " lies past the end of the file");
+    return fail(section, fill(data_text::kLongPastEnd,
+                              {std::to_string(offset), std::to_string(bytes_.size())}));
   out = static_cast<std::int32_t>(le32(bytes_.data() + offset));
   return Status::success();
 }
 
 Status DataFile::value_record(std::size_t& pos, std::string_view section, std::string& text) const {
   if (pos > bytes_.size() || bytes_.size() - pos < 4)
-    return fail(section, "the value record at byte " + std::to_string(pos) +
-                             " lies past the end of the file");
+    return fail(section, fill(data_text::kRecordPastEnd,
+                              {std::to_string(pos), std::to_string(bytes_.size())}));
   int const type = block_u16(bytes_, pos);
   std::size_t const length = static_cast<std::size_t>(block_u16(bytes_, pos + 2));
   if (type != 8)
-    return fail(section, "the value record at byte " + std::to_string(pos) + " has type " +
-                             std::to_string(type) + ", not text");
+    return fail(section,
+                fill(data_text::kRecordNotText, {std::to_string(pos), std::to_string(type)}));
   if (bytes_.size() - pos - 4 < length)
-    return fail(section, "the value record at byte " + std::to_string(pos) +
-                             " runs past the end of the file");
+    return fail(section, fill(data_text::kRecordPastEnd,
+                              {std::to_string(pos), std::to_string(bytes_.size())}));
   std::string_view const raw = std::string_view(bytes_).substr(pos + 4, length);
   if (Status st = sjis_to_utf8(raw, text); !st)
-    return fail(section, "the value record at byte " + std::to_string(pos) + ": " + st.error);
+    return fail(section, fill(data_text::kRecordNotSjis, {std::to_string(pos)}));
   pos += 4 + length;
   return Status::success();
 }
@@ -85,7 +88,7 @@ int block_u16(std::string_view block, std::size_t offset) {
 Status fixed_text(const DataFile& file, std::string_view section, std::string_view field,
                   std::string_view what, std::string& out) {
   if (Status st = sjis_to_utf8(field, out); !st)
-    return file.fail(section, std::string(what) + ": " + st.error);
+    return file.fail(section, fill(data_text::kFieldNotSjis, {std::string(what)}));
   return Status::success();
 }
 

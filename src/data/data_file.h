@@ -15,13 +15,21 @@ namespace vorlash {
 
 inline constexpr std::size_t kBlockSize = 1024;
 
+// The largest DataFile the readers can use: its sections start at blocks
+// 0..32767 (the control values are 16-bit); the largest section, the hotels,
+// holds at most 1000 hotels of three value records of up to 64 KiB each
+// besides their index, telephone and charge blocks; the control block ends it.
+inline constexpr std::size_t kMaxDataFileSize =
+    32768 * kBlockSize + 1000 * (3 * (4 + 65535) + 3 * kBlockSize) + kBlockSize;
+
 class DataFile {
  public:
   DataFile() = default;
   // A DataFile made of the given bytes; name is used in error messages.
   explicit DataFile(std::string bytes, std::string name = "vorlashj.dat");
 
-  // Reads the whole file at path; errors name the path.
+  // Reads the whole file at path (a regular file of at most
+  // kMaxDataFileSize bytes); errors name the path.
   static Status open(const std::string& path, DataFile& out);
 
   const std::string& name() const { return name_; }

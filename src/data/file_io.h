@@ -1,4 +1,6 @@
-// Whole-file reading and safe replacement of files.
+// Paths of the program folder's files, and whole-file reading and safe
+// replacement for tools and tests (the programs' readers use
+// platform/safe_file.h with each file's own size limit).
 #pragma once
 
 #include <string>
@@ -12,15 +14,14 @@ namespace vorlash {
 // blanks, then the file name.
 std::string program_path(std::string_view folder, std::string_view file_name);
 
+// True when path names a regular file (a symlink is followed).
 bool file_exists(const std::string& path);
 
-// Reads the whole file into bytes. A missing or unreadable file is an error
-// that names the path.
+// Reads the whole regular file at path, up to the largest DataFile. A
+// missing, unreadable or special file is an error that names the path.
 Status read_file_bytes(const std::string& path, std::string& bytes);
 
-// Writes bytes to a temporary file in the same folder, flushes and syncs it,
-// then renames it over path. On any failure the old file stays as it was and
-// the temporary file is removed.
+// Replaces path by bytes safely (platform/safe_file.h: replace_file).
 Status write_file_atomically(const std::string& path, std::string_view bytes);
 
 }  // namespace vorlash

@@ -2,9 +2,13 @@
 
 #include <memory>
 
+#include "data/data_file_texts.h"
 #include "data/file_io.h"
 #include "hotel/hotel_file.h"
+#include "hotel/hotel_texts.h"
 #include "search/fare_table.h"
+#include "search/fare_texts.h"
+#include "text/fill.h"
 #include "text/numeric.h"
 #include "text/utf8.h"
 
@@ -12,13 +16,24 @@ namespace vorlash {
 
 namespace {
 
-constexpr std::string_view kControlSection = "control section";
-constexpr std::string_view kRegionSection = "region table";
-constexpr std::string_view kDistrictSection = "district table";
-constexpr std::string_view kKeiyoStationSection = "Keiyo station section";
-constexpr std::string_view kKeiyoTimeSection = "Keiyo time section";
-constexpr std::string_view kSinkansenStationSection = "Shinkansen station section";
-constexpr std::string_view kSinkansenTimeSection = "Shinkansen time section";
+using namespace data_text;
+
+// The control values that give the first block of a section.
+struct SectionStart {
+  int control;
+  std::string_view section;
+};
+constexpr SectionStart kSectionStarts[] = {{2, kDistrictSection},
+                                           {3, kKeiyoStationSection},
+                                           {4, kKeiyoTimeSection},
+                                           {5, kSinkansenStationSection},
+                                           {6, kSinkansenTimeSection},
+                                           {11, fare_texts::kKmSection},
+                                           {12, fare_texts::kPairSection},
+                                           {13, fare_texts::kGreenSection},
+                                           {14, fare_texts::kTicketSection},
+                                           {15, fare_texts::kNozomiSection},
+                                           {9, hotel_text::kHotelSection}};
 
 constexpr int kControlCount = 24;
 constexpr std::size_t kLongsPerStreamBlock = 255;
@@ -55,8 +70,7 @@ Status read_stream(const DataFile& file, std::string_view section, const std::st
   std::string_view block;
   auto const load = [&]() -> Status {
     if (file.block(b, section, block)) return Status::success();
-    return file.fail(section, what + " has no terminator before the end of the file (block " +
-                                  str(b) + " is missing)");
+    return file.fail(section, fill(kStreamPastEnd, {what, str(b)}));
   };
   if (Status st = load(); !st) return st;
   long n = 1;
@@ -122,8 +136,7 @@ double cnv_data(std::int32_t c) {
 Status float_count(const DataFile& file, std::string_view section, std::int32_t c, int limit,
                    int& count) {
   long long const n = round_half_even(cnv_data(c));
-  if (n < 0 || n > limit)
-    return file.fail(section, "count " + str(n) + " is outside 0.." + str(limit));
+  if (n < 0 || n > limit) return file.fail(section, fill(kCountOutside, {str(n), str(limit)}));
   count = static_cast<int>(n);
   return Status::success();
 }
@@ -135,9 +148,13 @@ Status get_control(const std::string& path, AppState& state) {
 }
 
 Status get_control(const DataFile& file, AppState& state) {
-  if (file.size() < kBlockSize)
-    return file.fail(kControlSection, "the file is " + str(static_cast<long long>(file.size())) +
-                                          " bytes long, shorter than one block");
+  // The control block is the last block, so a file cut short loses it
+  // first: say so rather than read whatever the last bytes hold.
+  auto const size = static_cast<long long>(file.size());
+  auto const blocks = size / static_cast<long long>(kBlockSize);
+  if (blocks == 0) return file.fail(kControlSection, fill(kShorterThanBlock, {str(size)}));
+  if (size % static_cast<long long>(kBlockSize) != 0)
+    return file.fail(kControlSection, fill(kCutInBlock, {str(size), str(blocks)}));
   std::size_t const start = file.size() - kBlockSize;
   std::array<int, kControlValues + 1> values{};
   for (int i = 1; i <= kControlCount; ++i) {
@@ -147,8 +164,18 @@ Status get_control(const DataFile& file, AppState& state) {
       return st;
     if (!fits_int16(v))
       return file.fail(kControlSection,
-                       "control value " + str(i) + " (" + str(v) + ") does not fit 16 bits");
+                       fill(kNoControlBlock, {str(size), str(blocks), str(i), str(v)}));
     values[static_cast<std::size_t>(i)] = v;
+  }
+  for (auto const& [i, section] : kSectionStarts) {
+    int const b = values[static_cast<std::size_t>(i)];
+    // Blocks 0 and 1 hold the regions: no other section starts there.
+    if (b < 2)
+      return file.fail(kControlSection,
+                       fill(kNoControlBlock, {str(size), str(blocks), str(i), str(b)}));
+    if (b >= blocks - 1)
+      return file.fail(kControlSection,
+                       fill(kSectionPastEnd, {std::string(section), str(b), str(blocks)}));
   }
   state.control = values;
   return Status::success();
@@ -170,9 +197,8 @@ Status apply_edition(AppState& state) {
   state.edition_code = 0;
   state.settings_file_name.clear();
   if (state.edition < 1 || state.edition > 3)
-    return Status::failure(state.data_file_name + ": " + std::string(kControlSection) +
-                           ": Edition " + str(state.edition) +
-                           " is unknown (control value 23 must be 1, 2 or 3)");
+    return Status::failure(state.data_file_name + ": " + std::string(kControlSection) + ": " +
+                           fill(kUnknownEdition, {str(state.edition)}));
   Edition const& e = kEditions[state.edition - 1];
   state.edition_title = e.title;
   state.edition_code = e.code;
@@ -190,12 +216,10 @@ Status get_hatyaku(const DataFile& file, AppState& state, const YieldFn&) {
     return st;
   // The area entries start at block 1 whatever the names' length.
   if (pos > kBlockSize)
-    return file.fail(kRegionSection, "the region names run past block 0 (to byte " +
-                                         str(static_cast<long long>(pos)) + ")");
+    return file.fail(kRegionSection, fill(kRegionNamesTooLong, {str(static_cast<long long>(pos))}));
   std::size_t const entries = kBlockSize;
   std::size_t const needed = entries + 3 * static_cast<std::size_t>(table->count);
-  if (file.size() < needed)
-    return file.fail(kRegionSection, "the area entries run past the end of the file");
+  if (file.size() < needed) return file.fail(kRegionSection, kAreaPastEnd);
   std::string_view const bytes = file.bytes();
   for (int i = 1; i <= table->count; ++i) {
     std::size_t const at = entries + 3 * static_cast<std::size_t>(i - 1);
@@ -232,9 +256,8 @@ Status get_keiyo_station(const DataFile& file, AppState& state, const YieldFn&) 
     std::int32_t v = 0;
     if (Status st = file.long_at(pos, kKeiyoStationSection, v); !st) return st;
     if (v < 0 || v > kMaxKeiyoPositions)
-      return file.fail(kKeiyoStationSection, "the station count of table " + str(k) + " (" +
-                                                 str(v) + ") is outside 0.." +
-                                                 str(kMaxKeiyoPositions));
+      return file.fail(kKeiyoStationSection,
+                       fill(kKeiyoStationCount, {str(k), str(v), str(kMaxKeiyoPositions)}));
     table->station_count[static_cast<std::size_t>(k)] = v;
     pos += 4;
   }
@@ -261,15 +284,14 @@ Status get_keiyo_time(const DataFile& file, AppState& state, const YieldFn& yiel
     if (Status st = file.block(b, kKeiyoTimeSection, block); !st) return st;
     auto const count = static_cast<std::uint32_t>(block_long(block, 1020));
     if (count > static_cast<std::uint32_t>(kMaxKeiyoTrains))
-      return file.fail(kKeiyoTimeSection, "the train count of table " + str(k) + " (" + str(count) +
-                                              ") is above " + str(kMaxKeiyoTrains));
+      return file.fail(kKeiyoTimeSection,
+                       fill(kKeiyoTrainCount, {str(k), str(count), str(kMaxKeiyoTrains)}));
     table->train_count[kk] = static_cast<int>(count);
     for (std::size_t t = 1; t <= count; ++t) {
       std::string_view const field = block.substr(kKeiyoCodeWidth * (t - 1), kKeiyoCodeWidth);
-      if (Status st =
-              fixed_text(file, kKeiyoTimeSection, field,
-                         "train code " + str(static_cast<long long>(t)) + " of table " + str(k),
-                         table->code[kk][t]);
+      if (Status st = fixed_text(file, kKeiyoTimeSection, field,
+                                 fill(kKeiyoTrainCode, {str(k), str(static_cast<long long>(t))}),
+                                 table->code[kk][t]);
           !st)
         return st;
     }
@@ -283,21 +305,19 @@ Status get_keiyo_time(const DataFile& file, AppState& state, const YieldFn& yiel
     for (int t = 1; t <= table->train_count[kk]; ++t)
       number[static_cast<std::size_t>(t)] =
           keiyo_train_number(table->code[kk][static_cast<std::size_t>(t)]);
-    std::string const what = "the time stream of table " + str(k);
+    std::string const what = fill(kKeiyoStream, {str(k)});
     Status st = read_stream(file, kKeiyoTimeSection, what, b, yield, [&](long n, std::int32_t v) {
       long const t = (n - 1) / kKeiyoLongsPerTrain + 1;
       long const p = (n - 1) % kKeiyoLongsPerTrain + 1;
       if (t > table->train_count[kk])
-        return file.fail(kKeiyoTimeSection, what + " holds times of train " + str(t) +
-                                                ", beyond its " + str(table->train_count[kk]) +
-                                                " trains");
-      if (v < 0) return file.fail(kKeiyoTimeSection, what + " holds the negative value " + str(v));
+        return file.fail(kKeiyoTimeSection,
+                         fill(kStreamTrainBeyond, {what, str(t), str(table->train_count[kk])}));
+      if (v < 0) return file.fail(kKeiyoTimeSection, fill(kStreamNegative, {what, str(v)}));
       auto const tt = static_cast<std::size_t>(t);
       int const first = v / kKeiyoFieldBase - number[tt];
       int const second = v % kKeiyoFieldBase - number[tt];
       if (first < 0 || second < 0)
-        return file.fail(kKeiyoTimeSection,
-                         what + ": train " + str(t) + " has a time below its train number");
+        return file.fail(kKeiyoTimeSection, fill(kKeiyoTimeBelowNumber, {what, str(t)}));
       table->time[kk][static_cast<std::size_t>(2 * p - 1)][tt] = first;
       table->time[kk][static_cast<std::size_t>(2 * p)][tt] = second;
       return Status::success();
@@ -325,10 +345,9 @@ Status get_sinkansen_station(const DataFile& file, AppState& state, const YieldF
       std::int32_t kind = 0;
       if (Status st = file.long_at(pos, kSinkansenStationSection, kind); !st) return st;
       if (kind < 0 || kind > 2)
-        return file.fail(kSinkansenStationSection, "row " + str(static_cast<long long>(r)) +
-                                                       " of direction " +
-                                                       str(static_cast<long long>(d)) +
-                                                       " has the unknown row kind " + str(kind));
+        return file.fail(kSinkansenStationSection,
+                         fill(kRowKind, {str(static_cast<long long>(d)),
+                                         str(static_cast<long long>(r)), str(kind)}));
       table->row_kind[d][r] = kind;
       pos += 4;
     }
@@ -336,8 +355,7 @@ Status get_sinkansen_station(const DataFile& file, AppState& state, const YieldF
   std::int32_t rows = 0;
   if (Status st = file.long_at(pos, kSinkansenStationSection, rows); !st) return st;
   if (rows < 0 || rows > kMaxRows)
-    return file.fail(kSinkansenStationSection,
-                     "the station count " + str(rows) + " is outside 0.." + str(kMaxRows));
+    return file.fail(kSinkansenStationSection, fill(kStationCount, {str(rows), str(kMaxRows)}));
   table->station_count[1] = rows;
   table->station_count[2] = rows;
   state.sinkansen = *table;
@@ -362,8 +380,8 @@ Status get_sinkansen_time(const DataFile& file, AppState& state, const YieldFn& 
           block.substr(kSinkansenCodeWidth * (c - 1), kSinkansenCodeWidth);
       if (is_blank(field)) break;
       if (Status st = fixed_text(file, kSinkansenTimeSection, field,
-                                 "train code " + str(static_cast<long long>(c)) + " of direction " +
-                                     str(static_cast<long long>(d)),
+                                 fill(kSinkansenTrainCode, {str(static_cast<long long>(d)),
+                                                            str(static_cast<long long>(c))}),
                                  table->code[d][c]);
           !st)
         return st;
@@ -374,20 +392,19 @@ Status get_sinkansen_time(const DataFile& file, AppState& state, const YieldFn& 
   }
   for (std::size_t d = 1; d <= 2; ++d) {
     ++b;
-    std::string const what = "the time stream of direction " + str(static_cast<long long>(d));
+    std::string const what = fill(kSinkansenStream, {str(static_cast<long long>(d))});
     Status st = read_stream(file, kSinkansenTimeSection, what, b, yield, [&](long, std::int32_t v) {
-      if (v < 0)
-        return file.fail(kSinkansenTimeSection, what + " holds the negative value " + str(v));
+      if (v < 0) return file.fail(kSinkansenTimeSection, fill(kStreamNegative, {what, str(v)}));
       int const time = v % kStopTimeBase;
       int const q = v / kStopTimeBase;
       int const t = q / kStopRowBase;
       int const r = q % kStopRowBase;
       if (t < 1 || t > kMaxTrains)
         return file.fail(kSinkansenTimeSection,
-                         what + " names train " + str(t) + ", outside 1.." + str(kMaxTrains));
+                         fill(kStreamTrainOutside, {what, str(t), str(kMaxTrains)}));
       if (r < 1 || r > kMaxRows)
         return file.fail(kSinkansenTimeSection,
-                         what + " names station row " + str(r) + ", outside 1.." + str(kMaxRows));
+                         fill(kStreamRowOutside, {what, str(r), str(kMaxRows)}));
       table->time[d][static_cast<std::size_t>(r)][static_cast<std::size_t>(t)] = time;
       return Status::success();
     });
@@ -424,9 +441,9 @@ Status get_sinkansen_time(const DataFile& file, AppState& state, const YieldFn& 
       }
       if (train < 1 || train > kMaxTrains)
         return file.fail(kSinkansenTimeSection,
-                         "vehicle entry " + str(static_cast<long long>(i)) + " of direction " +
-                             str(static_cast<long long>(d)) + " names train " + str(train) +
-                             ", outside 1.." + str(kMaxTrains));
+                         fill(kVehicleTrainOutside,
+                              {str(static_cast<long long>(d)), str(static_cast<long long>(i)),
+                               str(train), str(kMaxTrains)}));
       table->vehicle[d][static_cast<std::size_t>(train)] = code;
     }
     run(yield);

@@ -10,14 +10,25 @@
 
 namespace vorlash {
 
+Status startup_data_file(const AppState& state, DataFile& file) {
+  std::string const path = program_path(state.program_folder, state.data_file_name);
+  if (state.data_file_bytes.empty()) return DataFile::open(path, file);
+  file = DataFile(state.data_file_bytes, path);
+  return Status::success();
+}
+
 Status identify_installation(AppState& state, const std::string& program_folder) {
   state.data_file_name = "vorlashj.dat";
   state.help_file_name = "vorlash2.hlp";
   state.version_text = "1.59";
   state.data_date_text = "2000/03/11";
   state.program_folder = program_folder;
-  if (Status st = get_control(program_path(program_folder, state.data_file_name), state); !st)
+  state.data_file_bytes.clear();
+  DataFile file;
+  if (Status st = DataFile::open(program_path(program_folder, state.data_file_name), file); !st)
     return st;
+  if (Status st = get_control(file, state); !st) return st;
+  state.data_file_bytes = std::string(file.bytes());
   return apply_edition(state);
 }
 
@@ -30,9 +41,7 @@ Status load_settings_and_tables(AppState& state, const LoadHooks& hooks) {
   if (Status st = get_ini_file(state); !st) return st;
 
   DataFile file;
-  if (Status st = DataFile::open(program_path(state.program_folder, state.data_file_name), file);
-      !st)
-    return st;
+  if (Status st = startup_data_file(state, file); !st) return st;
   yield();
 
   if (Status st = get_hatyaku(file, state, yield); !st) return st;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "data/app_state.h"
+#include "data/data_file.h"
 #include "data/status.h"
 
 namespace vorlash {
@@ -22,6 +23,10 @@ struct LoadHooks {
 // (get_control) and sets Edition, edition code, edition title and
 // SettingsFile name. An unreadable DataFile or an unknown Edition is an error.
 Status identify_installation(AppState& state, const std::string& program_folder);
+
+// The DataFile as identify_installation read it (the file is read again
+// only when nothing was kept).
+Status startup_data_file(const AppState& state, DataFile& file);
 
 // get_ini_file, then the DataFile sections in start-up order: regions,
 // districts, Keiyo stations and times (only when keiyo_use = 1), Shinkansen

@@ -9,6 +9,11 @@
 #include <vector>
 
 #include "data/file_io.h"
+#include "hotel/hotel_texts.h"
+#include "hotel/user_hotel_texts.h"
+#include "platform/native_path.h"
+#include "platform/safe_file.h"
+#include "text/fill.h"
 #include "text/numeric.h"
 #include "text/sjis.h"
 #include "text/utf8.h"
@@ -19,7 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kHotelSection = "hotel section";
+constexpr std::string_view kHotelSection = hotel_text::kHotelSection;
 
 constexpr std::size_t kIndexEntries = 250;  // per index block
 constexpr int kMoreIndexBlocks = 999;       // count of a full index block
@@ -56,21 +61,20 @@ Status read_index(const DataFile& file, const AppState& state, const YieldFn& yi
     long long const count = round_half_even(cnv_data(block_long(block, 1020)));
     bool const more = count == kMoreIndexBlocks;
     if (!more && (count < 0 || count > static_cast<long long>(kIndexEntries)))
-      return file.fail(kHotelSection, "index block " + str(b) + " has the count " + str(count) +
-                                          ", outside 0..250");
+      return file.fail(kHotelSection, fill(hotel_text::kIndexCount, {str(b), str(count)}));
     std::size_t const entries = more ? kIndexEntries : static_cast<std::size_t>(count);
     for (std::size_t i = 0; i < entries; ++i) {
       if (hotels.size() >= static_cast<std::size_t>(kMaxHotels))
-        return file.fail(kHotelSection, "more than " + str(kMaxHotels) + " hotels");
+        return file.fail(kHotelSection, fill(hotel_text::kTooManyHotels, {str(kMaxHotels)}));
       std::int32_t const v = block_long(block, 4 * i);
-      std::string const where = "hotel " + str(static_cast<long long>(hotels.size() + 1));
-      if (v < 0) return file.fail(kHotelSection, where + " has the negative index entry " + str(v));
+      std::string const where = str(static_cast<long long>(hotels.size() + 1));
+      if (v < 0) return file.fail(kHotelSection, fill(hotel_text::kNegativeIndex, {where, str(v)}));
       int const region = v / kRegionUnit;
       int const district = (v / kDistrictUnit) % 256;
       if (region > kMaxRegions)
-        return file.fail(kHotelSection, where + " names region " + str(region) + ", above 100");
+        return file.fail(kHotelSection, fill(hotel_text::kRegionAbove, {where, str(region)}));
       if (district > kMaxDistricts)
-        return file.fail(kHotelSection, where + " names district " + str(district) + ", above 200");
+        return file.fail(kHotelSection, fill(hotel_text::kDistrictAbove, {where, str(district)}));
       HotelRecord h;
       h.region = state.regions.name[static_cast<std::size_t>(region)];
       if (fold_regions) h.region = fold_region(h.region);
@@ -123,15 +127,15 @@ bool split_fields(std::string_view line, std::vector<std::string>& fields, std::
     if (i < line.size() && line[i] == '"') {
       std::size_t const close = line.find('"', i + 1);
       if (close == std::string_view::npos) {
-        why = "field " + str(static_cast<long long>(fields.size() + 1)) + " has no closing quote";
+        why = fill(user_hotel_text::kNoClosingQuote,
+                   {str(static_cast<long long>(fields.size() + 1))});
         return false;
       }
       fields.emplace_back(line.substr(i + 1, close - i - 1));
       i = close + 1;
       while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
       if (i < line.size() && line[i] != ',') {
-        why =
-            "text follows the closing quote of field " + str(static_cast<long long>(fields.size()));
+        why = fill(user_hotel_text::kTextAfterQuote, {str(static_cast<long long>(fields.size()))});
         return false;
       }
     } else {
@@ -176,18 +180,18 @@ std::optional<HotelRecord> read_user_line(std::string_view raw, bool fold_region
                                           std::string& why) {
   std::string line;
   if (Status st = sjis_to_utf8(raw, line); !st) {
-    why = st.error;
+    why = user_hotel_text::kNotShiftJis;
     return std::nullopt;
   }
   std::vector<std::string> fields;
   if (!split_fields(line, fields, why)) return std::nullopt;
   if (fields.size() != kUserFields) {
-    why = "the line holds " + str(static_cast<long long>(fields.size())) + " fields instead of 8";
+    why = fill(user_hotel_text::kFieldCount, {str(static_cast<long long>(fields.size()))});
     return std::nullopt;
   }
   auto const rooms = parse_int16(fields[4]);
   if (!rooms) {
-    why = "the room count \"" + fields[4] + "\" is not a number";
+    why = fill(user_hotel_text::kRoomsFieldNotNumber, {fields[4]});
     return std::nullopt;
   }
   HotelRecord h;
@@ -228,7 +232,11 @@ bool holds_lost_lines(std::string_view backup, std::string_view current) {
 std::string backup_stamp() {
   std::time_t const now = std::time(nullptr);
   std::tm local{};
+#if defined(_WIN32)
+  localtime_s(&local, &now);
+#else
   localtime_r(&now, &local);
+#endif
   char text[32];
   std::strftime(text, sizeof text, "%Y%m%d-%H%M", &local);
   return text;
@@ -236,16 +244,17 @@ std::string backup_stamp() {
 
 // A backup of path that already holds bytes, or empty.
 std::string backup_holding(const std::string& path, const std::string& bytes) {
-  fs::path const file(path);
-  std::string const prefix = file.filename().string() + ".";
+  fs::path const file = native_path(path);
+  std::string const prefix = utf8_path(file.filename()) + ".";
   std::error_code ec;
   fs::path const folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
   for (auto const& entry : fs::directory_iterator(folder, ec)) {
-    std::string const name = entry.path().filename().string();
+    std::string const name = utf8_path(entry.path().filename());
     if (name.rfind(prefix, 0) != 0 || !name.ends_with(".bak")) continue;
     std::string held;
-    if (entry.is_regular_file(ec) && read_file_bytes(entry.path().string(), held) && held == bytes)
-      return entry.path().string();
+    if (entry.is_regular_file(ec) && read_file_bytes(utf8_path(entry.path()), held) &&
+        held == bytes)
+      return utf8_path(entry.path());
   }
   return {};
 }
@@ -310,7 +319,7 @@ Status get_hotel(const DataFile& file, AppState& state, const YieldFn& yield, bo
       if (trim(field).empty()) break;
       if (slot >= n) break;
       if (Status st = fixed_text(file, kHotelSection, field,
-                                 "the telephone of hotel " + str(static_cast<long long>(slot + 1)),
+                                 fill(hotel_text::kTelOf, {str(static_cast<long long>(slot + 1))}),
                                  hotels[slot].tel);
           !st)
         return st;
@@ -320,8 +329,8 @@ Status get_hotel(const DataFile& file, AppState& state, const YieldFn& yield, bo
   // A blank telephone field before the last hotel would shift every later
   // telephone onto the wrong hotel.
   if (slot < n)
-    return file.fail(kHotelSection, "hotel " + str(static_cast<long long>(slot + 1)) +
-                                        " has a blank telephone field");
+    return file.fail(kHotelSection,
+                     fill(hotel_text::kBlankTel, {str(static_cast<long long>(slot + 1))}));
 
   pos = (tel_start + tel_blocks) * kBlockSize;
   if (Status st = read_records(file, pos, hotels, &HotelRecord::access); !st) return st;
@@ -335,9 +344,10 @@ Status get_hotel(const DataFile& file, AppState& state, const YieldFn& yield, bo
       return st;
     run(yield);
     for (std::size_t f = 0; f < kChargesPerBlock && slot < n; ++f, ++slot) {
-      if (Status st = fixed_text(file, kHotelSection, block.substr(kChargeWidth * f, kChargeWidth),
-                                 "the charge of hotel " + str(static_cast<long long>(slot + 1)),
-                                 hotels[slot].charge);
+      if (Status st =
+              fixed_text(file, kHotelSection, block.substr(kChargeWidth * f, kChargeWidth),
+                         fill(hotel_text::kChargeOf, {str(static_cast<long long>(slot + 1))}),
+                         hotels[slot].charge);
           !st)
         return st;
     }
@@ -373,14 +383,15 @@ Status parse_user_hotels(std::string_view bytes, std::string_view file_name, App
     auto hotel = read_user_line(raw, fold_regions, why);
     if (hotel && hotels.size() >= static_cast<std::size_t>(kMaxHotels)) {
       hotel.reset();
-      why = "more than " + str(kMaxHotels) + " hotels";
+      why = fill(user_hotel_text::kTooManyUserHotels, {str(kMaxHotels)});
     }
     if (hotel) {
       hotels.push_back(std::move(*hotel));
       return;
     }
     if (unread_lines) unread_lines->push_back(number);
-    errors += (errors.empty() ? "" : "; ") + std::string("line ") + str(number) + ": " + why;
+    if (!errors.empty()) errors += user_hotel_text::kLineSeparator;
+    errors += fill(user_hotel_text::kLineUnread, {str(number), why});
   });
   // A file without a hotel line leaves U as it was (see get_hotel_user).
   if (any_line) {
@@ -400,9 +411,10 @@ std::vector<int> unreadable_user_lines(std::string_view bytes) {
 Status get_hotel_user(const std::string& path, AppState& state, bool fold_regions,
                       std::vector<int>* unread_lines) {
   if (unread_lines) unread_lines->clear();
-  if (!file_exists(path)) return Status::success();
   std::string bytes;
-  if (Status st = read_file_bytes(path, bytes); !st) return st;
+  bool missing = false;
+  if (Status st = read_regular_file(path, kMaxTextFileSize, bytes, &missing); !st) return st;
+  if (missing) return Status::success();
   return parse_user_hotels(bytes, path, state, fold_regions, unread_lines);
 }
 
@@ -413,21 +425,22 @@ Status render_user_hotels(const AppState& state, std::string_view file_name, std
   for (int i = 1; i <= count; ++i) {
     HotelRecord const& h = state.hotel[static_cast<std::size_t>(i)];
     std::string const remarks = fit_chars(h.remarks, kRemarksWidth);
-    std::pair<const char*, const std::string*> const texts[] = {
-        {"region", &h.region}, {"district", &h.district}, {"name", &h.name},
-        {"telephone", &h.tel}, {"access", &h.access},     {"charge", &h.charge},
-        {"remarks", &remarks}};
+    std::array<const std::string*, 7> const texts = {&h.region, &h.district, &h.name, &h.tel,
+                                                     &h.access, &h.charge,   &remarks};
     std::string line;
-    for (auto const& [label, text] : texts) {
-      auto const fail = [&, label = label](const std::string& why) {
-        return Status::failure(std::string(file_name) + ": user hotel " + str(i) + ", " + label +
-                               ": " + why);
+    for (std::size_t f = 0; f < texts.size(); ++f) {
+      std::string const* text = texts[f];
+      auto const fail = [&](std::string_view why) {
+        return Status::failure(
+            fill(user_hotel_text::kHotelField,
+                 {std::string(file_name), str(i), std::string(user_hotel_text::kFieldNames[f]),
+                  std::string(why)}));
       };
-      if (text->find('"') != std::string::npos)
-        return fail("a double quote (\") cannot be stored in the file");
+      if (text->find('"') != std::string::npos) return fail(user_hotel_text::kQuoteNotStored);
       if (text->find_first_of("\r\n") != std::string::npos)
-        return fail("a line break cannot be stored in the file");
-      if (Status st = utf8_to_sjis(*text, encoded); !st) return fail(st.error);
+        return fail(user_hotel_text::kBreakNotStored);
+      if (Status st = utf8_to_sjis(*text, encoded); !st)
+        return fail(user_hotel_text::kNotInShiftJis);
       if (text == &h.access) line += str(h.rooms) + ",";
       line += '"' + encoded + "\"";
       line += text == &remarks ? "\r\n" : ",";
@@ -453,7 +466,8 @@ Status back_up_user_hotels(const std::string& path, std::string* backup) {
       target = stem + ".bak";
       for (int n = 2; file_exists(target); ++n) target = stem + "-" + str(n) + ".bak";
     }
-    if (Status st = write_file_atomically(target, current); !st) return st;
+    // A refused backup is a refused save of the user's file.
+    if (Status st = replace_file(target, current, path); !st) return st;
   }
   if (backup) *backup = target;
   return Status::success();

@@ -75,4 +75,15 @@ inline constexpr std::string_view kBackAll = "<<全取消";
 inline constexpr std::string_view kDistrictCancel = "ｷｬﾝｾﾙ";
 inline constexpr std::string_view kDistrictAccept = "了解";
 
+// The hotel section of the DataFile cannot be read ("{}" filled by fill()).
+inline constexpr std::string_view kHotelSection = "ホテル情報";
+inline constexpr std::string_view kIndexCount = "索引ブロック {} の件数 {} が 0～250 の外です";
+inline constexpr std::string_view kTooManyHotels = "ホテルが {} 件を超えています";
+inline constexpr std::string_view kNegativeIndex = "ホテル {} の索引の値 {} が負の値です";
+inline constexpr std::string_view kRegionAbove = "ホテル {} の地域 {} が 100 を超えています";
+inline constexpr std::string_view kDistrictAbove = "ホテル {} の地区 {} が 200 を超えています";
+inline constexpr std::string_view kTelOf = "ホテル {} の電話番号";
+inline constexpr std::string_view kChargeOf = "ホテル {} の部屋代";
+inline constexpr std::string_view kBlankTel = "ホテル {} の電話番号が空です";
+
 }  // namespace vorlash::hotel_text

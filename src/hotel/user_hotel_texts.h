@@ -89,4 +89,23 @@ inline constexpr std::string_view kLeftOutTail =
 // "登録終了" could not write the UserHotelFile.
 inline constexpr std::string_view kWriteFailed = "ホテル情報を保存できませんでした。";
 
+// A UserHotelFile line that cannot be read, or a hotel that cannot be
+// written ("{}" filled by fill()).
+inline constexpr std::string_view kLineUnread = "{} 行目: {}";
+inline constexpr std::string_view kLineSeparator = "；";
+inline constexpr std::string_view kNoClosingQuote =
+    "{} 番目の項目のダブルクォーテーションが閉じていません";
+inline constexpr std::string_view kTextAfterQuote =
+    "{} 番目の項目の閉じたダブルクォーテーションの後に文字があります";
+inline constexpr std::string_view kFieldCount = "項目が {} 個あります（8 個のはずです）";
+inline constexpr std::string_view kRoomsFieldNotNumber = "部屋数「{}」が数字ではありません";
+inline constexpr std::string_view kTooManyUserHotels = "ホテルが {} 件を超えています";
+inline constexpr std::string_view kNotShiftJis = "Shift-JIS として読めない文字があります";
+inline constexpr std::string_view kHotelField = "{}: 利用者ホテル {} の{}: {}";
+inline constexpr std::array<std::string_view, 7> kFieldNames = {
+    "地域名", "地区名", "ホテル名", "電話番号", "交通", "部屋代", "備考"};
+inline constexpr std::string_view kQuoteNotStored = "ダブルクォーテーション(\")は保存できません";
+inline constexpr std::string_view kBreakNotStored = "改行は保存できません";
+inline constexpr std::string_view kNotInShiftJis = "Shift-JIS にない文字は保存できません";
+
 }  // namespace vorlash::user_hotel_text

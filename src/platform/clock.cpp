@@ -1,9 +1,11 @@
 #include "platform/clock.h"
 
 #include <cerrno>
-#include <cstring>
 #include <ctime>
 #include <string>
+
+#include "platform/file_texts.h"
+#include "platform/system_error.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -14,11 +16,6 @@
 namespace vorlash {
 
 namespace {
-
-// One message for a refusal on every platform; the reason is the system's.
-Status refused(const char* reason) {
-  return Status::failure(std::string("the system refused to set the clock: ") + reason);
-}
 
 #if defined(_WIN32)
 
@@ -31,16 +28,31 @@ bool enable_system_time_privilege() {
   TOKEN_PRIVILEGES tp{};
   tp.PrivilegeCount = 1;
   tp.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-  bool ok = LookupPrivilegeValueW(nullptr, L"SeSystemtimePrivilege", &tp.Privileges[0].Luid) &&
-            AdjustTokenPrivileges(token, FALSE, &tp, 0, nullptr, nullptr) &&
-            GetLastError() == ERROR_SUCCESS;  // ERROR_NOT_ALL_ASSIGNED: not held
+  bool const ok =
+      LookupPrivilegeValueW(nullptr, L"SeSystemtimePrivilege", &tp.Privileges[0].Luid) &&
+      AdjustTokenPrivileges(token, FALSE, &tp, 0, nullptr, nullptr) &&
+      GetLastError() == ERROR_SUCCESS;  // ERROR_NOT_ALL_ASSIGNED: not held
   CloseHandle(token);
   return ok;
+}
+
+// The errno value of a SetLocalTime failure, so that clock_reason words it as
+// on Linux: no privilege is EPERM, as clock_settime without CAP_SYS_TIME.
+int errno_of(DWORD code) {
+  if (code == ERROR_PRIVILEGE_NOT_HELD || code == ERROR_ACCESS_DENIED) return EPERM;
+  if (code == ERROR_INVALID_PARAMETER) return EINVAL;
+  return EIO;
 }
 
 #endif
 
 }  // namespace
+
+std::string clock_reason(int code) {
+  if (code == EPERM || code == EACCES) return std::string(file_text::kClockNotPermitted);
+  if (code == EINVAL) return std::string(file_text::kClockBadDate);
+  return system_reason(code, FileAccess::write);
+}
 
 ClockReading SystemClock::now() const {
   std::time_t const t = std::time(nullptr);
@@ -64,11 +76,10 @@ Status SystemClock::set(const ClockReading& when) {
   local.tm_sec = when.second;
   local.tm_isdst = -1;
   std::time_t const t = std::mktime(&local);
-  if (t == static_cast<std::time_t>(-1)) return Status::failure("the date cannot be represented");
+  if (t == static_cast<std::time_t>(-1))
+    return Status::failure(std::string(file_text::kClockBadDate));
 #if defined(_WIN32)
-  // Without the privilege Windows refuses as Linux does without CAP_SYS_TIME:
-  // the user sees the same "not permitted".
-  if (!enable_system_time_privilege()) return refused(std::strerror(EPERM));
+  if (!enable_system_time_privilege()) return Status::failure(clock_reason(EPERM));
   SYSTEMTIME st{};
   st.wYear = static_cast<WORD>(when.year);
   st.wMonth = static_cast<WORD>(when.month);
@@ -76,17 +87,12 @@ Status SystemClock::set(const ClockReading& when) {
   st.wHour = static_cast<WORD>(when.hour);
   st.wMinute = static_cast<WORD>(when.minute);
   st.wSecond = static_cast<WORD>(when.second);
-  if (!SetLocalTime(&st)) {
-    DWORD const code = GetLastError();
-    if (code == ERROR_PRIVILEGE_NOT_HELD || code == ERROR_ACCESS_DENIED)
-      return refused(std::strerror(EPERM));
-    return refused(("Windows error " + std::to_string(code)).c_str());
-  }
+  if (!SetLocalTime(&st)) return Status::failure(clock_reason(errno_of(GetLastError())));
   return Status::success();
 #else
   timespec ts{};
   ts.tv_sec = t;
-  if (::clock_settime(CLOCK_REALTIME, &ts) != 0) return refused(std::strerror(errno));
+  if (::clock_settime(CLOCK_REALTIME, &ts) != 0) return Status::failure(clock_reason(errno));
   return Status::success();
 #endif
 }

@@ -3,7 +3,10 @@
 // program ever uses SystemClock::set.
 #pragma once
 
+#include <string>
+
 #include "data/status.h"
+#include "platform/file_texts.h"
 
 namespace vorlash {
 
@@ -25,6 +28,9 @@ class Clock {
   virtual Status set(const ClockReading& when) = 0;
 };
 
+// Why the system refused to set the clock (errno), in Japanese.
+std::string clock_reason(int code);
+
 // The computer's local clock.
 class SystemClock final : public Clock {
  public:
@@ -40,7 +46,7 @@ class FakeClock final : public Clock {
   ClockReading now() const override { return reading; }
   Status set(const ClockReading& when) override {
     ++set_calls;
-    if (refuse_set) return Status::failure("setting the clock is not permitted");
+    if (refuse_set) return Status::failure(std::string(file_text::kClockNotPermitted));
     reading = when;
     return Status::success();
   }

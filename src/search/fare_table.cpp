@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "search/fare_texts.h"
+#include "text/fill.h"
 #include "text/numeric.h"
 
 namespace vorlash {
@@ -37,11 +39,11 @@ struct FareSection {
   int limit;                // table size
 };
 
-constexpr FareSection kKmSection{"kilometre section", 11, 4, 255, 0, kMaxKmEntries};
-constexpr FareSection kPairSection{"fare-pair section", 12, 16, 63, 63, kMaxFarePairs};
-constexpr FareSection kGreenSection{"green-charge section", 13, 16, 63, 63, kMaxGreenBrackets};
-constexpr FareSection kTicketSection{"discount-ticket section", 14, 12, 85, 85, kMaxTickets};
-constexpr FareSection kNozomiSection{"Nozomi section", 15, 16, 63, 63, kMaxNozomi};
+constexpr FareSection kKmSection{fare_texts::kKmSection, 11, 4, 255, 0, kMaxKmEntries};
+constexpr FareSection kPairSection{fare_texts::kPairSection, 12, 16, 63, 63, kMaxFarePairs};
+constexpr FareSection kGreenSection{fare_texts::kGreenSection, 13, 16, 63, 63, kMaxGreenBrackets};
+constexpr FareSection kTicketSection{fare_texts::kTicketSection, 14, 12, 85, 85, kMaxTickets};
+constexpr FareSection kNozomiSection{fare_texts::kNozomiSection, 15, 16, 63, 63, kMaxNozomi};
 
 std::string str(long long v) {
   return std::to_string(v);
@@ -63,12 +65,11 @@ Status read_section(const DataFile& file, const AppState& state, FareSection con
     int records = section.full_block;
     if (!more) {
       if (trailer < 0)
-        return file.fail(section.name,
-                         "block " + str(b) + " has the negative trailer " + str(trailer));
+        return file.fail(section.name, fill(fare_texts::kNegativeTrailer, {str(b), str(trailer)}));
       if (section.modulus == 0) {
         if (trailer > section.full_block)
-          return file.fail(section.name, "block " + str(b) + " claims " + str(trailer) +
-                                             " records, more than a block holds");
+          return file.fail(section.name,
+                           fill(fare_texts::kTrailerTooLarge, {str(b), str(trailer)}));
         records = trailer;
       } else {
         records = trailer % section.modulus;
@@ -76,8 +77,7 @@ Status read_section(const DataFile& file, const AppState& state, FareSection con
     }
     for (int i = 0; i < records; ++i) {
       if (count == section.limit)
-        return file.fail(section.name,
-                         "more than " + str(section.limit) + " records (the table size)");
+        return file.fail(section.name, fill(fare_texts::kTooManyRecords, {str(section.limit)}));
       ++count;
       std::string_view const record =
           block.substr(section.record_size * static_cast<std::size_t>(i), section.record_size);
@@ -98,12 +98,12 @@ class RecordReader {
   std::int32_t field(std::size_t n) const { return block_long(record_, 4 * n); }
 
   Status fail(const std::string& what) const {
-    return file_.fail(section_.name, "record " + str(index_) + ": " + what);
+    return file_.fail(section_.name, fill(fare_texts::kRecord, {str(index_), what}));
   }
 
   Status key(std::size_t n, std::int32_t& out) const {
     out = field(n);
-    if (out < 0) return fail("negative key " + str(out));
+    if (out < 0) return fail(fill(fare_texts::kNegativeKey, {str(out)}));
     return Status::success();
   }
 
@@ -112,14 +112,14 @@ class RecordReader {
   }
 
   Status fits16(long long v, std::string_view what, int& out) const {
-    if (!fits_int16(v)) return fail(std::string(what) + " " + str(v) + " does not fit 16 bits");
+    if (!fits_int16(v)) return fail(fill(fare_texts::kNot16Bits, {std::string(what), str(v)}));
     out = static_cast<int>(v);
     return Status::success();
   }
 
   // The name of row r of station list 1.
   Status station(long long r, std::string& out) const {
-    if (r < 1 || r > kMaxRows) return fail("station row " + str(r) + " is outside 1..50");
+    if (r < 1 || r > kMaxRows) return fail(fill(fare_texts::kStationRowOutside, {str(r)}));
     out = state_.sinkansen.station[1][static_cast<std::size_t>(r)];
     return Status::success();
   }
@@ -157,10 +157,9 @@ Status get_paytable(const DataFile& file, AppState& state, const YieldFn& yield)
                       Status s = r.key(0, key);
                       if (s) s = r.station(key % 64, e.station_a);
                       if (s) s = r.station((key / 64) % 64, e.station_b);
-                      if (s)
-                        s = r.fits16(key / 4096, "free-seat express charge", e.free_seat_express);
-                      if (s) s = r.int16(1, "fare", e.fare);
-                      if (s) s = r.int16(2, "express charge", e.express);
+                      if (s) s = r.fits16(key / 4096, "自由席特急料金", e.free_seat_express);
+                      if (s) s = r.int16(1, "運賃", e.fare);
+                      if (s) s = r.int16(2, "特急料金", e.express);
                       e.coupon = r.field(3);
                       return s;
                     });
@@ -170,10 +169,10 @@ Status get_paytable(const DataFile& file, AppState& state, const YieldFn& yield)
                     [&](std::string_view record, int i) -> Status {
                       RecordReader const r(file, state, kGreenSection, record, i);
                       GreenBracket& e = t.green[static_cast<std::size_t>(i)];
-                      Status s = r.int16(0, "upper distance", e.upper_km);
-                      if (s) s = r.int16(1, "green charge", e.green);
-                      if (s) s = r.int16(2, "room charge (1-2)", e.room_1_2);
-                      if (s) s = r.int16(3, "room charge (3-4)", e.room_3_4);
+                      Status s = r.int16(0, "上限キロ", e.upper_km);
+                      if (s) s = r.int16(1, "グリーン料金", e.green);
+                      if (s) s = r.int16(2, "個室料金（1～2人）", e.room_1_2);
+                      if (s) s = r.int16(3, "個室料金（3～4人）", e.room_3_4);
                       return s;
                     });
   if (!st) return st;
@@ -188,12 +187,12 @@ Status get_paytable(const DataFile& file, AppState& state, const YieldFn& yield)
                       if (s) s = r.station(key / 4096, e.station_a);
                       if (s) s = r.station((key / 64) % 64, e.station_b);
                       if (s) s = r.key(1, terms);
-                      if (s) s = r.fits16(terms / 64, "validity", e.validity);
+                      if (s) s = r.fits16(terms / 64, "有効期間", e.validity);
                       if (!s) return s;
                       e.sheets = key % 64;
                       e.kind = terms % 64;
                       if (e.kind < 1 || e.kind > kTicketKinds)
-                        return r.fail("ticket kind " + str(e.kind) + " is outside 1..14");
+                        return r.fail(fill(fare_texts::kTicketKindOutside, {str(e.kind)}));
                       e.price = r.field(2);
                       return s;
                     });
@@ -208,9 +207,9 @@ Status get_paytable(const DataFile& file, AppState& state, const YieldFn& yield)
                         Status s = r.key(0, key);
                         if (s) s = r.station(key / 64, e.station_a);
                         if (s) s = r.station(key % 64, e.station_b);
-                        if (s) s = r.int16(1, "spare value", e.spare);
-                        if (s) s = r.int16(2, "Nozomi express charge", e.nozomi_express);
-                        if (s) s = r.int16(3, "supplement", e.supplement);
+                        if (s) s = r.int16(1, "予備の値", e.spare);
+                        if (s) s = r.int16(2, "のぞみ特急料金", e.nozomi_express);
+                        if (s) s = r.int16(3, "加算額", e.supplement);
                         return s;
                       });
     if (!st) return st;

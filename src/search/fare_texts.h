@@ -55,4 +55,20 @@ inline constexpr std::string_view kSectionSuffix = "間乗車時";
 inline constexpr std::string_view kColon = "：";
 inline constexpr std::string_view kYen = "円";
 
+// A fare section of the DataFile that cannot be read ("{}" filled by fill()).
+inline constexpr std::string_view kKmSection = "営業キロの表";
+inline constexpr std::string_view kPairSection = "運賃の表";
+inline constexpr std::string_view kGreenSection = "グリーン料金の表";
+inline constexpr std::string_view kTicketSection = "割引きっぷの表";
+inline constexpr std::string_view kNozomiSection = "のぞみ料金の表";
+inline constexpr std::string_view kNegativeTrailer = "ブロック {} の件数 {} が負の値です";
+inline constexpr std::string_view kTrailerTooLarge =
+    "ブロック {} の件数 {} が1ブロックに入る数を超えています";
+inline constexpr std::string_view kTooManyRecords = "{} 件（表の大きさ）を超えています";
+inline constexpr std::string_view kRecord = "{} 件目：{}";
+inline constexpr std::string_view kNegativeKey = "キー {} が負の値です";
+inline constexpr std::string_view kNot16Bits = "{} {} が16ビットに収まりません";
+inline constexpr std::string_view kStationRowOutside = "駅の行 {} が 1～50 の外です";
+inline constexpr std::string_view kTicketKindOutside = "きっぷの種類 {} が 1～14 の外です";
+
 }  // namespace vorlash::fare_texts

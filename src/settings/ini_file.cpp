@@ -9,6 +9,10 @@
 
 #include "data/file_io.h"
 #include "platform/file_locations.h"
+#include "platform/safe_file.h"
+#include "platform/system_error.h"
+#include "settings/settings_texts.h"
+#include "text/fill.h"
 #include "text/numeric.h"
 #include "text/sjis.h"
 #include "text/utf8.h"
@@ -44,7 +48,7 @@ std::string_view header_of(Section s) {
   for (auto const& [text, section] : kHeaders) {
     if (section == s) return text;
   }
-  return "(before the first section)";
+  return settings_text::kBeforeFirstHeader;
 }
 
 // Reads the file one field at a time with the rules of delimited text input:
@@ -117,7 +121,7 @@ class FieldReader {
       line_.assign(raw);
     } else if (Status const converted = sjis_to_utf8(raw, line_); !converted) {
       field_line_ = line_number_;
-      error = converted.error;
+      error = settings_text::kUnreadableCharacter;
       return false;
     }
     col_ = 0;
@@ -219,8 +223,8 @@ class IniParser {
       if (!next(field)) {
         if (!read_error_.empty()) return read_error_status();
         return fail(reader_.last_line(), section == Section::holiday
-                                             ? "the file ends before the holiday lines"
-                                             : "the file ends before the [Holiday] section");
+                                             ? settings_text::kEndsBeforeHolidayLines
+                                             : settings_text::kEndsBeforeHoliday);
       }
       if (!field.empty() && field.front() == '[') {
         std::string const header = trim(field);
@@ -251,8 +255,8 @@ class IniParser {
   bool next(std::string& field) { return reader_.next(field, read_error_); }
 
   Status fail(int line, std::string_view what) const {
-    return Status::failure(std::string(file_name_) + ": line " + std::to_string(line) + ": " +
-                           std::string(what));
+    return Status::failure(fill(settings_text::kLineOf, {std::string(file_name_),
+                                                         std::to_string(line), std::string(what)}));
   }
 
   Status read_error_status() const { return fail(reader_.field_line(), read_error_); }
@@ -269,7 +273,7 @@ class IniParser {
     entries[1] = trim(first);
     std::string field;
     for (int i = 2; i <= kRecentEntries; ++i) {
-      if (!next(field)) return end_or_read_error("the file ends inside a list of five entries");
+      if (!next(field)) return end_or_read_error(settings_text::kEndsInRecentList);
       entries[i] = trim(field);
     }
     return Status::success();
@@ -279,7 +283,8 @@ class IniParser {
     int const line_no = reader_.field_line();
     std::size_t const eq = line.find('=');
     if (eq == std::string::npos)
-      return fail(line_no, "a line without \"=\" in " + std::string(header_of(section)));
+      return fail(line_no,
+                  fill(settings_text::kLineWithoutEquals, {std::string(header_of(section))}));
     std::string_view const key = std::string_view(line).substr(0, eq);
     std::string_view const value = std::string_view(line).substr(eq + 1);
 
@@ -328,8 +333,7 @@ class IniParser {
     }
     if (!target) return Status::success();
     auto const number = to_int16(value);
-    if (!number)
-      return fail(line_no, "the value of " + std::string(key) + " does not fit in 16 bits");
+    if (!number) return fail(line_no, fill(settings_text::kValueNot16Bits, {std::string(key)}));
     *target = *number;
     return Status::success();
   }
@@ -341,10 +345,10 @@ class IniParser {
     int count = kMaxHolidays;
     std::string field = first;
     for (int i = 1; i <= kMaxHolidays; ++i) {
-      if (i > 1 && !next(field)) return end_or_read_error("the file ends inside the holiday list");
+      if (i > 1 && !next(field)) return end_or_read_error(settings_text::kEndsInHolidayList);
       double const v = leading_number(field);
       if (!(v > -65536.0 && v < 65536.0) || !fits_int16(round_half_even(v)))
-        return fail(reader_.field_line(), "a holiday entry does not fit in 16 bits");
+        return fail(reader_.field_line(), settings_text::kHolidayNot16Bits);
       // The month is the whole part of v / 100; the day is v modulo 100, taken
       // on the rounded value as integer modulo works.
       state_.holiday_month[i] = static_cast<int>(std::trunc(v / 100.0));
@@ -386,7 +390,7 @@ class IniWriter {
   void text(std::string_view key, std::string_view value) {
     std::string const v = trim(value);
     if (v.find_first_of(",\r\n") != std::string::npos) {
-      refuse(key, "contains a comma or a line break");
+      refuse(key, settings_text::kHasCommaOrBreak);
       return;
     }
     line(key, std::string(key) + "=" + v);
@@ -397,11 +401,11 @@ class IniWriter {
   void quoted(std::string_view name, std::string_view value, bool first_of_section) {
     std::string const v = trim(value);
     if (v.find_first_of("\"\r\n") != std::string::npos) {
-      refuse(name, "contains a double quote or a line break");
+      refuse(name, settings_text::kHasQuoteOrBreak);
       return;
     }
     if (first_of_section && v.starts_with('[')) {
-      refuse(name, "starts with \"[\"");
+      refuse(name, settings_text::kStartsWithBracket);
       return;
     }
     line(name, "\"" + v + "\"");
@@ -418,16 +422,18 @@ class IniWriter {
     for (std::string const& name : names_) {
       std::size_t const end = rest.find("\r\n");
       if (Status const converted = utf8_to_sjis(rest.substr(0, end), sjis); !converted)
-        return Status::failure(name + " cannot be written: " + converted.error);
+        return Status::failure(
+            fill(settings_text::kCannotWrite, {name, std::string(settings_text::kNotInShiftJis)}));
       rest.remove_prefix(end + 2);
     }
-    return Status::failure("the text cannot be written in Shift-JIS");
+    return Status::failure(std::string(settings_text::kNotInShiftJis));
   }
 
  private:
   void refuse(std::string_view name, std::string_view why) {
     if (status_)
-      status_ = Status::failure(std::string(name) + " cannot be written: it " + std::string(why));
+      status_ =
+          Status::failure(fill(settings_text::kCannotWrite, {std::string(name), std::string(why)}));
   }
 
   std::string out_;
@@ -458,7 +464,7 @@ Status parse_ini_bytes(std::string_view sjis_bytes, std::string_view file_name, 
 Status get_ini_file(AppState& state) {
   std::string const path = settings_file_path(state);
   std::string bytes;
-  if (Status const read = read_file_bytes(path, bytes); !read) return read;
+  if (Status const read = read_regular_file(path, kMaxTextFileSize, bytes); !read) return read;
   return parse_ini_bytes(bytes, path, state);
 }
 
@@ -506,8 +512,8 @@ Status put_ini_file(const AppState& state) {
   std::string const path = settings_file_path(state);
   std::string bytes;
   if (Status const rendered = render_ini_bytes(state, bytes); !rendered)
-    return Status::failure(path + ": " + rendered.error + "; the file was not written");
-  return write_file_atomically(path, bytes);
+    return save_failure(path, rendered.error);
+  return replace_file(path, bytes);
 }
 
 }  // namespace vorlash

@@ -65,4 +65,23 @@ inline constexpr std::string_view kCancel = "取消終了";
 inline constexpr std::string_view kClockRefused =
     "コンピュータの日時を設定できませんでした。補正は行っていません。";
 
+// ---- A SettingsFile that cannot be read or written ("{}" filled by fill()) -
+inline constexpr std::string_view kLineOf = "{}: {} 行目: {}";
+inline constexpr std::string_view kBeforeFirstHeader = "（最初の見出しの前）";
+inline constexpr std::string_view kEndsBeforeHolidayLines =
+    "ファイルが休日の行の前で終わっています";
+inline constexpr std::string_view kEndsBeforeHoliday =
+    "ファイルが [Holiday] の見出しの前で終わっています";
+inline constexpr std::string_view kEndsInRecentList = "ファイルが5件の一覧の途中で終わっています";
+inline constexpr std::string_view kEndsInHolidayList = "ファイルが休日の一覧の途中で終わっています";
+inline constexpr std::string_view kLineWithoutEquals = "{} に「=」のない行があります";
+inline constexpr std::string_view kValueNot16Bits = "{} の値が16ビットに収まりません";
+inline constexpr std::string_view kHolidayNot16Bits = "休日の値が16ビットに収まりません";
+inline constexpr std::string_view kUnreadableCharacter = "Shift-JIS として読めない文字があります";
+inline constexpr std::string_view kCannotWrite = "{} は保存できません：{}";
+inline constexpr std::string_view kHasCommaOrBreak = "コンマか改行が含まれています";
+inline constexpr std::string_view kHasQuoteOrBreak = "ダブルクォーテーションか改行が含まれています";
+inline constexpr std::string_view kStartsWithBracket = "「[」で始まっています";
+inline constexpr std::string_view kNotInShiftJis = "Shift-JIS にない文字が含まれています";
+
 }  // namespace vorlash::settings_text

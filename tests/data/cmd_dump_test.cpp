@@ -89,13 +89,13 @@ TEST_F(DumpFolder, BrokenFilesExitWithOne) {
   ASSERT_TRUE(write_file_atomically(file("vorlashj.dat"), broken).ok());
   CliRun r = run_cli("dump --dir " + dir_.string());
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.out.find("vorlashj.dat: hotel section"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("vorlashj.dat: ホテル情報"), std::string::npos) << r.out;
 
   ASSERT_TRUE(write_file_atomically(file("vorlashj.dat"), data_).ok());
   ASSERT_TRUE(write_file_atomically(file("hotelusr.csv"), "\"a\",x\r\n").ok());
   r = run_cli("dump --dir " + dir_.string());
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.out.find("hotelusr.csv: line 1: "), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("hotelusr.csv: 1 行目: "), std::string::npos) << r.out;
 }
 
 }  // namespace

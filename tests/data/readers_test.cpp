@@ -159,7 +159,7 @@ TEST(Readers, VehicleTypesByEdition) {
 
   bytes[vehicles] = static_cast<char>(1000 & 0xFF);  // 1000: "N" train 1000, beyond the table
   bytes[vehicles + 1] = static_cast<char>(1000 >> 8);
-  expect_error(read_all(bytes, *got), "train 1000");
+  expect_error(read_all(bytes, *got), "列車 1000");
 
   // Editions 2 and 3 take the low byte as the train, always "M".
   put_long(bytes, bytes.size() - 1024 + 22 * 4, 2);
@@ -180,25 +180,19 @@ TEST(Readers, SectionsPastTheEndAndTruncatedFilesAreErrors) {
     std::size_t control;
     std::string_view section;
   };
-  Moved const moved[] = {{2, "district table"},
-                         {3, "Keiyo station section"},
-                         {4, "Keiyo time section"},
-                         {5, "Shinkansen station section"},
-                         {6, "Shinkansen time section"},
-                         {11, "kilometre section"},
-                         {12, "fare-pair section"},
-                         {13, "green-charge section"},
-                         {14, "discount-ticket section"},
-                         {15, "Nozomi section"},
-                         {9, "hotel section"}};
+  Moved const moved[] = {{2, "地区名の表"},      {3, "京葉線の駅名"},      {4, "京葉線の時刻"},
+                         {5, "新幹線の駅名"},    {6, "新幹線の時刻"},      {11, "営業キロの表"},
+                         {12, "運賃の表"},       {13, "グリーン料金の表"}, {14, "割引きっぷの表"},
+                         {15, "のぞみ料金の表"}, {9, "ホテル情報"}};
   for (auto const& m : moved) {
     SCOPED_TRACE(m.section);
     std::string damaged = bytes;
     put_long(damaged, damaged.size() - 1024 + 4 * (m.control - 1),
              static_cast<std::int32_t>(l.control + 1));
     auto got = std::make_unique<AppState>();
-    expect_error(read_all(damaged, *got), std::string(m.section) + ": block " +
-                                              std::to_string(l.control + 1) + " lies past the end");
+    expect_error(read_all(damaged, *got), "制御ブロック: ファイルが途中で終わっています（" +
+                                              std::string(m.section) + "はブロック " +
+                                              std::to_string(l.control + 1) + " から");
   }
   // Cut anywhere (keeping the control block at the end): never a success.
   // (Cut at the hotel index, the control block reads as an empty index.)
@@ -208,7 +202,33 @@ TEST(Readers, SectionsPastTheEndAndTruncatedFilesAreErrors) {
     EXPECT_FALSE(read_all(testing::cut_at_block(bytes, cut), *got).ok()) << cut;
   }
   auto got = std::make_unique<AppState>();
-  expect_error(read_all(bytes.substr(0, 1000), *got), "control section");
+  expect_error(read_all(bytes.substr(0, 1000), *got),
+               "制御ブロック: ファイルが途中で終わっています（1000 バイトしかなく");
+}
+
+// A file cut short anywhere says that it ends early, not what its last
+// bytes happen to hold.
+TEST(Readers, TruncatedFileSaysItEndsEarly) {
+  auto s = sample_tables();
+  Layout l;
+  std::string const bytes = encode_data_file(*s, &l);
+  for (long blocks = 1; blocks <= l.control; ++blocks) {
+    for (std::size_t extra : {std::size_t{0}, std::size_t{517}}) {
+      std::size_t const size = static_cast<std::size_t>(blocks) * 1024 + extra;
+      auto got = std::make_unique<AppState>();
+      Status const st = read_all(bytes.substr(0, size), *got);
+      ASSERT_FALSE(st.ok()) << size;
+      EXPECT_NE(st.error.find("vorlashj.dat: 制御ブロック: ファイルが途中で終わってい"),
+                std::string::npos)
+          << st.error;
+      if (extra != 0) {
+        EXPECT_NE(st.error.find(std::to_string(size) + " バイトで終わり、最後のブロック " +
+                                std::to_string(blocks) + " が欠けています"),
+                  std::string::npos)
+            << st.error;
+      }
+    }
+  }
 }
 
 TEST(Readers, InconsistentCountsAndValuesAreRefused) {
@@ -224,20 +244,20 @@ TEST(Readers, InconsistentCountsAndValuesAreRefused) {
     std::string_view expected;
   };
   Damage const damages[] = {
-      {0, float_bits(101.0f), "region table: count 101 is outside 0..100"},
-      {block(l.district), float_bits(201.0f), "district table: count 201"},
-      {block(l.keiyo_station, 8), 16, "station count of table 3 (16)"},
-      {block(l.keiyo_time + 1, 1020), 201, "train count of table 2 (201)"},
-      {block(l.keiyo_stream[1], 4 * 12), 7, "holds times of train 3"},
-      {block(l.keiyo_stream[1]), 5, "time below its train number"},
-      {block(l.sinkansen_stream[1]), (251 * 64 + 1) * 5678 + 600, "names train 251"},
-      {block(l.sinkansen_stream[1]), (1 * 64 + 51) * 5678 + 600, "names station row 51"},
-      {block(l.sinkansen_stream[1]), -5, "negative value"},
-      {good.size() - 1024 + 4 * 6, 70000, "control value 7 (70000) does not fit 16 bits"},
-      {good.size() - 1024 + 4 * 22, 4, "Edition 4 is unknown"},
-      {block(l.hotel, 1020), float_bits(251.0f), "count 251"},
-      {block(l.hotel), 101 * 1048576, "names region 101"},
-      {block(l.hotel), 201 * 4096, "names district 201"},
+      {0, float_bits(101.0f), "地域名の表: 件数 101 が 0～100 の外です"},
+      {block(l.district), float_bits(201.0f), "地区名の表: 件数 201"},
+      {block(l.keiyo_station, 8), 16, "表 3 の駅数 16"},
+      {block(l.keiyo_time + 1, 1020), 201, "表 2 の列車数 201"},
+      {block(l.keiyo_stream[1], 4 * 12), 7, "表 1 の時刻に列車 3 の時刻があります"},
+      {block(l.keiyo_stream[1]), 5, "列車番号より小さく"},
+      {block(l.sinkansen_stream[1]), (251 * 64 + 1) * 5678 + 600, "方向 1 の時刻の列車 251 が"},
+      {block(l.sinkansen_stream[1]), (1 * 64 + 51) * 5678 + 600, "駅の行 51"},
+      {block(l.sinkansen_stream[1]), -5, "負の値 -5"},
+      {good.size() - 1024 + 4 * 6, 70000, "制御ブロックになっていません：値 7 が 70000"},
+      {good.size() - 1024 + 4 * 22, 4, "版 4 は知らない版です"},
+      {block(l.hotel, 1020), float_bits(251.0f), "件数 251"},
+      {block(l.hotel), 101 * 1048576, "地域 101 が"},
+      {block(l.hotel), 201 * 4096, "地区 201 が"},
   };
   for (auto const& d : damages) {
     std::string bytes = good;
@@ -257,7 +277,7 @@ TEST(Readers, StreamWithoutTerminatorAndRecordsPastTheEnd) {
   state->edition = 1;
   state->control[6] = 0;
   expect_error(get_sinkansen_time(DataFile(bytes), *state, YieldFn{}),
-               "Shinkansen time section: the time stream of direction 1 has no terminator");
+               "新幹線の時刻: ファイルが途中で終わっています（方向 1 の時刻の終わりの印より前に");
 
   // A region name record whose length runs past the end of the file.
   std::string tiny(2048, '\0');
@@ -266,7 +286,7 @@ TEST(Readers, StreamWithoutTerminatorAndRecordsPastTheEnd) {
   tiny[6] = static_cast<char>(0xF0);
   tiny[7] = 0x7F;
   expect_error(get_hatyaku(DataFile(tiny), *state, YieldFn{}),
-               "region table: the value record at byte 4 runs past");
+               "地域名の表: ファイルが途中で終わっています（4 バイト目の文字列");
   // Region names that spill over block 0.
   std::string spill(3072, '\0');
   put_long(spill, 0, float_bits(1.0f));
@@ -274,7 +294,8 @@ TEST(Readers, StreamWithoutTerminatorAndRecordsPastTheEnd) {
   spill[6] = static_cast<char>(1100 & 0xFF);
   spill[7] = static_cast<char>(1100 >> 8);
   std::fill(spill.begin() + 8, spill.begin() + 1108, 'A');
-  expect_error(get_hatyaku(DataFile(spill), *state, YieldFn{}), "region names run past block 0");
+  expect_error(get_hatyaku(DataFile(spill), *state, YieldFn{}),
+               "地域名がブロック 0 に収まりません");
   EXPECT_EQ(state->regions.count, 0);
 }
 

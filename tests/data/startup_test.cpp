@@ -87,11 +87,22 @@ TEST(Startup, KeiyoSwitchedOffLeavesItsTablesEmpty) {
   EXPECT_EQ(state->keiyo.station_count[1], 0);
 }
 
+// The DataFile is read once: the tables come from the bytes whose control
+// block identified the installation, even if the file changes meanwhile.
+TEST(Startup, TablesComeFromTheBytesReadOnce) {
+  ProgramFolder const folder(1);
+  auto state = std::make_unique<AppState>();
+  ASSERT_TRUE(identify_installation(*state, folder.dir()).ok());
+  ASSERT_TRUE(write_file_atomically(folder.file("vorlashj.dat"), "changed").ok());
+  ASSERT_TRUE(load_settings_and_tables(*state, LoadHooks{}).ok());
+  EXPECT_EQ(state->sinkansen.train_count[1], testing::sample_tables()->sinkansen.train_count[1]);
+}
+
 TEST(Startup, MissingOrUnknownFilesAreErrorsNamingThem) {
   ProgramFolder const folder(1, 4);
   auto state = std::make_unique<AppState>();
   Status st = identify_installation(*state, folder.dir());
-  EXPECT_NE(st.error.find("vorlashj.dat: control section: Edition 4 is unknown"), std::string::npos)
+  EXPECT_NE(st.error.find("vorlashj.dat: 制御ブロック: 版 4 は知らない版です"), std::string::npos)
       << st.error;
   EXPECT_EQ(state->edition_title, "");
 

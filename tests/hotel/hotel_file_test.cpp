@@ -127,7 +127,7 @@ TEST(HotelSection, BrokenSectionsAreRefusedAndLeaveNoDataHotels) {
   std::string blank_tel = good;
   blank_tel.replace(static_cast<std::size_t>(l.hotel_tels) * 1024, 12, std::string(12, ' '));
   Status st = get_hotel(DataFile(blank_tel), *state, YieldFn{});
-  EXPECT_NE(st.error.find("hotel section: hotel 1 has a blank telephone field"), std::string::npos)
+  EXPECT_NE(st.error.find("ホテル情報: ホテル 1 の電話番号が空です"), std::string::npos)
       << st.error;
   EXPECT_EQ(state->data_hotel_count, 0);
 }
@@ -217,21 +217,25 @@ TEST(UserHotelFile, UnreadableLinesAreLeftOutAndTheOthersRead) {
   Case const cases[] = {
       {good + sjis("\"東京\",\"京橋\",\"Ｂ\",\"1\",abc,\"\",\"\",\"\"\r\n") + good,
        {2},
-       "line 2: the room count \"abc\" is not a number",
+       "2 行目: 部屋数「abc」が数字ではありません",
        2},
-      {good + "\r\n" + sjis("\"東京\",\"京橋\",\"Ｂ\"\r\n"), {3}, "3 fields instead of 8", 1},
+      {good + "\r\n" + sjis("\"東京\",\"京橋\",\"Ｂ\"\r\n"),
+       {3},
+       "項目が 3 個あります（8 個のはずです）",
+       1},
       {sjis("\"東京\",\"京橋\",\"Ａ\"x,\"1\",10,\"\",\"\",\"\"\r\n") + good +
            sjis("\"東京\",\"京橋\r\n"),
        {1, 3},
-       "line 1: text follows the closing quote of field 3; line 3: field 2 has no closing",
+       "1 行目: 3 番目の項目の閉じたダブルクォーテーションの後に文字があります；3 行目: 2 "
+       "番目の項目のダブルクォーテーションが閉じていません",
        1},
-      {"\"\x81\",\"\",\"\",\"\",1,\"\",\"\",\"\"\r\n", {1}, "Shift-JIS", 0},
+      {"\"\x81\",\"\",\"\",\"\",1,\"\",\"\",\"\"\r\n", {1}, "Shift-JIS として読めない文字", 0},
   };
   for (auto const& c : cases) {
     std::vector<int> unread;
     state->user_hotel_count = 5;
     Status const st = parse_user_hotels(c.bytes, "hotelusr.csv", *state, false, &unread);
-    EXPECT_EQ(st.error.rfind("hotelusr.csv: line " + std::to_string(c.lines[0]) + ": ", 0), 0u)
+    EXPECT_EQ(st.error.rfind("hotelusr.csv: " + std::to_string(c.lines[0]) + " 行目: ", 0), 0u)
         << st.error;
     EXPECT_NE(st.error.find(c.why), std::string::npos) << st.error;
     EXPECT_EQ(unread, c.lines);
@@ -263,14 +267,24 @@ TEST(UserHotelFile, UnwritableTextsAreRefusedAndNothingIsWritten) {
   state->hotel[1] = {"東京", "京橋", "Ａ", "1", 1, "", "", ""};
   state->hotel[2] = {"東京", "京橋", "\"Ｂ\"", "1", 1, "", "", ""};
   Status st = write_user_hotels(path, *state);
-  EXPECT_NE(st.error.find("user hotel 2, name: a double quote"), std::string::npos) << st.error;
+  EXPECT_NE(st.error.find("利用者ホテル 2 のホテル名: ダブルクォーテーション"), std::string::npos)
+      << st.error;
   state->hotel[2].name = "Ｂ\U0001F600";
   st = write_user_hotels(path, *state);
-  EXPECT_NE(st.error.find("user hotel 2, name: "), std::string::npos) << st.error;
+  EXPECT_NE(st.error.find("利用者ホテル 2 のホテル名: "), std::string::npos) << st.error;
   std::string bytes;
   ASSERT_TRUE(read_file_bytes(path, bytes).ok());
   EXPECT_EQ(bytes, "old");
   EXPECT_FALSE(file_exists(path + ".bak"));
+
+  // A backup that cannot be written stops the save; the message names the
+  // file the user saves, not the backup.
+  state->hotel[2].name = "Ｂ";
+  std::filesystem::create_directory(path + ".bak");
+  st = write_user_hotels(path, *state);
+  EXPECT_EQ(st.error, path + ": 保存できません（フォルダーです）。元のファイルはそのままです");
+  ASSERT_TRUE(read_file_bytes(path, bytes).ok());
+  EXPECT_EQ(bytes, "old");
 }
 
 std::string order_of(const AppState& s, int count) {

@@ -104,7 +104,7 @@ TEST(HotelLoad, EachStepFailsAloneAndTheOthersStillLoad) {
   state->hotel[2].name = "前2";
   auto report = load_hotel_table(*state, folder.path(), HotelLoadHooks{});
   EXPECT_FALSE(report.user_hotels.ok());
-  EXPECT_NE(report.user_hotels.error.find("line 2"), std::string::npos) << report.user_hotels.error;
+  EXPECT_NE(report.user_hotels.error.find("2 行目"), std::string::npos) << report.user_hotels.error;
   EXPECT_TRUE(report.data_file.ok());
   EXPECT_EQ(names_of_table(*state), "京都/宿1;東京/ホテルＡ;大阪/ホテルＢ;");
 

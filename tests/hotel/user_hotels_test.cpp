@@ -220,7 +220,7 @@ TEST(UserHotelSlots, ANewHotelNeverPushesADataFileHotelOut) {
     state->user_hotel_count = c.users;
     state->data_hotel_count = c.data_file_hotels;
     state->data_file_hotel_count = c.data_file_hotels;
-    state->hotel[static_cast<std::size_t>(c.users + 1)].name = "D1";
+    if (c.users < kMaxHotels) state->hotel[static_cast<std::size_t>(c.users + 1)].name = "D1";
     EXPECT_EQ(can_add_user_hotel(*state), c.fits);
     EXPECT_EQ(add_user_hotel(*state, hotel("京都", "四条", "new")), c.fits ? c.users + 1 : 0);
     EXPECT_EQ(state->user_hotel_count, c.users + (c.fits ? 1 : 0));

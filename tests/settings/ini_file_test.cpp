@@ -378,10 +378,10 @@ TEST(IniFile, BrokenFilesNameTheFileAndTheLine) {
     Status const st = parse_ini_bytes(bytes, "C:/prog/vorlash2.ini", *s);
     ASSERT_FALSE(st.ok()) << c.name;
     if (std::string_view(c.name).starts_with("bytes")) {
-      EXPECT_NE(st.error.find("line 3"), std::string::npos) << c.name << ": " << st.error;
+      EXPECT_NE(st.error.find("3 行目"), std::string::npos) << c.name << ": " << st.error;
       continue;
     }
-    EXPECT_TRUE(st.error.starts_with("C:/prog/vorlash2.ini: line " + std::to_string(c.line) + ":"))
+    EXPECT_TRUE(st.error.starts_with("C:/prog/vorlash2.ini: " + std::to_string(c.line) + " 行目:"))
         << c.name << ": " << st.error;
   }
 }

@@ -25,4 +25,9 @@ inline constexpr std::string_view kDataDateTail = " 現在";
 inline constexpr std::string_view kStartUpFailed =
     "ファイルを読み込めないため、プログラムを起動できません。";
 
+// A second copy started in the same program folder: both would save the
+// same files on exit.
+inline constexpr std::string_view kAlreadyRunning =
+    "このフォルダーのプログラムはすでに起動しています。同時に二つは起動できません。";
+
 }  // namespace vorlash::loading_text

@@ -23,6 +23,22 @@ Status report_failure(AppContext& ctx, Status status) {
 
 Status start_up(AppContext& ctx, const StartUpSteps& steps) {
   AppState& state = ctx.state;
+  // The lock lives where the SettingsFile is saved: two copies saving there
+  // on exit would overwrite each other.
+  std::string const& lock_folder =
+      state.settings_folder.empty() ? ctx.program_folder : state.settings_folder;
+  Status lock_error;
+  switch (ctx.program_lock.acquire(lock_folder, lock_error)) {
+    case LockResult::taken:
+      break;
+    case LockResult::busy: {
+      Status busy = Status::failure(std::string(loading_text::kAlreadyRunning));
+      ctx.platform.messages.show(error_message(busy.error));
+      return busy;
+    }
+    case LockResult::failed:
+      return report_failure(ctx, std::move(lock_error));
+  }
   if (Status st = identify_installation(state, ctx.program_folder); !st) {
     return report_failure(ctx, std::move(st));
   }

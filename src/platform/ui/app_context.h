@@ -27,6 +27,7 @@
 
 #include "data/app_state.h"
 #include "platform/platform.h"
+#include "platform/program_lock.h"
 
 namespace vorlash {
 
@@ -41,6 +42,8 @@ struct AppContext {
   Platform& platform;
   // The folder of the executable, beside the data and settings files.
   std::string program_folder;
+  // Held from start-up to exit: one running copy per program folder.
+  ProgramLock program_lock;
   // Lets pending window events run (QCoreApplication::processEvents); tests
   // may replace it.
   std::function<void()> yield;

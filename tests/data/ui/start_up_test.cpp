@@ -1,4 +1,7 @@
 // The start-up behind the loading window, and the loading window itself.
+#include <sys/stat.h>
+
+#include <QDir>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QMenu>
@@ -8,6 +11,7 @@
 #include <QTest>
 
 #include "board/ui/main_window_fixture.h"
+#include "data/ui/loading_texts.h"
 #include "data/ui/loading_window.h"
 #include "platform/ui/qt_strings.h"
 
@@ -48,6 +52,7 @@ class StartUpTest : public QObject {
   void start_up_fills_main_window();
   void start_up_without_keiyo();
   void unreadable_files_stop_start_up_with_message();
+  void special_files_and_second_copy_refused();
   void loading_window_modes_and_exit();
 };
 
@@ -141,6 +146,49 @@ void StartUpTest::unreadable_files_stop_start_up_with_message() {
     // Nothing was written on the way out.
     QCOMPARE(file_bytes(run.f->path("vorlash2.ini")), settings_before);
   }
+}
+
+// A folder or FIFO in place of a file is refused with a message (a FIFO
+// must not hang the start-up); a second copy in the same folder does not
+// start, and a lock left by an ended copy is taken over.
+void StartUpTest::special_files_and_second_copy_refused() {
+  struct Case {
+    const char* file;
+    const char* kind;  // "dir", "fifo" or "lock"
+    std::string_view message;
+  };
+  Case const cases[] = {
+      {"vorlashj.dat", "dir", "フォルダーです"},
+      {"vorlash2.ini", "fifo", "通常のファイルではありません"},
+      {"vorlash.lock", "lock", loading_text::kAlreadyRunning},
+  };
+  for (auto const& c : cases) {
+    MainWindowRun run;
+    auto const path = run.f->path(c.file);
+    ProgramLock other;
+    Status ignored;
+    std::string const kind = c.kind;
+    if (kind == "lock") {
+      QVERIFY(other.acquire(run.f->folder, ignored) == LockResult::taken);
+    } else {
+      QVERIFY(QFile::remove(QString::fromStdString(path)));
+      QVERIFY(kind == "dir" ? QDir().mkdir(QString::fromStdString(path))
+                            : ::mkfifo(path.c_str(), 0600) == 0);
+    }
+    QVERIFY2(!run.start(), c.kind);
+    QCOMPARE(run.f->messages.requests.size(), size_t{1});
+    auto const& text = run.f->messages.requests.front().text;
+    QVERIFY2(text.find(c.message) != std::string::npos, text.c_str());
+    if (kind != "lock") QVERIFY2(text.find(c.file) != std::string::npos, text.c_str());
+  }
+  // The lock of a copy that has ended is free again.
+  MainWindowRun run;
+  {
+    ProgramLock ended;
+    Status ignored;
+    QVERIFY(ended.acquire(run.f->folder, ignored) == LockResult::taken);
+  }
+  QVERIFY(run.start());
 }
 
 void StartUpTest::loading_window_modes_and_exit() {

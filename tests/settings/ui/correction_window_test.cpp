@@ -208,6 +208,7 @@ void CorrectionWindowTest::refused_clock_leaves_everything_as_before() {
   QCOMPARE(run.f->clock.set_calls, 1);
   QCOMPARE(run.f->messages.requests.size(), std::size_t{1});
   QCOMPARE(run.f->messages.requests[0].title, std::string("エラーメッセージ"));
+  QVERIFY(run.f->messages.requests[0].text.ends_with("\n時計を設定する権限がありません"));
   QVERIFY(run.is_open());
 
   auto const& c = run.f->state.clock;

@@ -1,0 +1,153 @@
+// Windows bodies of platform/safe_file.h: the same rules with the C runtime's
+// exclusive create and MoveFileExW for the replacing rename.
+#if defined(_WIN32)
+
+#include <fcntl.h>
+#include <io.h>
+#include <share.h>
+#include <sys/stat.h>
+#include <windows.h>
+
+#include <atomic>
+#include <cerrno>
+#include <filesystem>
+#include <random>
+
+#include "platform/file_texts.h"
+#include "platform/native_path.h"
+#include "platform/safe_file.h"
+#include "platform/system_error.h"
+
+namespace vorlash {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The errno value closest to a Windows error code, for system_reason.
+int errno_of(DWORD code) {
+  switch (code) {
+    case ERROR_FILE_NOT_FOUND:
+      return ENOENT;
+    case ERROR_PATH_NOT_FOUND:
+      return ENOTDIR;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return EACCES;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return ENOSPC;
+    case ERROR_WRITE_PROTECT:
+      return EROFS;
+    default:
+      return EIO;
+  }
+}
+
+}  // namespace
+
+Status read_regular_file(const std::string& path, std::size_t max_size, std::string& bytes,
+                         bool* missing) {
+  bytes.clear();
+  if (missing) *missing = false;
+  std::error_code ec;
+  fs::file_status const st = fs::status(native_path(path), ec);
+  if (!fs::exists(st)) {
+    if (missing) {
+      *missing = true;
+      return Status::success();
+    }
+    return read_failure(path, file_text::kMissing);
+  }
+  if (fs::is_directory(st)) return read_failure(path, file_text::kIsFolder);
+  if (!fs::is_regular_file(st)) return read_failure(path, file_text::kNotRegular);
+  int fd = -1;
+  if (_wsopen_s(&fd, native_path(path).c_str(), _O_RDONLY | _O_BINARY, _SH_DENYNO, 0) != 0)
+    return read_failure(path, system_reason(errno, FileAccess::read));
+  long long const size = _filelengthi64(fd);
+  if (size < 0 || static_cast<unsigned long long>(size) > max_size) {
+    _close(fd);
+    return read_failure(path, too_large_reason(max_size));
+  }
+  bytes.resize(static_cast<std::size_t>(size) + 1);
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    int const n = _read(fd, bytes.data() + done, static_cast<unsigned>(bytes.size() - done));
+    if (n < 0) {
+      int const code = errno;
+      _close(fd);
+      bytes.clear();
+      return read_failure(path, system_reason(code, FileAccess::read));
+    }
+    if (n == 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  _close(fd);
+  if (done > static_cast<std::size_t>(size)) {
+    bytes.clear();
+    return read_failure(path, file_text::kChangedWhileReading);
+  }
+  bytes.resize(done);
+  return Status::success();
+}
+
+Status replace_file(const std::string& target_path, std::string_view bytes,
+                    const std::string& shown_as) {
+  std::string const& path = shown_as.empty() ? target_path : shown_as;
+  fs::path const target = native_path(target_path);
+  std::error_code ec;
+  if (fs::is_directory(target, ec)) return save_failure(path, file_text::kIsFolder);
+
+  static std::atomic<unsigned> counter{0};
+  std::mt19937_64 random(std::random_device{}() ^ GetCurrentProcessId() ^ counter++);
+  constexpr char kDigits[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  fs::path temp;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    std::string tag;
+    for (int i = 0; i < 8; ++i) tag += kDigits[random() % (sizeof kDigits - 1)];
+    temp = target;
+    temp += "." + tag + ".tmp";
+    if (_wsopen_s(&fd, temp.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _SH_DENYRW,
+                  _S_IREAD | _S_IWRITE) != 0 &&
+        errno != EEXIST)
+      return save_failure(path, system_reason(errno, FileAccess::write));
+  }
+  if (fd < 0) return save_failure(path, system_reason(EEXIST, FileAccess::write));
+  auto const fail = [&](int code) {
+    fs::remove(temp, ec);
+    return save_failure(path, system_reason(code, FileAccess::write));
+  };
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    unsigned const chunk =
+        static_cast<unsigned>(std::min<std::size_t>(bytes.size() - done, 1 << 30));
+    int const n = _write(fd, bytes.data() + done, chunk);
+    if (n <= 0) {
+      int const code = errno;
+      _close(fd);
+      return fail(code);
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  if (_commit(fd) != 0) {
+    int const code = errno;
+    _close(fd);
+    return fail(code);
+  }
+  if (_close(fd) != 0) return fail(errno);
+  if (!MoveFileExW(temp.c_str(), target.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return fail(errno_of(GetLastError()));
+  return Status::success();
+}
+
+bool path_exists(const std::string& path) {
+  std::error_code ec;
+  return fs::exists(fs::symlink_status(native_path(path), ec));
+}
+
+}  // namespace vorlash
+
+#endif  // _WIN32

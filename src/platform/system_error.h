@@ -1,0 +1,27 @@
+// The system's error codes in the user's words, in one place for every file
+// and clock error the program reports.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "data/status.h"
+
+namespace vorlash {
+
+enum class FileAccess { read, write };
+
+// The Japanese reason for a system error code (errno on POSIX). A denied
+// access reads differently for reading and for writing.
+std::string system_reason(int code, FileAccess access);
+
+// "大きすぎます（<max_size>バイトまで）"
+std::string too_large_reason(std::size_t max_size);
+
+// "<path>: 読み込めません（<reason>）"
+Status read_failure(const std::string& path, std::string_view reason);
+// "<path>: 保存できません（<reason>）。元のファイルはそのままです"
+Status save_failure(const std::string& path, std::string_view reason);
+
+}  // namespace vorlash
