@@ -3,17 +3,41 @@
 #include "platform/program_lock.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <stdlib.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
 
+#if defined(_WIN32)
+#include <random>
+#else
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 namespace vorlash {
 namespace {
 
+#if defined(_WIN32)
+// The lock file is held open without sharing: a second holder is refused
+// until the first lets go (or its process ends and Windows closes the file).
+TEST(ProgramLockTest, SecondHolderRefusedUntilTheFirstLetsGo) {
+  auto const folder = std::filesystem::temp_directory_path() /
+                      ("vorlash-lock-" + std::to_string(std::random_device{}()));
+  std::filesystem::create_directory(folder);
+  Status error;
+  ProgramLock first;
+  ASSERT_EQ(first.acquire(folder.string(), error), LockResult::taken) << error.error;
+  ProgramLock second;
+  EXPECT_EQ(second.acquire(folder.string(), error), LockResult::busy);
+  EXPECT_FALSE(second.held());
+  first.release();
+  EXPECT_EQ(second.acquire(folder.string(), error), LockResult::taken) << error.error;
+  second.release();
+  std::filesystem::remove_all(folder);
+}
+#else
 TEST(ProgramLockTest, SecondCopyRefusedUntilTheFirstDies) {
   std::string folder = (std::filesystem::temp_directory_path() / "vorlash-lock-XXXXXX").string();
   ASSERT_NE(::mkdtemp(folder.data()), nullptr);
@@ -46,6 +70,7 @@ TEST(ProgramLockTest, SecondCopyRefusedUntilTheFirstDies) {
   ::close(ready[1]);
   std::filesystem::remove_all(folder);
 }
+#endif
 
 }  // namespace
 }  // namespace vorlash
