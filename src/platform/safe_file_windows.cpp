@@ -45,6 +45,41 @@ int errno_of(DWORD code) {
   }
 }
 
+// Another process (a reader, a virus scanner) may hold the file for a moment
+// while it is being replaced; Windows then refuses the open or the rename
+// with a sharing error instead of waiting. Try again for up to half a second.
+template <typename Attempt>
+bool retry_while_busy(Attempt attempt) {
+  for (int tries = 0;; ++tries) {
+    if (attempt()) return true;
+    DWORD const code = GetLastError();
+    bool const busy = code == ERROR_ACCESS_DENIED || code == ERROR_SHARING_VIOLATION ||
+                      code == ERROR_LOCK_VIOLATION;
+    if (!busy || tries >= 50) return false;
+    Sleep(10);
+    SetLastError(code);
+  }
+}
+
+// Opens for reading, sharing every access so that a save may replace the file
+// while it is read; returns 0 or an errno value.
+int open_for_reading(const fs::path& path, int& fd) {
+  HANDLE handle = INVALID_HANDLE_VALUE;
+  bool const opened = retry_while_busy([&] {
+    handle = CreateFileW(path.c_str(), GENERIC_READ,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return handle != INVALID_HANDLE_VALUE;
+  });
+  if (!opened) return errno_of(GetLastError());
+  fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_BINARY);
+  if (fd < 0) {
+    CloseHandle(handle);
+    return EIO;
+  }
+  return 0;
+}
+
 }  // namespace
 
 Status read_regular_file(const std::string& path, std::size_t max_size, std::string& bytes,
@@ -63,8 +98,8 @@ Status read_regular_file(const std::string& path, std::size_t max_size, std::str
   if (fs::is_directory(st)) return read_failure(path, file_text::kIsFolder);
   if (!fs::is_regular_file(st)) return read_failure(path, file_text::kNotRegular);
   int fd = -1;
-  if (_wsopen_s(&fd, native_path(path).c_str(), _O_RDONLY | _O_BINARY, _SH_DENYNO, 0) != 0)
-    return read_failure(path, system_reason(errno, FileAccess::read));
+  if (int const code = open_for_reading(native_path(path), fd); code != 0)
+    return read_failure(path, system_reason(code, FileAccess::read));
   long long const size = _filelengthi64(fd);
   if (size < 0 || static_cast<unsigned long long>(size) > max_size) {
     _close(fd);
@@ -137,8 +172,10 @@ Status replace_file(const std::string& target_path, std::string_view bytes,
     return fail(code);
   }
   if (_close(fd) != 0) return fail(errno);
-  if (!MoveFileExW(temp.c_str(), target.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  if (!retry_while_busy([&] {
+        return MoveFileExW(temp.c_str(), target.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+      }))
     return fail(errno_of(GetLastError()));
   return Status::success();
 }

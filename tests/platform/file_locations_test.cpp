@@ -31,6 +31,9 @@ class Locations : public ::testing::Test {
   void TearDown() override {
     std::error_code ec;
     fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, ec);
+    // Windows deletes no read-only file.
+    for (auto const& e : fs::recursive_directory_iterator(root_, ec))
+      fs::permissions(e.path(), fs::perms::owner_write, fs::perm_options::add, ec);
     fs::remove_all(root_);
   }
   fs::path data_folder(int edition) const {
