@@ -163,7 +163,19 @@ TEST_F(SafeFileTest, ConcurrentWritersLeaveAWholeFile) {
     }
   });
   auto const writer = [&](const std::string& text) {
-    for (int i = 0; i < 100; ++i) EXPECT_TRUE(replace_file(path("s.ini"), text).ok());
+    for (int i = 0; i < 100; ++i) {
+      Status const st = replace_file(path("s.ini"), text);
+#if defined(_WIN32)
+      // Windows may refuse to rename over a file that a reader holds open at
+      // that instant, and a reader here always does: such a save fails
+      // cleanly (the old file stays), which is all this test asks there.
+      if (!st.ok()) {
+        EXPECT_NE(st.error.find("元のファイルはそのままです"), std::string::npos);
+      }
+#else
+      EXPECT_TRUE(st.ok()) << st.error;
+#endif
+    }
   };
   std::thread first(writer, a);
   std::thread second(writer, b);
