@@ -11,6 +11,7 @@
 #include "data/file_io.h"
 #include "hotel/hotel_texts.h"
 #include "hotel/user_hotel_texts.h"
+#include "platform/clock.h"
 #include "platform/native_path.h"
 #include "platform/safe_file.h"
 #include "text/fill.h"
@@ -230,13 +231,7 @@ bool holds_lost_lines(std::string_view backup, std::string_view current) {
 
 // "20261208-0130": the local date and time, for a backup's name.
 std::string backup_stamp() {
-  std::time_t const now = std::time(nullptr);
-  std::tm local{};
-#if defined(_WIN32)
-  localtime_s(&local, &now);
-#else
-  localtime_r(&now, &local);
-#endif
+  std::tm const local = local_time(std::time(nullptr));
   char text[32];
   std::strftime(text, sizeof text, "%Y%m%d-%H%M", &local);
   return text;

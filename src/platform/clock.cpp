@@ -54,14 +54,18 @@ std::string clock_reason(int code) {
   return system_reason(code, FileAccess::write);
 }
 
-ClockReading SystemClock::now() const {
-  std::time_t const t = std::time(nullptr);
+std::tm local_time(std::time_t t) {
   std::tm local{};
 #if defined(_WIN32)
   localtime_s(&local, &t);
 #else
   localtime_r(&t, &local);
 #endif
+  return local;
+}
+
+ClockReading SystemClock::now() const {
+  std::tm const local = local_time(std::time(nullptr));
   return ClockReading{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
                       local.tm_hour,        local.tm_min,     local.tm_sec};
 }

@@ -3,6 +3,7 @@
 // program ever uses SystemClock::set.
 #pragma once
 
+#include <ctime>
 #include <string>
 
 #include "data/status.h"
@@ -27,6 +28,9 @@ class Clock {
   // platform refuses, for instance for lack of rights.
   virtual Status set(const ClockReading& when) = 0;
 };
+
+// The local date and time of t (thread-safe on every platform).
+std::tm local_time(std::time_t t);
 
 // Why the system refused to set the clock (errno), in Japanese.
 std::string clock_reason(int code);
