@@ -9,11 +9,15 @@ jobs=${JOBS:-2}
 
 echo "== Sample data sources are up to date with their generators"
 for gen in tools/make_edition*.py; do python3 "$gen" --check; done
+python3 tools/make_cp932_table.py --check
 
 echo "== Build and run all tests"
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-test -j"$jobs"
 (cd build-test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
+
+echo "== Windows: cross-build, core tests and vorlash-cli under wine"
+sh scripts/test-windows.sh
 
 echo "== Core tests under AddressSanitizer and UBSan"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVORLASH_SANITIZE=ON -DVORLASH_UI=OFF \
