@@ -28,16 +28,18 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   vorlash::install_qt_translation();  // standard dialogs and buttons in Japanese
+  vorlash::QtPlatform platform;
   vorlash::FileLocations locations;
   vorlash::Status st = vorlash::locate_files(vorlash::executable_folder(argv[0]), edition,
                                              vorlash::process_environment(), locations);
   if (st) st = vorlash::prepare_user_folders(locations);
   if (!st) {
+    // Started from the desktop menu there is no terminal to read: say it in a box too.
     std::fprintf(stderr, "vorlash: %s\n", st.error.c_str());
+    platform.platform.messages.show(vorlash::error_message(st.error));
     return 1;
   }
 
-  vorlash::QtPlatform platform;
   auto state = std::make_unique<vorlash::AppState>();
   vorlash::apply_locations(locations, *state);
   vorlash::AppContext ctx(*state, platform.platform, locations.data_folder);

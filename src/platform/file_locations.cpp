@@ -6,7 +6,9 @@
 
 #include "data/file_io.h"
 #include "hotel/hotel_file.h"
+#include "platform/file_texts.h"
 #include "platform/native_path.h"
+#include "platform/system_error.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -53,7 +55,8 @@ Status copy_if_missing(const fs::path& from, const fs::path& folder) {
   if (fs::exists(to, ec)) return Status::success();
   fs::copy_file(from, to, ec);
   if (ec)
-    return Status::failure(utf8_path(to) + ": cannot copy the default file (" + ec.message() + ")");
+    return Status::failure(utf8_path(to) + ": " + std::string(file_text::kCannotCopyDefault) +
+                           "（" + system_reason(ec.value(), FileAccess::write) + "）");
   // The installed default is read-only; the user's copy is theirs to write.
   fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
   return Status::success();
@@ -97,14 +100,13 @@ Status locate_files(const std::string& exe_folder, int edition, const UserEnviro
   out.data_folder = utf8_path(
       (native_path(exe_folder) / kInstalledDataFromBin / edition_folder).lexically_normal());
 #if defined(_WIN32)
-  if (env.appdata.empty())
-    return Status::failure("APPDATA is not set: the user's folder for settings is unknown");
+  if (env.appdata.empty()) return Status::failure(std::string(file_text::kNoUserFolderWindows));
   std::string const user = utf8_path(native_path(env.appdata) / kProgramSubfolder / edition_folder);
   out.settings_folder = user;
   out.user_data_folder = user;
 #else
   if (env.home.empty() && (env.xdg_config_home.empty() || env.xdg_data_home.empty()))
-    return Status::failure("HOME is not set: the user's folder for settings is unknown");
+    return Status::failure(std::string(file_text::kNoUserFolder));
   out.settings_folder = utf8_path(xdg_base(env.xdg_config_home, env.home, ".config") /
                                   kProgramSubfolder / edition_folder);
   out.user_data_folder = utf8_path(xdg_base(env.xdg_data_home, env.home, ".local/share") /
@@ -118,7 +120,9 @@ Status prepare_user_folders(const FileLocations& locations) {
   std::error_code ec;
   for (auto const& folder : {locations.settings_folder, locations.user_data_folder}) {
     fs::create_directories(native_path(folder), ec);
-    if (ec) return Status::failure(folder + ": cannot create the folder (" + ec.message() + ")");
+    if (ec)
+      return Status::failure(folder + ": " + std::string(file_text::kCannotCreateFolder) + "（" +
+                             system_reason(ec.value(), FileAccess::write) + "）");
   }
   // A data folder that is missing is reported when the DataFile is read.
   for (auto const& entry : fs::directory_iterator(native_path(locations.data_folder), ec)) {

@@ -39,6 +39,14 @@ inline constexpr std::string_view kOtherTail = "）";
 inline constexpr std::string_view kClockNotPermitted = "時計を設定する権限がありません";
 inline constexpr std::string_view kClockBadDate = "その日時は設定できません";
 
+// The user's own folders of an installed program.
+inline constexpr std::string_view kNoUserFolder =
+    "利用者のフォルダーがわかりません（環境変数 HOME が設定されていません）";
+inline constexpr std::string_view kNoUserFolderWindows =
+    "利用者のフォルダーがわかりません（環境変数 APPDATA が設定されていません）";
+inline constexpr std::string_view kCannotCreateFolder = "フォルダーを作成できません";
+inline constexpr std::string_view kCannotCopyDefault = "初期設定のファイルをコピーできません";
+
 // The lock file of the program folder cannot be made.
 inline constexpr std::string_view kCannotLock = "起動中の印を付けられません";
 
