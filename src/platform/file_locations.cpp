@@ -55,8 +55,8 @@ Status copy_if_missing(const fs::path& from, const fs::path& folder) {
   if (fs::exists(to, ec)) return Status::success();
   fs::copy_file(from, to, ec);
   if (ec)
-    return Status::failure(utf8_path(to) + ": " + std::string(file_text::kCannotCopyDefault) +
-                           "（" + system_reason(ec.value(), FileAccess::write) + "）");
+    return path_failure(utf8_path(to), file_text::kCannotCopyDefault,
+                        filesystem_reason(ec, FileAccess::write));
   // The installed default is read-only; the user's copy is theirs to write.
   fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
   return Status::success();
@@ -121,8 +121,8 @@ Status prepare_user_folders(const FileLocations& locations) {
   for (auto const& folder : {locations.settings_folder, locations.user_data_folder}) {
     fs::create_directories(native_path(folder), ec);
     if (ec)
-      return Status::failure(folder + ": " + std::string(file_text::kCannotCreateFolder) + "（" +
-                             system_reason(ec.value(), FileAccess::write) + "）");
+      return path_failure(folder, file_text::kCannotCreateFolder,
+                          filesystem_reason(ec, FileAccess::write));
   }
   // A data folder that is missing is reported when the DataFile is read.
   for (auto const& entry : fs::directory_iterator(native_path(locations.data_folder), ec)) {

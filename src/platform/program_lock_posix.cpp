@@ -21,8 +21,7 @@ LockResult ProgramLock::acquire(const std::string& folder, Status& error) {
   std::string const path = program_path(folder, kLockFileName);
   int const fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
   if (fd < 0) {
-    error = Status::failure(path + ": " + std::string(file_text::kCannotLock) + "（" +
-                            system_reason(errno, FileAccess::write) + "）");
+    error = path_failure(path, file_text::kCannotLock, system_reason(errno, FileAccess::write));
     return LockResult::failed;
   }
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -32,8 +31,7 @@ LockResult ProgramLock::acquire(const std::string& folder, Status& error) {
       error = Status::success();
       return LockResult::busy;
     }
-    error = Status::failure(path + ": " + std::string(file_text::kCannotLock) + "（" +
-                            system_reason(code, FileAccess::write) + "）");
+    error = path_failure(path, file_text::kCannotLock, system_reason(code, FileAccess::write));
     return LockResult::failed;
   }
   // The process id helps a person who finds the file; the lock is the flock.

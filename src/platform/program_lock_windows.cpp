@@ -32,8 +32,7 @@ LockResult ProgramLock::acquire(const std::string& folder, Status& error) {
       error = Status::success();
       return LockResult::busy;
     }
-    error = Status::failure(path + ": " + std::string(file_text::kCannotLock) + "（" +
-                            system_reason(code, FileAccess::write) + "）");
+    error = path_failure(path, file_text::kCannotLock, system_reason(code, FileAccess::write));
     return LockResult::failed;
   }
   handle_ = fd;

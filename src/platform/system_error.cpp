@@ -55,9 +55,17 @@ std::string too_large_reason(std::size_t max_size) {
          std::string(file_text::kSizeLimitTail) + "）";
 }
 
+Status path_failure(const std::string& path, std::string_view what, std::string_view reason) {
+  return Status::failure(path + ": " + std::string(what) + "（" + std::string(reason) + "）");
+}
+
+std::string filesystem_reason(const std::error_code& ec, FileAccess access) {
+  // The generic condition carries the errno value on every platform.
+  return system_reason(ec.default_error_condition().value(), access);
+}
+
 Status read_failure(const std::string& path, std::string_view reason) {
-  return Status::failure(path + ": " + std::string(file_text::kCannotRead) + "（" +
-                         std::string(reason) + "）");
+  return path_failure(path, file_text::kCannotRead, reason);
 }
 
 Status save_failure(const std::string& path, std::string_view reason) {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "data/status.h"
 
@@ -18,6 +19,12 @@ std::string system_reason(int code, FileAccess access);
 
 // "大きすぎます（<max_size>バイトまで）"
 std::string too_large_reason(std::size_t max_size);
+
+// "<path>: <what>（<reason>）", the shape of every file failure.
+Status path_failure(const std::string& path, std::string_view what, std::string_view reason);
+// The Japanese reason for an error code from std::filesystem, whose codes are
+// the system's own (Windows error numbers on Windows), not errno values.
+std::string filesystem_reason(const std::error_code& ec, FileAccess access);
 
 // "<path>: 読み込めません（<reason>）"
 Status read_failure(const std::string& path, std::string_view reason);
