@@ -21,9 +21,10 @@ fi
 upstream=${host_version%%+*}   # 6.4.2+dfsg-10 -> 6.4.2
 
 # Everything that changes the result is in the key, so a changed option
-# builds anew beside the old tree instead of mixing the two.
+# builds anew beside the old tree instead of mixing the two. Network stays on
+# for its local socket, which lets a second start raise the running window.
 options="-DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release -DQT_BUILD_EXAMPLES=OFF
- -DQT_BUILD_TESTS=OFF -DFEATURE_tabletevent=OFF -DFEATURE_network=OFF -DFEATURE_sql=OFF
+ -DQT_BUILD_TESTS=OFF -DFEATURE_tabletevent=OFF -DFEATURE_sql=OFF
  -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_testlib=ON
  -DFEATURE_printsupport=ON -DFEATURE_opengl=ON -DFEATURE_system_zlib=OFF"
 key=$(printf '%s\n%s\n%s\n' "$host_version" "$options" "$(cat cmake/toolchain-mingw64-base.cmake)" |
