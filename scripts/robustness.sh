@@ -2,6 +2,9 @@
 # Feeds vorlash-cli damaged and special program folders and checks that each
 # run ends with exit 1 and a message (a random byte flip may also leave a
 # readable file: exit 0), without a sanitizer report and without hanging.
+# Then drives the writing commands into foreign folders, previous outputs
+# and folders with planted links: a foreign folder is refused with exit 2 and
+# left whole, and no link is written through.
 # Uses the AddressSanitizer build when it is there.
 #   CLI=path/to/vorlash-cli SAMPLE=path/to/program-folder sh scripts/robustness.sh
 set -u
@@ -62,7 +65,7 @@ check() {
 
 # Special files in place of each file of the folder.
 for f in vorlashj.dat vorlash2.ini hotelusr.csv; do
-  for kind in folder fifo zero large; do
+  for kind in folder fifo zero large socket; do
     fresh
     rm "$work/p/$f"
     case $kind in
@@ -70,6 +73,8 @@ for f in vorlashj.dat vorlash2.ini hotelusr.csv; do
       fifo) mkfifo "$work/p/$f" ;;
       zero) ln -s /dev/zero "$work/p/$f" ;;
       large) truncate -s 300M "$work/p/$f" ;;  # sparse: takes no disk space
+      socket) python3 -c 'import socket,sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])' \
+                "$work/p/$f" ;;
     esac
     check "$f as $kind" no
   done
@@ -107,6 +112,50 @@ for c in "$work"/cases/flip-*; do
   fresh
   cp "$c" "$work/p/vorlashj.dat"
   check "$(basename "$c")" yes
+done
+
+# fail NAME WHY: counts a failed case of the writing commands.
+fail() {
+  failures=$((failures + 1))
+  echo "FAIL $1: $2" >&2
+  head -c 2000 "$work/err" >&2
+}
+
+# The writing commands, each into the folder $1.
+writers() {
+  echo "export-data $SAMPLE/vorlashj.dat $1"
+  echo "export-gtfs $SAMPLE/vorlashj.dat $1"
+  echo "import-gtfs $work/feed $work/feed/vorlash-mapping.tsv $1 --base $work/src"
+}
+"$CLI" export-data "$SAMPLE/vorlashj.dat" "$work/src" 2>"$work/err" || fail "export-data" "exit $?"
+"$CLI" export-gtfs "$SAMPLE/vorlashj.dat" "$work/feed" 2>"$work/err" || fail "export-gtfs" "exit $?"
+for i in 1 2 3; do
+  command=$(writers "$work/out" | sed -n "${i}p")
+  name=${command%% *}
+  # A foreign folder: refused with exit 2, nothing in it touched.
+  rm -rf "$work/out" && mkdir -p "$work/out/.ssh" && echo key >"$work/out/.ssh/id_ed25519"
+  runs=$((runs + 1))
+  # shellcheck disable=SC2086
+  timeout 60 "$CLI" $command >/dev/null 2>"$work/err"
+  rc=$?
+  [ $rc -eq 2 ] || fail "$name into a foreign folder" "exit $rc"
+  grep -q "書き込みません" "$work/err" || fail "$name into a foreign folder" "no Japanese message"
+  [ "$(cat "$work/out/.ssh/id_ed25519")" = key ] || fail "$name into a foreign folder" "key changed"
+  # A previous output whose files are links to files elsewhere: the links
+  # are replaced, their targets stay.
+  rm -rf "$work/out"
+  # shellcheck disable=SC2086
+  timeout 60 "$CLI" $command >/dev/null 2>"$work/err" || fail "$name" "exit $?"
+  for f in "$work"/out/*; do
+    echo target >"$work/target-$(basename "$f")"
+    ln -sf "$work/target-$(basename "$f")" "$f"
+  done
+  # shellcheck disable=SC2086
+  timeout 60 "$CLI" $command >/dev/null 2>"$work/err" || fail "$name over links" "exit $?"
+  for t in "$work"/target-*; do
+    [ "$(cat "$t")" = target ] || fail "$name over links" "wrote through to $t"
+  done
+  rm -f "$work"/target-*
 done
 
 echo "robustness: $runs runs of $CLI, $failures failed"

@@ -1,4 +1,4 @@
-// The desktop program. Its options: --version, and "--edition N" to choose
+// The desktop program. Its options: --version, --help, and "--edition N" to choose
 // the Edition of an installed program (1 when absent); a portable program
 // folder is the Edition whose DataFile stands beside the executable.
 #include <QApplication>
@@ -7,6 +7,7 @@
 #include <memory>
 #include <string_view>
 
+#include "app/app_texts.h"
 #include "app/register_windows.h"
 #include "board/ui/main_window.h"
 #include "data/app_state.h"
@@ -21,9 +22,15 @@ int main(int argc, char** argv) {
     std::printf("vorlash %s\n", VORLASH_VERSION);
     return 0;
   }
+  for (int i = 1; i < argc; ++i) {
+    if (std::string_view(argv[i]) == "--help" || std::string_view(argv[i]) == "-h") {
+      std::fputs(vorlash::app_text::kUsage.data(), stdout);
+      return 0;
+    }
+  }
   int const edition = vorlash::edition_option(argc, argv);
   if (edition == 0) {
-    std::fprintf(stderr, "vorlash: --edition wants an Edition number\n");
+    std::fprintf(stderr, "vorlash: %s\n", vorlash::app_text::kBadEdition.data());
     return 2;
   }
   QApplication app(argc, argv);
@@ -52,5 +59,6 @@ int main(int argc, char** argv) {
   if (!main_window.form_load()) return 1;
   main_window.show();
   QApplication::setQuitOnLastWindowClosed(true);
-  return QApplication::exec();
+  int const status = QApplication::exec();
+  return ctx.save_failed && status == 0 ? 1 : status;
 }

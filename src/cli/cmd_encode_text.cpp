@@ -40,7 +40,7 @@ int cmd_encode_text(CliArgs& args) {
     if (has_end && line.ends_with('\r')) line.remove_suffix(1);
     std::string sjis;
     if (Status const converted = utf8_to_sjis(line, sjis); !converted) {
-      std::fprintf(stderr, "vorlash-cli: %s: line %d: %s\n", in_path.c_str(), line_no,
+      std::fprintf(stderr, "vorlash-cli: %s: %d 行目: %s\n", in_path.c_str(), line_no,
                    converted.error.c_str());
       return kExitBrokenFile;
     }

@@ -13,6 +13,10 @@ int cmd_export_gtfs(CliArgs& args) {
     std::fputs("usage: vorlash-cli export-gtfs DATAFILE OUT_DIR\n", stderr);
     return kExitRejected;
   }
+  if (Status const checked = check_output_folder(gtfs_export_output(args.args[1])); !checked) {
+    std::fprintf(stderr, "vorlash-cli: export-gtfs: %s\n", checked.error.c_str());
+    return kExitRejected;
+  }
   if (Status const exported = export_gtfs_file(args.args[0], args.args[1]); !exported) {
     std::fprintf(stderr, "vorlash-cli: export-gtfs %s:\n%s\n", args.args[0].c_str(),
                  exported.error.c_str());

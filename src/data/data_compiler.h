@@ -43,13 +43,11 @@ Status data_source_from_state(const AppState& state, DataSource& source);
 // read as a comment, a time that is not H:MM) is an error.
 Status format_data_source(const DataSource& source, SourceTexts& texts);
 
-// format_data_source, then writes each file into dir (created if missing).
+// format_data_source, then writes the files into dir as the output folder
+// of export-data (data/output_folder.h: data_source_output).
 Status write_data_source(const DataSource& source, const std::string& dir);
 
-// Writes each text as a file into dir (created if missing).
-Status write_text_files(const SourceTexts& texts, const std::string& dir);
-
-// Reads a DataFile and writes its sources into dir.
+// Reads a DataFile and writes its sources into dir (as write_data_source).
 Status export_data_file(const std::string& data_file, const std::string& dir);
 
 }  // namespace vorlash

@@ -29,6 +29,8 @@ inline constexpr char kHotelsFile[] = "hotels.tsv";
 // "keiyo_1.tsv" .. "keiyo_4.tsv", "shinkansen_1.tsv", "shinkansen_2.tsv".
 std::string keiyo_file_name(int table);
 std::string shinkansen_file_name(int direction);
+// Every file of a source folder, in reading order.
+std::vector<std::string> source_file_names();
 
 // Number of Keiyo station positions that carry times (six pairs per train).
 inline constexpr int kKeiyoTimedPositions = 12;

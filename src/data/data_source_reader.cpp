@@ -11,7 +11,9 @@
 #include "data/data_source_errors.h"
 #include "data/file_io.h"
 #include "data/tsv_text.h"
+#include "platform/file_texts.h"
 #include "platform/native_path.h"
+#include "platform/system_error.h"
 
 namespace vorlash {
 
@@ -382,27 +384,28 @@ std::string shinkansen_file_name(int direction) {
   return "shinkansen_" + std::to_string(direction) + ".tsv";
 }
 
-Status read_source_texts(const std::string& dir, SourceTexts& texts) {
+std::vector<std::string> source_file_names() {
   std::vector<std::string> names = {
       kEditionFile, kRegionsFile,   kDistrictsFile, kKeiyoStationsFile, kShinkansenStationsFile,
       kKmFile,      kFarePairsFile, kGreenFile,     kTicketsFile,       kNozomiFile,
       kHotelsFile};
   for (int k = 1; k <= kKeiyoTables; ++k) names.push_back(keiyo_file_name(k));
   for (int d = 1; d <= 2; ++d) names.push_back(shinkansen_file_name(d));
+  return names;
+}
 
+Status read_source_texts(const std::string& dir, SourceTexts& texts) {
   std::error_code ec;
-  if (!std::filesystem::is_directory(native_path(dir), ec))
-    return Status::failure(dir + ": not a folder of source files");
+  auto const st = std::filesystem::status(native_path(dir), ec);
+  if (!std::filesystem::exists(st)) return read_failure(dir, file_text::kFolderMissing);
+  if (!std::filesystem::is_directory(st)) return read_failure(dir, file_text::kNotFolder);
   SourceErrors errors;
-  for (auto const& name : names) {
+  for (auto const& name : source_file_names()) {
     std::string const path = utf8_path(native_path(dir) / native_path(name));
-    if (!file_exists(path)) {
-      errors.add(name, 0, "the file is missing in " + dir);
-      continue;
-    }
     std::string bytes;
+    // The reader's own message: missing, a FIFO, a folder, too large ...
     if (Status const read = read_file_bytes(path, bytes); !read) {
-      errors.add(name, 0, read.error);
+      errors.add_message(read.error);
       continue;
     }
     texts[name] = std::move(bytes);

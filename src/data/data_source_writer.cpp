@@ -3,14 +3,13 @@
 // order, fixed-width fields trimmed on the right, times as H:MM, kilometres
 // with one decimal), so that compiling them again gives the same DataFile.
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 
 #include "data/data_compiler.h"
 #include "data/data_source_errors.h"
 #include "data/file_io.h"
+#include "data/output_folder.h"
 #include "data/readers.h"
-#include "platform/native_path.h"
 #include "text/utf8.h"
 
 namespace vorlash {
@@ -296,18 +295,7 @@ Status format_data_source(const DataSource& s, SourceTexts& texts) {
 Status write_data_source(const DataSource& source, const std::string& dir) {
   SourceTexts texts;
   if (Status const formatted = format_data_source(source, texts); !formatted) return formatted;
-  return write_text_files(texts, dir);
-}
-
-Status write_text_files(const SourceTexts& texts, const std::string& dir) {
-  std::error_code ec;
-  std::filesystem::create_directories(native_path(dir), ec);
-  if (ec) return Status::failure(dir + ": cannot create the folder (" + ec.message() + ")");
-  for (auto const& [name, text] : texts) {
-    std::string const path = utf8_path(native_path(dir) / native_path(name));
-    if (Status const written = write_file_atomically(path, text); !written) return written;
-  }
-  return Status::success();
+  return write_output_folder(data_source_output(dir), texts);
 }
 
 Status export_data_file(const std::string& data_file, const std::string& dir) {

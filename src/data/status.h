@@ -1,4 +1,5 @@
-// The outcome of an operation that can fail: empty error = success.
+// The outcome of an operation that can fail: empty error = success. A
+// dropped Status is a failure nobody hears of, so the compiler refuses it.
 // Errors from files name the file and the place ("vorlashj.dat: Keiyo time
 // section: block 41 lies past the end of the file").
 #pragma once
@@ -8,7 +9,7 @@
 
 namespace vorlash {
 
-struct Status {
+struct [[nodiscard]] Status {
   std::string error;
 
   bool ok() const { return error.empty(); }

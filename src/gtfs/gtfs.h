@@ -10,8 +10,9 @@
 #include <string>
 
 #include "data/data_source.h"
-#include "gtfs/gtfs_mapping.h"
+#include "data/output_folder.h"
 #include "data/status.h"
+#include "gtfs/gtfs_mapping.h"
 
 namespace vorlash {
 
@@ -29,8 +30,12 @@ struct GtfsExportInfo {
 // that imports them back into the same sources.
 Status export_gtfs(const DataSource& source, const GtfsExportInfo& info, FeedTexts& files);
 
-// Reads a DataFile and writes its feed and mapping into dir.
+// Reads a DataFile and writes its feed and mapping into dir, the output
+// folder gtfs_export_output describes.
 Status export_gtfs_file(const std::string& data_file, const std::string& dir);
+
+// The output folder of export-gtfs: the feed files and the mapping.
+OutputFolder gtfs_export_output(const std::string& dir);
 
 // Replaces the timetable parts of source (the station lists, the trains and
 // the Shinkansen row count) by those of the feed under the mapping; a line
@@ -38,9 +43,16 @@ Status export_gtfs_file(const std::string& data_file, const std::string& dir);
 // the compiler checks a source folder.
 Status import_gtfs(const FeedTexts& feed, const GtfsMapping& mapping, DataSource& source);
 
+// The output folder of import-gtfs: the source files, and the base folder's
+// other regular files that are copied beside them; the base folder itself is
+// updated in place (its other entries stay).
+Status gtfs_import_output(const std::string& out_dir, const std::string& base_dir,
+                          OutputFolder& out);
+
 // import-gtfs: reads the feed, the mapping and the base folder (when given),
-// and writes the source folder out_dir whole or not at all. The base folder's
-// other files (settings, user hotels) are copied beside the sources.
+// and writes the source files into out_dir as a set, or nothing. The base
+// folder's other files (settings, user hotels) are copied beside the
+// sources.
 Status import_gtfs_folder(const std::string& feed_path, const std::string& mapping_path,
                           const std::string& out_dir, const std::string& base_dir);
 

@@ -279,7 +279,7 @@ Status export_gtfs_file(const std::string& data_file, const std::string& dir) {
   if (Status const exported = export_gtfs(*source, GtfsExportInfo{state->data_date_text}, files);
       !exported)
     return exported;
-  return write_text_files(files, dir);
+  return write_output_folder(gtfs_export_output(dir), files);
 }
 
 }  // namespace vorlash

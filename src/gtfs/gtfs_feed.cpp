@@ -5,9 +5,13 @@
 
 #include "data/data_compiler.h"
 #include "data/file_io.h"
+#include "data/output_folder.h"
+#include "data/output_folder_texts.h"
 #include "gtfs/gtfs.h"
+#include "gtfs/gtfs_texts.h"
 #include "gtfs/gtfs_zip.h"
 #include "platform/native_path.h"
+#include "platform/system_error.h"
 
 namespace vorlash {
 
@@ -27,48 +31,28 @@ bool is_feed_file(const std::string& name) {
   return false;
 }
 
-// Writes texts into a new folder beside out_dir, copies the base folder's
-// other files there, then puts the folder in place of out_dir.
-Status replace_folder(const SourceTexts& texts, const std::string& base_dir,
-                      const std::string& out_dir) {
-  fs::path out = native_path(out_dir).lexically_normal();
-  if (out.filename().empty()) out = out.parent_path();
-  fs::path const temp = native_path(utf8_path(out) + ".import-tmp");
-  fs::path const old = native_path(utf8_path(out) + ".import-old");
+// The base folder's regular files other than the sources, which import-gtfs
+// copies beside the sources it writes (settings, user hotels), added to
+// files.
+Status add_base_companions(const std::string& base_dir, SourceTexts& files) {
   std::error_code ec;
-  fs::remove_all(temp, ec);
-  auto fail = [&](const std::string& message) {
-    std::error_code ignored;
-    fs::remove_all(temp, ignored);
-    return Status::failure(message);
-  };
-  if (Status const written = write_text_files(texts, utf8_path(temp)); !written)
-    return fail(written.error);
-  if (!base_dir.empty()) {
-    for (auto const& entry : fs::directory_iterator(native_path(base_dir), ec)) {
-      std::string const name = utf8_path(entry.path().filename());
-      if (!entry.is_regular_file() || texts.count(name)) continue;
-      fs::copy_file(entry.path(), temp / native_path(name), ec);
-      if (ec) return fail(utf8_path(entry.path()) + ": cannot copy (" + ec.message() + ")");
-    }
-    if (ec) return fail(base_dir + ": cannot list the folder (" + ec.message() + ")");
+  fs::directory_iterator entries(native_path(base_dir), ec);
+  if (ec)
+    return read_failure(std::string(output_text::kFromBase) + base_dir,
+                        filesystem_reason(ec, FileAccess::read));
+  for (auto const& entry : entries) {
+    std::string const name = utf8_path(entry.path().filename());
+    std::error_code entry_ec;
+    if (!entry.is_regular_file(entry_ec) || files.count(name)) continue;
+    if (Status const read = read_file_bytes(utf8_path(entry.path()), files[name]); !read)
+      return Status::failure(std::string(output_text::kFromBase) + read.error);
   }
-  bool const had = fs::exists(out, ec);
-  if (had) {
-    if (!fs::is_directory(out, ec)) return fail(utf8_path(out) + ": exists and is not a folder");
-    fs::remove_all(old, ec);
-    fs::rename(out, old, ec);
-    if (ec)
-      return fail(utf8_path(out) + ": cannot move the old folder aside (" + ec.message() + ")");
-  }
-  fs::rename(temp, out, ec);
-  if (ec) {
-    std::error_code ignored;
-    if (had) fs::rename(old, out, ignored);
-    return fail(utf8_path(out) + ": cannot put the new folder in place (" + ec.message() + ")");
-  }
-  if (had) fs::remove_all(old, ec);
   return Status::success();
+}
+
+bool same_folder(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  return !a.empty() && !b.empty() && fs::equivalent(native_path(a), native_path(b), ec);
 }
 
 }  // namespace
@@ -81,13 +65,11 @@ Status read_feed_texts(const std::string& path, FeedTexts& texts) {
     for (auto const* name : kFeedFiles) {
       fs::path const file = native_path(path) / name;
       if (!fs::exists(file, ec)) continue;
-      if (!fs::is_regular_file(file, ec)) return Status::failure(utf8_path(file) + ": not a file");
       if (Status const read = read_file_bytes(utf8_path(file), texts[name]); !read) return read;
     }
     return Status::success();
   }
-  if (!fs::is_regular_file(status))
-    return Status::failure(path + ": neither a feed folder nor a .zip file");
+  if (!fs::is_regular_file(status)) return read_failure(path, gtfs_text::kNotFeed);
   std::string archive;
   if (Status const read = read_file_bytes(path, archive); !read) return read;
   std::map<std::string, std::string> files;
@@ -101,9 +83,6 @@ Status read_feed_texts(const std::string& path, FeedTexts& texts) {
 Status import_gtfs_folder(const std::string& feed_path, const std::string& mapping_path,
                           const std::string& out_dir, const std::string& base_dir) {
   std::string mapping_text;
-  std::error_code ec;
-  if (!fs::is_regular_file(native_path(mapping_path), ec))
-    return Status::failure(mapping_path + ": the mapping is not a file");
   if (Status const read = read_file_bytes(mapping_path, mapping_text); !read) return read;
   GtfsMapping mapping;
   std::string const mapping_name = utf8_path(native_path(mapping_path).filename());
@@ -115,16 +94,48 @@ Status import_gtfs_folder(const std::string& feed_path, const std::string& mappi
   auto source = std::make_unique<DataSource>();  // large: keep it off the stack
   if (!base_dir.empty()) {
     SourceTexts base;
-    if (Status const read = read_source_texts(base_dir, base); !read) return read;
+    std::string const from_base = std::string(output_text::kFromBase) + base_dir + ":\n";
+    if (Status const read = read_source_texts(base_dir, base); !read)
+      return Status::failure(from_base + read.error);
     if (Status const parsed = parse_data_source(base, *source); !parsed)
-      return Status::failure(base_dir + ":\n" + parsed.error);
+      return Status::failure(from_base + parsed.error);
   } else if (mapping.edition == 0) {
-    return Status::failure(mapping_name + ": without --base the mapping must give the edition");
+    return read_failure(mapping_path, gtfs_text::kEditionNeeded);
   }
   if (Status const imported = import_gtfs(feed, mapping, *source); !imported) return imported;
   SourceTexts texts;
   if (Status const formatted = format_data_source(*source, texts); !formatted) return formatted;
-  return replace_folder(texts, base_dir, out_dir);
+  OutputFolder out;
+  if (Status const listed = gtfs_import_output(out_dir, base_dir, out); !listed) return listed;
+  if (!base_dir.empty() && !out.in_place) {
+    if (Status const copied = add_base_companions(base_dir, texts); !copied) return copied;
+  }
+  return write_output_folder(out, texts);
+}
+
+Status gtfs_import_output(const std::string& out_dir, const std::string& base_dir,
+                          OutputFolder& out) {
+  out = data_source_output(out_dir);
+  out.in_place = same_folder(out_dir, base_dir);
+  if (base_dir.empty() || out.in_place) return Status::success();
+  std::map<std::string, std::string> copied;
+  std::error_code ec;
+  fs::directory_iterator entries(native_path(base_dir), ec);
+  if (ec)
+    return read_failure(std::string(output_text::kFromBase) + base_dir,
+                        filesystem_reason(ec, FileAccess::read));
+  for (auto const& entry : entries) {
+    std::error_code entry_ec;
+    if (entry.is_regular_file(entry_ec)) out.owned.insert(utf8_path(entry.path().filename()));
+  }
+  return Status::success();
+}
+
+OutputFolder gtfs_export_output(const std::string& dir) {
+  return OutputFolder{dir,
+                      {"agency.txt", "stops.txt", "routes.txt", "trips.txt", "stop_times.txt",
+                       "calendar.txt", "feed_info.txt", kGtfsMappingFile},
+                      false};
 }
 
 }  // namespace vorlash

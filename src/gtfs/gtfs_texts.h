@@ -26,4 +26,10 @@ inline constexpr int kRegionalRail = 106;
 inline constexpr std::string_view kKeiyoWeekday = "KEIYO_WEEKDAY";
 inline constexpr std::string_view kKeiyoHoliday = "KEIYO_HOLIDAY";
 
+// Errors of the feed and mapping files as a whole (reasons after
+// "<path>: 読み込めません（…）").
+inline constexpr std::string_view kNotFeed = "フィードのフォルダーでも .zip ファイルでもありません";
+inline constexpr std::string_view kEditionNeeded =
+    "--base を指定しないときは、対応表に版（edition）が必要です";
+
 }  // namespace vorlash::gtfs_text

@@ -237,21 +237,59 @@ std::string backup_stamp() {
   return text;
 }
 
-// A backup of path that already holds bytes, or empty.
-std::string backup_holding(const std::string& path, const std::string& bytes) {
+// The program's backups of path (path + ".….bak"): lone regular files only,
+// never a link planted under such a name.
+std::vector<std::string> backups_of(const std::string& path) {
   fs::path const file = native_path(path);
   std::string const prefix = utf8_path(file.filename()) + ".";
   std::error_code ec;
   fs::path const folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  std::vector<std::string> found;
   for (auto const& entry : fs::directory_iterator(folder, ec)) {
     std::string const name = utf8_path(entry.path().filename());
     if (name.rfind(prefix, 0) != 0 || !name.ends_with(".bak")) continue;
+    std::error_code entry_ec;
+    if (!fs::is_regular_file(entry.symlink_status(entry_ec)) ||
+        fs::hard_link_count(entry.path(), entry_ec) != 1)
+      continue;
+    // Spelt as path spells its folder, so that it compares with path + ".bak".
+    found.push_back(utf8_path(file.has_parent_path() ? file.parent_path() / entry.path().filename()
+                                                     : entry.path().filename()));
+  }
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
+// A backup of path that already holds bytes, or empty.
+std::string backup_holding(const std::vector<std::string>& backups, const std::string& bytes) {
+  for (auto const& backup : backups) {
     std::string held;
-    if (entry.is_regular_file(ec) && read_file_bytes(utf8_path(entry.path()), held) &&
-        held == bytes)
-      return utf8_path(entry.path());
+    if (read_file_bytes(backup, held) && held == bytes) return backup;
   }
   return {};
+}
+
+// Whether every line of current is held, byte for byte, by one of backups;
+// holder then names the one holding the first line. A copy of current would
+// save nothing that is not kept already.
+bool lines_held(const std::vector<std::string>& backups, std::string_view current,
+                std::string& holder) {
+  std::vector<std::string> texts;
+  for (auto const& backup : backups) {
+    std::string held;
+    texts.push_back(read_file_bytes(backup, held) ? std::move(held) : std::string());
+  }
+  bool all_held = true;
+  holder.clear();
+  for_each_line(current, [&](int, std::string_view raw) {
+    bool held = false;
+    for (std::size_t i = 0; i < texts.size() && !held; ++i) {
+      for_each_line(texts[i], [&](int, std::string_view line) { held = held || line == raw; });
+      if (held && holder.empty()) holder = backups[i];
+    }
+    all_held = all_held && held;
+  });
+  return all_held && !holder.empty();
 }
 
 // Selection sort by (region, district) over positions 1..count, comparing
@@ -450,19 +488,27 @@ Status back_up_user_hotels(const std::string& path, std::string* backup) {
   if (!file_exists(path)) return Status::success();
   std::string current;
   if (Status st = read_file_bytes(path, current); !st) return st;
-  std::string target = backup_holding(path, current);
+  std::vector<std::string> const backups = backups_of(path);
+  std::string target = backup_holding(backups, current);
   if (target.empty()) {
     target = path + ".bak";
     std::string older;
+    // A link or special file under the name is not read but refused below.
+    bool const own = std::find(backups.begin(), backups.end(), target) != backups.end();
     // A backup that cannot be read is kept too: it may hold such lines.
-    if (file_exists(target) &&
-        (!read_file_bytes(target, older) || holds_lost_lines(older, current))) {
+    if (own && (!read_file_bytes(target, older) || holds_lost_lines(older, current))) {
+      std::string holder;
+      if (lines_held(backups, current, holder)) {
+        if (backup) *backup = holder;
+        return Status::success();
+      }
       std::string const stem = path + "." + backup_stamp();
       target = stem + ".bak";
-      for (int n = 2; file_exists(target); ++n) target = stem + "-" + str(n) + ".bak";
+      for (int n = 2; path_exists(target); ++n) target = stem + "-" + str(n) + ".bak";
     }
-    // A refused backup is a refused save of the user's file.
-    if (Status st = replace_file(target, current, path); !st) return st;
+    // A refused backup is a refused save of the user's file. The backup is
+    // no more readable than the file it copies.
+    if (Status st = replace_companion_file(target, current, path, path); !st) return st;
   }
   if (backup) *backup = target;
   return Status::success();

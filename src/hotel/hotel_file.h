@@ -70,8 +70,11 @@ Status render_user_hotels(const AppState& state, std::string_view file_name, std
 // path + ".bak", unless that backup holds lines the reader leaves out and
 // the file lacks (hotels kept nowhere else); the copy then goes to a new
 // file named with the local date and time, path + ".20261208-0130.bak"
-// (numbered "-2", "-3" when taken). A backup that already holds the same
-// bytes is used as it is. *backup (when given) receives the file holding the
+// (numbered "-2", "-3" when taken), unless every line of the file is
+// already held, byte for byte, by some backup. A backup that already holds
+// the same bytes is used as it is. Backups are the program's own files: a
+// link under a backup's name is refused, and a backup gets the permissions
+// of the file it copies. *backup (when given) receives the file holding the
 // copy, empty when there is no file at path.
 Status back_up_user_hotels(const std::string& path, std::string* backup);
 

@@ -71,6 +71,11 @@ inline constexpr std::string_view kLineTail = "行目";
 inline constexpr std::string_view kMoreLines = "ほか";
 inline constexpr std::string_view kUnreadable = "が読み込めません。";
 inline constexpr std::string_view kFileUnreadable = "このファイルが読み込めません。";
+// The DataFile's hotel section cannot be read when the window opens: which
+// DataFile hotels the user hotels push out is unknown.
+inline constexpr std::string_view kDataHotelsUnread =
+    "データファイルのホテル情報が読み込めないため、"
+    "ホテル検索に出なくなるホテルを確かめられません。";
 inline constexpr std::string_view kUnreadNote =
     "読み込めなかった行のホテルは一覧に出ず、登録終了で書き込むファイルにも入りません。";
 inline constexpr std::string_view kKeptHead = "元のファイルは ";

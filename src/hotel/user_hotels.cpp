@@ -233,9 +233,11 @@ RegistrationOpening read_for_registration(AppState& state, const std::string& pr
     if (out.user_file) out.unread_lines = unreadable_user_lines(bytes);
   }
   if (!out.unread_lines.empty()) out.backup_status = back_up_user_hotels(path, &out.backup);
+  // A DataFile that cannot be opened now was read at start-up; without it
+  // there is nothing to count. A damaged hotel section is told.
   DataFile file;
   if (DataFile::open(program_path(program_folder, state.data_file_name), file))
-    count_data_file_hotels(file, state, out.left_out);
+    out.data_file_hotels = count_data_file_hotels(file, state, out.left_out);
   return out;
 }
 
@@ -272,7 +274,9 @@ std::string registration_message(const std::string& path, const RegistrationOpen
   } else if (!opening.user_file) {
     text = path + "\r\n" + std::string(txt::kFileUnreadable) + "\r\n" + opening.user_file.error;
   }
-  std::string const left_out = left_out_message(opening.left_out);
+  std::string left_out = left_out_message(opening.left_out);
+  if (!opening.data_file_hotels)
+    left_out = std::string(txt::kDataHotelsUnread) + "\r\n" + opening.data_file_hotels.error;
   if (!text.empty() && !left_out.empty()) text += "\r\n\r\n";
   return text + left_out;
 }

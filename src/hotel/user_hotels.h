@@ -111,6 +111,7 @@ struct RegistrationOpening {
   std::string backup;             // the file that keeps the original then
   Status backup_status;           // keeping that copy
   LeftOutHotels left_out;         // DataFile hotels that find no slot
+  Status data_file_hotels;        // reading the DataFile's hotel index for left_out
 };
 
 // Reads the user hotels for the registration list when the hotel table is

@@ -8,6 +8,7 @@
 #include "hotel/hotel_file.h"
 #include "platform/file_texts.h"
 #include "platform/native_path.h"
+#include "platform/safe_file.h"
 #include "platform/system_error.h"
 
 #if defined(_WIN32)
@@ -117,6 +118,11 @@ Status locate_files(const std::string& exe_folder, int edition, const UserEnviro
 
 Status prepare_user_folders(const FileLocations& locations) {
   if (!locations.installed) return Status::success();
+  // An Edition that is not installed gets no user folders.
+  std::string const data_file = program_path(locations.data_folder, kDataFileName);
+  if (!file_exists(data_file))
+    return path_failure(data_file, file_text::kEditionNotInstalled,
+                        path_exists(data_file) ? file_text::kNotRegular : file_text::kMissing);
   std::error_code ec;
   for (auto const& folder : {locations.settings_folder, locations.user_data_folder}) {
     fs::create_directories(native_path(folder), ec);
@@ -124,7 +130,6 @@ Status prepare_user_folders(const FileLocations& locations) {
       return path_failure(folder, file_text::kCannotCreateFolder,
                           filesystem_reason(ec, FileAccess::write));
   }
-  // A data folder that is missing is reported when the DataFile is read.
   for (auto const& entry : fs::directory_iterator(native_path(locations.data_folder), ec)) {
     if (!entry.is_regular_file(ec)) continue;
     fs::path const& file = entry.path();

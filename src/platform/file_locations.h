@@ -54,6 +54,8 @@ Status locate_files(const std::string& exe_folder, int edition, const UserEnviro
 // First start of an installed program: creates the user's folders and copies
 // each default SettingsFile (*.ini) and the UserHotelFile that is not there
 // yet from the data folder. Never overwrites; nothing to do when portable.
+// An Edition whose data folder holds no DataFile is refused before any
+// folder is made.
 Status prepare_user_folders(const FileLocations& locations);
 
 // Points the state at the folders (program_folder is the data folder).

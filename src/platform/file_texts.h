@@ -18,10 +18,15 @@ inline constexpr std::string_view kIsFolder = "フォルダーです";
 inline constexpr std::string_view kTooLarge = "大きすぎます";
 inline constexpr std::string_view kSizeLimitTail = "バイトまで";
 inline constexpr std::string_view kChangedWhileReading = "読み込み中にファイルが変わりました";
+inline constexpr std::string_view kIsSymlink = "シンボリックリンクです";
+inline constexpr std::string_view kIsHardLinked = "ほかの名前とハードリンクでつながっています";
+inline constexpr std::string_view kDanglingLink = "シンボリックリンクの指す先がありません";
+inline constexpr std::string_view kNotFolder = "フォルダーではありません";
 
 // The system's reasons.
 inline constexpr std::string_view kMissing = "ファイルがありません";
 inline constexpr std::string_view kFolderMissing = "フォルダーがありません";
+inline constexpr std::string_view kPathThroughFile = "途中にフォルダーでないものがあります";
 inline constexpr std::string_view kReadDenied = "読み取りが許可されていません";
 inline constexpr std::string_view kWriteDenied = "書き込みが許可されていません";
 inline constexpr std::string_view kDiskFull = "ディスクがいっぱいです";
@@ -46,6 +51,9 @@ inline constexpr std::string_view kNoUserFolderWindows =
     "利用者のフォルダーがわかりません（環境変数 APPDATA が設定されていません）";
 inline constexpr std::string_view kCannotCreateFolder = "フォルダーを作成できません";
 inline constexpr std::string_view kCannotCopyDefault = "初期設定のファイルをコピーできません";
+
+// An installed Edition whose data folder holds no DataFile.
+inline constexpr std::string_view kEditionNotInstalled = "この版はインストールされていません";
 
 // The lock file of the program folder cannot be made.
 inline constexpr std::string_view kCannotLock = "起動中の印を付けられません";

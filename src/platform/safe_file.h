@@ -8,7 +8,13 @@
 // Replacing: the bytes go to a new temporary file created exclusively beside
 // the target, are synced, then renamed over the target, and the folder is
 // synced. Readers see the old file or the new one, whole; on failure the old
-// file is untouched. A symlink is written through to its target and stays.
+// file is untouched. A symlink to a regular file is written through to its
+// target and stays; a dangling symlink is refused, so that no save creates a
+// file outside the folder.
+//
+// Companion files (backups, temporary files, the lock) bear names the
+// program chose: they are created exclusively and never written through a
+// symlink or a hard link planted under such a name.
 #pragma once
 
 #include <cstddef>
@@ -33,6 +39,43 @@ Status read_regular_file(const std::string& path, std::size_t max_size, std::str
 // when given (the file the user saves, when path is its backup).
 Status replace_file(const std::string& path, std::string_view bytes,
                     const std::string& shown_as = {});
+
+// Replaces the program's own companion file at path (a backup of original)
+// like replace_file, but refuses a symlink or a hard-linked file at path
+// instead of writing through it, and gives the new file the permissions of
+// original, so that a backup is no more readable than what it copies.
+// Errors name shown_as.
+Status replace_companion_file(const std::string& path, std::string_view bytes,
+                              const std::string& original, const std::string& shown_as);
+
+// A file written whole and synced under a temporary name beside the file it
+// is to replace, not yet in place. Several staged files are put in place
+// together only once every one of them was written (a folder of files that
+// is replaced as a set).
+struct StagedFile {
+  std::string target;  // the file it replaces
+  std::string temp;    // its temporary name; empty once put in place or discarded
+  std::string shown;   // the name errors give
+  bool had_old = false;
+};
+
+// Writes bytes for path under a temporary name (the first half of
+// replace_file), to be renamed over path itself: a symlink at path is
+// replaced, not written through (a folder of files that a command owns).
+// Errors name path.
+Status stage_file(const std::string& path, std::string_view bytes, StagedFile& staged);
+// Renames the staged file over its target and syncs the folder.
+Status commit_staged(StagedFile& staged);
+// Removes a staged file that will not be put in place.
+void discard_staged(StagedFile& staged);
+
+// Removes what a crashed save left in folder: files named like the program's
+// temporary files ("<name>.<8 letters or digits>.tmp"), regular, owned by
+// this user and older than a minute (a save in progress is younger).
+// Returns how many were removed.
+int remove_stale_temporaries(const std::string& folder);
+// Whether name has the shape of such a temporary file's name.
+bool is_temporary_name(std::string_view name);
 
 // True when something is at path (a file, a folder, a link, ...).
 bool path_exists(const std::string& path);

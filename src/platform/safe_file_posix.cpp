@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
+#include <ctime>
 #include <filesystem>
 #include <random>
 
@@ -163,34 +164,129 @@ Status read_regular_file(const std::string& path, std::size_t max_size, std::str
   return Status::success();
 }
 
-Status replace_file(const std::string& target_path, std::string_view bytes,
-                    const std::string& shown_as) {
-  std::string const& path = shown_as.empty() ? target_path : shown_as;
-  std::string target;
-  if (!resolve_links(target_path, target))
-    return save_failure(path, reason(errno, FileAccess::write));
+namespace {
 
+// How stage() treats what is at the path already.
+enum class AtLink { write_through, refuse, replace };
+struct StageRules {
+  AtLink at_link = AtLink::write_through;
+  std::string mode_from;  // take the permissions of this file (empty: of the old file)
+};
+
+// The reason a companion name may not be written, or "" when nothing or a
+// lone regular file is there.
+std::string_view companion_refusal(const struct stat& info) {
+  if (S_ISLNK(info.st_mode)) return file_text::kIsSymlink;
+  if (std::string_view const why = not_regular_reason(info.st_mode); !why.empty()) return why;
+  if (info.st_nlink > 1) return file_text::kIsHardLinked;
+  return {};
+}
+
+Status stage(const std::string& path, std::string_view bytes, StagedFile& staged,
+             const std::string& shown, const StageRules& rules) {
+  staged = StagedFile{};
+  staged.shown = shown.empty() ? path : shown;
   struct stat old {};
-  bool const had_old = ::stat(target.c_str(), &old) == 0;
-  if (had_old) {
-    if (std::string_view const why = not_regular_reason(old.st_mode); !why.empty())
-      return save_failure(path, why);
+  if (rules.at_link == AtLink::refuse) {
+    // Errors name the original, which exists and stays as it is.
+    staged.target = path;
+    staged.had_old = true;
+    if (::lstat(path.c_str(), &old) == 0) {
+      if (std::string_view const why = companion_refusal(old); !why.empty())
+        return save_failure(staged.shown, why);
+    }
+  } else if (rules.at_link == AtLink::replace) {
+    staged.target = path;
+    if (::lstat(path.c_str(), &old) == 0) {
+      if (S_ISDIR(old.st_mode)) return save_failure(staged.shown, file_text::kIsFolder, false);
+      staged.had_old = S_ISREG(old.st_mode);  // a link's target lends no permissions
+    }
+  } else {
+    if (!resolve_links(path, staged.target))
+      return save_failure(staged.shown, reason(errno, FileAccess::write), false);
+    if (::stat(staged.target.c_str(), &old) == 0) {
+      staged.had_old = true;
+      if (std::string_view const why = not_regular_reason(old.st_mode); !why.empty())
+        return save_failure(staged.shown, why, false);
+    } else if (staged.target != path && errno == ENOENT) {
+      // A link whose target is gone: writing it would create a file
+      // wherever the link points.
+      return save_failure(staged.shown, file_text::kDanglingLink, false);
+    }
   }
+  struct stat mode_source = old;
+  bool const have_mode =
+      rules.mode_from.empty() ? staged.had_old : ::stat(rules.mode_from.c_str(), &mode_source) == 0;
 
-  std::string temp;
-  Fd fd(create_temporary(target, temp));
-  if (fd.get() < 0) return save_failure(path, reason(errno, FileAccess::write));
+  Fd fd(create_temporary(staged.target, staged.temp));
+  if (fd.get() < 0) {
+    staged.temp.clear();
+    return save_failure(staged.shown, reason(errno, FileAccess::write), staged.had_old);
+  }
   auto const fail = [&](int code) {
-    ::unlink(temp.c_str());
-    return save_failure(path, reason(code, FileAccess::write));
+    discard_staged(staged);
+    return save_failure(staged.shown, reason(code, FileAccess::write), staged.had_old);
   };
-  if (had_old) copy_permissions(fd.get(), old);
+  if (have_mode) copy_permissions(fd.get(), mode_source);
   if (!write_all(fd.get(), bytes)) return fail(errno);
   if (::fsync(fd.get()) != 0) return fail(errno);
   if (!fd.close()) return fail(errno);
-  if (::rename(temp.c_str(), target.c_str()) != 0) return fail(errno);
-  sync_folder(target);
   return Status::success();
+}
+
+}  // namespace
+
+Status stage_file(const std::string& path, std::string_view bytes, StagedFile& staged) {
+  return stage(path, bytes, staged, {}, {AtLink::replace, {}});
+}
+
+Status commit_staged(StagedFile& staged) {
+  if (staged.temp.empty()) return Status::success();
+  if (::rename(staged.temp.c_str(), staged.target.c_str()) != 0) {
+    int const code = errno;
+    discard_staged(staged);
+    return save_failure(staged.shown, reason(code, FileAccess::write), staged.had_old);
+  }
+  staged.temp.clear();
+  sync_folder(staged.target);
+  return Status::success();
+}
+
+void discard_staged(StagedFile& staged) {
+  if (staged.temp.empty()) return;
+  ::unlink(staged.temp.c_str());
+  staged.temp.clear();
+}
+
+Status replace_file(const std::string& target_path, std::string_view bytes,
+                    const std::string& shown_as) {
+  StagedFile staged;
+  if (Status st = stage(target_path, bytes, staged, shown_as, {}); !st) return st;
+  return commit_staged(staged);
+}
+
+Status replace_companion_file(const std::string& path, std::string_view bytes,
+                              const std::string& original, const std::string& shown_as) {
+  StagedFile staged;
+  if (Status st = stage(path, bytes, staged, shown_as, {AtLink::refuse, original}); !st) return st;
+  return commit_staged(staged);
+}
+
+int remove_stale_temporaries(const std::string& folder) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  int removed = 0;
+  auto const now = std::time(nullptr);
+  for (auto const& entry : fs::directory_iterator(fs::path(folder), ec)) {
+    std::string const path = entry.path().string();
+    if (!is_temporary_name(entry.path().filename().string())) continue;
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid() ||
+        info.st_nlink != 1 || now - info.st_mtime < 60)
+      continue;
+    if (::unlink(path.c_str()) == 0) ++removed;
+  }
+  return removed;
 }
 
 bool path_exists(const std::string& path) {

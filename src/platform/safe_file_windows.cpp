@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <random>
 
@@ -28,9 +29,8 @@ namespace fs = std::filesystem;
 int errno_of(DWORD code) {
   switch (code) {
     case ERROR_FILE_NOT_FOUND:
-      return ENOENT;
     case ERROR_PATH_NOT_FOUND:
-      return ENOTDIR;
+      return ENOENT;
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
@@ -127,12 +127,35 @@ Status read_regular_file(const std::string& path, std::size_t max_size, std::str
   return Status::success();
 }
 
-Status replace_file(const std::string& target_path, std::string_view bytes,
-                    const std::string& shown_as) {
-  std::string const& path = shown_as.empty() ? target_path : shown_as;
+namespace {
+
+// A symlink, a junction or a hard-linked file under a companion name, as the
+// reason to refuse it; "" when nothing or a lone regular file is there.
+std::string_view companion_refusal(const fs::path& target) {
+  std::error_code ec;
+  fs::file_status const st = fs::symlink_status(target, ec);
+  if (!fs::exists(st)) return {};
+  if (fs::is_symlink(st)) return file_text::kIsSymlink;
+  if (fs::is_directory(st)) return file_text::kIsFolder;
+  if (!fs::is_regular_file(st)) return file_text::kNotRegular;
+  if (fs::hard_link_count(target, ec) > 1) return file_text::kIsHardLinked;
+  return {};
+}
+
+Status stage(const std::string& target_path, std::string_view bytes, StagedFile& staged,
+             const std::string& shown_as, bool companion) {
+  staged = StagedFile{};
+  staged.target = target_path;
+  staged.shown = shown_as.empty() ? target_path : shown_as;
   fs::path const target = native_path(target_path);
   std::error_code ec;
-  if (fs::is_directory(target, ec)) return save_failure(path, file_text::kIsFolder);
+  if (companion) {
+    if (std::string_view const why = companion_refusal(target); !why.empty())
+      return save_failure(staged.shown, why);
+  }
+  if (fs::is_directory(target, ec)) return save_failure(staged.shown, file_text::kIsFolder, false);
+  // A companion's errors name the original, which exists and stays.
+  staged.had_old = companion || fs::is_regular_file(target, ec);
 
   static std::atomic<unsigned> counter{0};
   std::mt19937_64 random(std::random_device{}() ^ GetCurrentProcessId() ^ counter++);
@@ -147,12 +170,14 @@ Status replace_file(const std::string& target_path, std::string_view bytes,
     if (_wsopen_s(&fd, temp.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _SH_DENYRW,
                   _S_IREAD | _S_IWRITE) != 0 &&
         errno != EEXIST)
-      return save_failure(path, system_reason(errno, FileAccess::write));
+      return save_failure(staged.shown, system_reason(errno, FileAccess::write), staged.had_old);
   }
-  if (fd < 0) return save_failure(path, system_reason(EEXIST, FileAccess::write));
+  if (fd < 0)
+    return save_failure(staged.shown, system_reason(EEXIST, FileAccess::write), staged.had_old);
+  staged.temp = utf8_path(temp);
   auto const fail = [&](int code) {
-    fs::remove(temp, ec);
-    return save_failure(path, system_reason(code, FileAccess::write));
+    discard_staged(staged);
+    return save_failure(staged.shown, system_reason(code, FileAccess::write), staged.had_old);
   };
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -172,12 +197,66 @@ Status replace_file(const std::string& target_path, std::string_view bytes,
     return fail(code);
   }
   if (_close(fd) != 0) return fail(errno);
+  return Status::success();
+}
+
+}  // namespace
+
+Status stage_file(const std::string& path, std::string_view bytes, StagedFile& staged) {
+  return stage(path, bytes, staged, {}, false);
+}
+
+Status commit_staged(StagedFile& staged) {
+  if (staged.temp.empty()) return Status::success();
+  fs::path const temp = native_path(staged.temp);
+  fs::path const target = native_path(staged.target);
   if (!retry_while_busy([&] {
         return MoveFileExW(temp.c_str(), target.c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-      }))
-    return fail(errno_of(GetLastError()));
+      })) {
+    int const code = errno_of(GetLastError());
+    discard_staged(staged);
+    return save_failure(staged.shown, system_reason(code, FileAccess::write), staged.had_old);
+  }
+  staged.temp.clear();
   return Status::success();
+}
+
+void discard_staged(StagedFile& staged) {
+  if (staged.temp.empty()) return;
+  std::error_code ec;
+  fs::remove(native_path(staged.temp), ec);
+  staged.temp.clear();
+}
+
+Status replace_file(const std::string& target_path, std::string_view bytes,
+                    const std::string& shown_as) {
+  StagedFile staged;
+  if (Status st = stage(target_path, bytes, staged, shown_as, false); !st) return st;
+  return commit_staged(staged);
+}
+
+// The new file inherits the folder's access rules, as its original did.
+Status replace_companion_file(const std::string& path, std::string_view bytes,
+                              const std::string& /*original*/, const std::string& shown_as) {
+  StagedFile staged;
+  if (Status st = stage(path, bytes, staged, shown_as, true); !st) return st;
+  return commit_staged(staged);
+}
+
+int remove_stale_temporaries(const std::string& folder) {
+  std::error_code ec;
+  int removed = 0;
+  auto const now = fs::file_time_type::clock::now();
+  for (auto const& entry : fs::directory_iterator(native_path(folder), ec)) {
+    if (!is_temporary_name(utf8_path(entry.path().filename()))) continue;
+    std::error_code entry_ec;
+    if (!entry.is_regular_file(entry_ec) || entry.is_symlink(entry_ec)) continue;
+    auto const written = entry.last_write_time(entry_ec);
+    if (entry_ec || now - written < std::chrono::minutes(1)) continue;
+    if (fs::remove(entry.path(), entry_ec)) ++removed;
+  }
+  return removed;
 }
 
 bool path_exists(const std::string& path) {

@@ -12,7 +12,9 @@ std::string system_reason(int code, FileAccess access) {
     case ENOENT:  // on a save only the folder can be missing
       return std::string(access == FileAccess::read ? kMissing : kFolderMissing);
     case ENOTDIR:
-      return std::string(kFolderMissing);
+      return std::string(kPathThroughFile);
+    case ENXIO:  // a socket, or a FIFO with no reader
+      return std::string(kNotRegular);
     case EACCES:
     case EPERM:
       return std::string(access == FileAccess::read ? kReadDenied : kWriteDenied);
@@ -68,9 +70,10 @@ Status read_failure(const std::string& path, std::string_view reason) {
   return path_failure(path, file_text::kCannotRead, reason);
 }
 
-Status save_failure(const std::string& path, std::string_view reason) {
-  return Status::failure(path + ": " + std::string(file_text::kCannotSave) + "（" +
-                         std::string(reason) + "）。" + std::string(file_text::kOldFileKept));
+Status save_failure(const std::string& path, std::string_view reason, bool had_old) {
+  Status st = path_failure(path, file_text::kCannotSave, reason);
+  if (had_old) st.error += "。" + std::string(file_text::kOldFileKept);
+  return st;
 }
 
 }  // namespace vorlash

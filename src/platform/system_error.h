@@ -28,7 +28,8 @@ std::string filesystem_reason(const std::error_code& ec, FileAccess access);
 
 // "<path>: 読み込めません（<reason>）"
 Status read_failure(const std::string& path, std::string_view reason);
-// "<path>: 保存できません（<reason>）。元のファイルはそのままです"
-Status save_failure(const std::string& path, std::string_view reason);
+// "<path>: 保存できません（<reason>）。元のファイルはそのままです", the last
+// sentence only when there was an old file to keep.
+Status save_failure(const std::string& path, std::string_view reason, bool had_old = true);
 
 }  // namespace vorlash

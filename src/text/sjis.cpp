@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "text/cp932_table.h"
+#include "text/sjis_texts.h"
 
 namespace vorlash {
 
@@ -91,7 +92,8 @@ Status sjis_to_utf8(std::string_view sjis, std::string& utf8) {
       cp = lead >= 0 && trail >= 0x40 && trail <= 0xFC ? cp932::kDoubleByte[lead][trail - 0x40] : 0;
       if (cp == 0) {
         utf8.clear();
-        return Status::failure("invalid Shift-JIS text at byte " + std::to_string(i));
+        return Status::failure(std::string(sjis_text::kInvalidHead) + std::to_string(i) +
+                               std::string(sjis_text::kInvalidTail));
       }
       ++i;
     }
@@ -114,8 +116,9 @@ Status utf8_to_sjis(std::string_view utf8, std::string& sjis) {
     std::uint16_t const code = len == 0 ? 0 : encode(cp);
     if (code == 0) {
       sjis.clear();
-      return Status::failure("character \"" + std::string(shown_char(utf8, i)) +
-                             "\" cannot be written in Shift-JIS");
+      return Status::failure(std::string(sjis_text::kNotInSjisHead) +
+                             std::string(shown_char(utf8, i)) +
+                             std::string(sjis_text::kNotInSjisTail));
     }
     if (code > 0xFF) sjis += static_cast<char>(code >> 8);
     sjis += static_cast<char>(code & 0xFF);

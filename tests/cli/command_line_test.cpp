@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "app/app_texts.h"
 #include "cli/cli_run.h"
 
 namespace {
@@ -75,14 +76,22 @@ TEST(CommandLine, StatusAndFirstOutput) {
 }
 
 #ifdef VORLASH_APP
-// The desktop program answers --version before it opens a display.
-TEST(CommandLine, DesktopProgramVersionWithoutDisplay) {
-  std::string const command =
-      std::string("env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb \"") + VORLASH_APP +
-      "\" --version 2>/dev/null";
-  CliRun const r = run_shell(command);
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, "vorlash " VORLASH_VERSION "\n");
+// The desktop program answers --version and --help before it opens a display.
+TEST(CommandLine, DesktopProgramAnswersWithoutDisplay) {
+  struct Case {
+    const char* option;
+    std::string out;
+  };
+  Case const cases[] = {{"--version", "vorlash " VORLASH_VERSION "\n"},
+                        {"--help", std::string(vorlash::app_text::kUsage)}};
+  for (auto const& c : cases) {
+    std::string const command =
+        std::string("env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb \"") + VORLASH_APP +
+        "\" " + c.option + " 2>/dev/null";
+    CliRun const r = run_shell(command);
+    EXPECT_EQ(r.status, 0) << c.option;
+    EXPECT_EQ(r.out, c.out);
+  }
 }
 #endif
 

@@ -586,8 +586,7 @@ TEST(DataCompilerCli, BuildDataWritesOnlyGoodSources) {
     std::string const command =
         std::string("\"") + VORLASH_CLI + "\" " + args + " 2>\"" + dir.path("err.txt") + "\"";
     int const raw = std::system(command.c_str());
-    err.clear();
-    read_file_bytes(dir.path("err.txt"), err);
+    EXPECT_TRUE(read_file_bytes(dir.path("err.txt"), err).ok());
     return vorlash::test::exit_status(raw);
   };
   std::string err;

@@ -10,6 +10,14 @@ namespace vorlash::testing {
 
 namespace {
 
+// A fixed-width code or text in Shift-JIS; one that Shift-JIS cannot hold
+// stays empty, so that the field keeps its blanks.
+std::string sjis_or_empty(const std::string& utf8) {
+  std::string sjis;
+  if (!utf8_to_sjis(utf8, sjis)) sjis.clear();
+  return sjis;
+}
+
 constexpr std::size_t kBlock = 1024;
 
 std::size_t at(long block, std::size_t offset = 0) {
@@ -171,8 +179,7 @@ std::string encode_data_file(const AppState& s, Layout* layout_out) {
   for (std::size_t k = 1; k <= 4; ++k) {
     long const b = w.add_blocks();
     for (std::size_t t = 1; t <= static_cast<std::size_t>(s.keiyo.train_count[k]); ++t) {
-      std::string sjis;
-      utf8_to_sjis(fit_chars(s.keiyo.code[k][t], 5), sjis);
+      std::string const sjis = sjis_or_empty(fit_chars(s.keiyo.code[k][t], 5));
       w.put_bytes(at(b, 5 * (t - 1)), sjis);
     }
     w.put_long(at(b, 1020), s.keiyo.train_count[k]);
@@ -204,8 +211,7 @@ std::string encode_data_file(const AppState& s, Layout* layout_out) {
     long const b = w.add_blocks();
     w.put_bytes(at(b), std::string(1020, ' '));
     for (std::size_t t = 1; t <= static_cast<std::size_t>(s.sinkansen.train_count[d]); ++t) {
-      std::string sjis;
-      utf8_to_sjis(fit_chars(s.sinkansen.code[d][t], 4), sjis);
+      std::string const sjis = sjis_or_empty(fit_chars(s.sinkansen.code[d][t], 4));
       w.put_bytes(at(b, 4 * (t - 1)), sjis);
     }
   }
@@ -301,8 +307,7 @@ std::string encode_data_file(const AppState& s, Layout* layout_out) {
   for (long tb = 0; tb < tel_blocks; ++tb)
     w.put_bytes(at(l.hotel_tels + tb), std::string(1020, ' '));
   for (std::size_t i = 1; i <= n; ++i) {
-    std::string sjis;
-    utf8_to_sjis(fit_chars(s.hotel[i].tel, 12), sjis);
+    std::string const sjis = sjis_or_empty(fit_chars(s.hotel[i].tel, 12));
     w.put_bytes(at(l.hotel_tels) + ((i - 1) / 85) * kBlock + 12 * ((i - 1) % 85), sjis);
   }
   l.hotel_access = l.hotel_tels + tel_blocks;
@@ -312,8 +317,7 @@ std::string encode_data_file(const AppState& s, Layout* layout_out) {
   long const charge_blocks = static_cast<long>((n + 127) / 128);
   w.reach(at(l.hotel_charges + charge_blocks));
   for (std::size_t i = 1; i <= n; ++i) {
-    std::string sjis;
-    utf8_to_sjis(fit_chars(s.hotel[i].charge, 8), sjis);
+    std::string const sjis = sjis_or_empty(fit_chars(s.hotel[i].charge, 8));
     w.put_bytes(at(l.hotel_charges) + 8 * (i - 1), sjis);
   }
   l.hotel_remarks = l.hotel_charges + charge_blocks;

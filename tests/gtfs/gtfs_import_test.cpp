@@ -227,7 +227,13 @@ TEST(GtfsImport, FolderIsWrittenWholeOrNotAtAll) {
   testing::write_files(dir.path("feed"), small_feed());
   testing::write_files(dir.path("feed"), {{"mapping.tsv", kMapping}});
   std::string const out = dir.path("out");
+  // A folder holding something the import does not write is refused whole.
   testing::write_files(out, {{"old.txt", "old"}});
+  Status const refused =
+      import_gtfs_folder(dir.path("feed"), dir.path("feed/mapping.tsv"), out, kMiniDir);
+  EXPECT_NE(refused.error.find("「old.txt」"), std::string::npos) << refused.error;
+  EXPECT_TRUE(fs::exists(out + "/old.txt"));
+  fs::remove(out + "/old.txt");
 
   FeedTexts broken = small_feed();
   broken["stop_times.txt"] += "t1,25:00:00,25:00:00,NOWHERE,40\n";
@@ -235,20 +241,18 @@ TEST(GtfsImport, FolderIsWrittenWholeOrNotAtAll) {
   Status const failed =
       import_gtfs_folder(dir.path("broken"), dir.path("feed/mapping.tsv"), out, kMiniDir);
   EXPECT_NE(failed.error.find("NOWHERE"), std::string::npos) << failed.error;
-  EXPECT_TRUE(fs::exists(out + "/old.txt"));
-  EXPECT_FALSE(fs::exists(out + ".import-tmp"));
+  EXPECT_TRUE(fs::is_empty(out));
 
   Status const done =
       import_gtfs_folder(dir.path("feed"), dir.path("feed/mapping.tsv"), out, kMiniDir);
   ASSERT_TRUE(done.ok()) << done.error;
-  EXPECT_FALSE(fs::exists(out + "/old.txt"));
   std::string bytes;
   Status const compiled = compile_data_folder(out, bytes);
   EXPECT_TRUE(compiled.ok()) << compiled.error;
 
   Status const no_edition =
       import_gtfs_folder(dir.path("feed"), dir.path("feed/mapping.tsv"), out, "");
-  EXPECT_NE(no_edition.error.find("must give the edition"), std::string::npos);
+  EXPECT_NE(no_edition.error.find("版（edition）"), std::string::npos) << no_edition.error;
 }
 
 }  // namespace

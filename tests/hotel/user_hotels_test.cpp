@@ -363,6 +363,11 @@ TEST(UserHotelRegistration, MessagesNameTheUnreadLinesAndTheHotelsLeftOut) {
       "登録ホテルとデータファイルのホテルを合わせると1000件を超えるため、データファイルのホテル"
       "3件がホテル検索に出ません(地域：釧路、帯広)。登録ホテルをその件数だけ減らすと、"
       "すべて出るようになります。");
+  // A hotel section that cannot be counted is told, not passed over.
+  opening.data_file_hotels = Status::failure("vorlashj.dat: ホテル");
+  EXPECT_EQ(registration_message("f", opening),
+            "データファイルのホテル情報が読み込めないため、ホテル検索に出なくなるホテルを"
+            "確かめられません。\r\nvorlashj.dat: ホテル");
 }
 
 TEST(UserHotelRegistration, ATableLoadedBySearchIsUsedUnchanged) {

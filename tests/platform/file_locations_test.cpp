@@ -149,6 +149,17 @@ TEST_F(Locations, FirstStartCopiesTheDefaultsOnceAndLeavesTheDataFolderAlone) {
   EXPECT_EQ(read(data_folder(1) / "hotelusr.csv"), "default hotels");
 }
 
+// An Edition without a DataFile is not installed: refused before any of the
+// user's folders is made.
+TEST_F(Locations, EditionNotInstalledMakesNoFolder) {
+  FileLocations const loc{true, data_folder(4).string(), at("cfg"), at("dat")};
+  Status const st = prepare_user_folders(loc);
+  EXPECT_EQ(st.error, (data_folder(4) / "vorlashj.dat").string() +
+                          ": この版はインストールされていません（ファイルがありません）");
+  EXPECT_FALSE(fs::exists(root_ / "cfg"));
+  EXPECT_FALSE(fs::exists(root_ / "dat"));
+}
+
 TEST_F(Locations, UnsetUserFoldersFallBackToTheProgramFolder) {
   AppState state;
   state.program_folder = at("prog");

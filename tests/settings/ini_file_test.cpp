@@ -522,7 +522,8 @@ TEST(EncodeText, ConvertsToShiftJisWithCrLf) {
   ASSERT_TRUE(write_file_atomically(in, "ok\nok\n\xF0\x9F\x98\x80\n").ok());
   EXPECT_EQ(run_cli("'" + in + "' '" + out + "'", err), 1);
   std::string const message = read_all(err);
-  EXPECT_NE(message.find("in.txt: line 3"), std::string::npos) << message;
+  EXPECT_NE(message.find("in.txt: 3 行目: 文字「😀」は Shift-JIS で書けません"), std::string::npos)
+      << message;
   EXPECT_EQ(read_all(out), expected);
 
   EXPECT_EQ(run_cli("'" + in + "'", err), 2);

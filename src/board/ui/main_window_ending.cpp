@@ -13,9 +13,10 @@ namespace {
 
 // Writes the SettingsFile. A failed write leaves the old file whole
 // (temporary file and rename); the user is told which file and why, and the
-// program ends all the same.
+// program ends all the same, with a failing exit status.
 void save_settings(AppContext& ctx) {
   if (Status const st = put_ini_file(ctx.state); !st) {
+    ctx.save_failed = true;
     ctx.platform.messages.show(
         error_message(std::string(board_window_text::kSettingsNotSaved) + "\n" + st.error));
   }

@@ -25,6 +25,11 @@ inline constexpr std::string_view kDataDateTail = " 現在";
 inline constexpr std::string_view kStartUpFailed =
     "ファイルを読み込めないため、プログラムを起動できません。";
 
+// The lock file cannot be made where the SettingsFile is saved (a
+// read-only folder, a planted link): the program would lose what it saves.
+inline constexpr std::string_view kFolderNotWritable =
+    "設定を保存するフォルダーに書き込めないため、プログラムを起動できません。";
+
 // A second copy started in the same program folder: both would save the
 // same files on exit.
 inline constexpr std::string_view kAlreadyRunning =

@@ -6,6 +6,7 @@
 #include "data/startup.h"
 #include "data/ui/loading_texts.h"
 #include "data/ui/loading_window.h"
+#include "platform/safe_file.h"
 
 namespace vorlash {
 
@@ -13,9 +14,11 @@ namespace {
 
 constexpr int kProgressSteps = 7;
 
-Status report_failure(AppContext& ctx, Status status) {
-  ctx.platform.messages.show(
-      error_message(std::string(loading_text::kStartUpFailed) + "\n" + status.error));
+// A failed start leaves nothing behind: the lock file it made goes too.
+Status report_failure(AppContext& ctx, Status status,
+                      std::string_view heading = loading_text::kStartUpFailed) {
+  ctx.program_lock.discard();
+  ctx.platform.messages.show(error_message(std::string(heading) + "\n" + status.error));
   return status;
 }
 
@@ -37,7 +40,7 @@ Status start_up(AppContext& ctx, const StartUpSteps& steps) {
       return busy;
     }
     case LockResult::failed:
-      return report_failure(ctx, std::move(lock_error));
+      return report_failure(ctx, std::move(lock_error), loading_text::kFolderNotWritable);
   }
   if (Status st = identify_installation(state, ctx.program_folder); !st) {
     return report_failure(ctx, std::move(st));
@@ -76,6 +79,10 @@ Status start_up(AppContext& ctx, const StartUpSteps& steps) {
   }
   if (steps.set_form1) steps.set_form1();
   if (loading) loading->finish();
+  // Temporary files of saves that a crash cut short.
+  remove_stale_temporaries(lock_folder);
+  if (!state.user_hotel_folder.empty() && state.user_hotel_folder != lock_folder)
+    remove_stale_temporaries(state.user_hotel_folder);
   return Status::success();
 }
 

@@ -44,6 +44,8 @@ struct AppContext {
   std::string program_folder;
   // Held from start-up to exit: one running copy per program folder.
   ProgramLock program_lock;
+  // Set when a save at the end failed: the program then exits with status 1.
+  bool save_failed = false;
   // Lets pending window events run (QCoreApplication::processEvents); tests
   // may replace it.
   std::function<void()> yield;

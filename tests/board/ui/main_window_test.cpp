@@ -225,6 +225,7 @@ void MainWindowTest::failed_write_is_reported_and_program_ends() {
   QCOMPARE(box.title, std::string(kErrorTitle));
   QVERIFY2(box.text.find("vorlash2.ini") != std::string::npos, box.text.c_str());
   QVERIFY(QFileInfo(QString::fromStdString(run.f->path("vorlash2.ini"))).isDir());
+  QVERIFY(run.f->context.save_failed);  // the program's exit status becomes 1
 }
 
 void MainWindowTest::row_double_clicks_open_passing_stations() {
