@@ -2,6 +2,7 @@
 // a .zip archive, and writing the imported source folder whole or not at all.
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "data/data_compiler.h"
 #include "data/file_io.h"
@@ -31,20 +32,30 @@ bool is_feed_file(const std::string& name) {
   return false;
 }
 
-// The base folder's regular files other than the sources, which import-gtfs
-// copies beside the sources it writes (settings, user hotels), added to
-// files.
-Status add_base_companions(const std::string& base_dir, SourceTexts& files) {
+// The names of the base folder's regular files (its subfolders are not
+// carried over).
+Status base_file_names(const std::string& base_dir, std::vector<std::string>& names) {
   std::error_code ec;
   fs::directory_iterator entries(native_path(base_dir), ec);
   if (ec)
     return read_failure(std::string(output_text::kFromBase) + base_dir,
                         filesystem_reason(ec, FileAccess::read));
   for (auto const& entry : entries) {
-    std::string const name = utf8_path(entry.path().filename());
     std::error_code entry_ec;
-    if (!entry.is_regular_file(entry_ec) || files.count(name)) continue;
-    if (Status const read = read_file_bytes(utf8_path(entry.path()), files[name]); !read)
+    if (entry.is_regular_file(entry_ec)) names.push_back(utf8_path(entry.path().filename()));
+  }
+  return Status::success();
+}
+
+// The base folder's files other than the sources, which import-gtfs copies
+// beside the sources it writes (settings, user hotels), added to files.
+Status add_base_companions(const std::string& base_dir, SourceTexts& files) {
+  std::vector<std::string> names;
+  if (Status const listed = base_file_names(base_dir, names); !listed) return listed;
+  for (auto const& name : names) {
+    if (files.count(name)) continue;
+    std::string const path = utf8_path(native_path(base_dir) / native_path(name));
+    if (Status const read = read_file_bytes(path, files[name]); !read)
       return Status::failure(std::string(output_text::kFromBase) + read.error);
   }
   return Status::success();
@@ -118,16 +129,9 @@ Status gtfs_import_output(const std::string& out_dir, const std::string& base_di
   out = data_source_output(out_dir);
   out.in_place = same_folder(out_dir, base_dir);
   if (base_dir.empty() || out.in_place) return Status::success();
-  std::map<std::string, std::string> copied;
-  std::error_code ec;
-  fs::directory_iterator entries(native_path(base_dir), ec);
-  if (ec)
-    return read_failure(std::string(output_text::kFromBase) + base_dir,
-                        filesystem_reason(ec, FileAccess::read));
-  for (auto const& entry : entries) {
-    std::error_code entry_ec;
-    if (entry.is_regular_file(entry_ec)) out.owned.insert(utf8_path(entry.path().filename()));
-  }
+  std::vector<std::string> names;
+  if (Status const listed = base_file_names(base_dir, names); !listed) return listed;
+  out.owned.insert(names.begin(), names.end());
   return Status::success();
 }
 

@@ -149,17 +149,20 @@ void StartUpTest::unreadable_files_stop_start_up_with_message() {
 }
 
 // A folder or FIFO in place of a file is refused with a message (a FIFO
-// must not hang the start-up); a second copy in the same folder does not
-// start, and a lock left by an ended copy is taken over.
+// must not hang the start-up); a lock file that cannot be written (here a
+// planted link) is told as a folder the program cannot write; a second copy
+// in the same folder does not start, and a lock left by an ended copy is
+// taken over.
 void StartUpTest::special_files_and_second_copy_refused() {
   struct Case {
     const char* file;
-    const char* kind;  // "dir", "fifo" or "lock"
+    const char* kind;  // "dir", "fifo", "link" or "lock"
     std::string_view message;
   };
   Case const cases[] = {
       {"vorlashj.dat", "dir", "フォルダーです"},
       {"vorlash2.ini", "fifo", "通常のファイルではありません"},
+      {"vorlash.lock", "link", loading_text::kFolderNotWritable},
       {"vorlash.lock", "lock", loading_text::kAlreadyRunning},
   };
   for (auto const& c : cases) {
@@ -170,6 +173,9 @@ void StartUpTest::special_files_and_second_copy_refused() {
     std::string const kind = c.kind;
     if (kind == "lock") {
       QVERIFY(other.acquire(run.f->folder, ignored) == LockResult::taken);
+    } else if (kind == "link") {
+      QVERIFY(QFile::link(QString::fromStdString(run.f->path("vorlash2.ini")),
+                          QString::fromStdString(path)));
     } else {
       QVERIFY(QFile::remove(QString::fromStdString(path)));
       QVERIFY(kind == "dir" ? QDir().mkdir(QString::fromStdString(path))
@@ -179,7 +185,7 @@ void StartUpTest::special_files_and_second_copy_refused() {
     QCOMPARE(run.f->messages.requests.size(), size_t{1});
     auto const& text = run.f->messages.requests.front().text;
     QVERIFY2(text.find(c.message) != std::string::npos, text.c_str());
-    if (kind != "lock") {
+    if (kind == "dir" || kind == "fifo") {
       QVERIFY2(text.find(c.file) != std::string::npos, text.c_str());
       // A failed start leaves no lock file behind.
       QVERIFY(!QFile::exists(QString::fromStdString(run.f->path("vorlash.lock"))));
