@@ -14,6 +14,18 @@ namespace vorlash {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// A file the command writes, or a temporary file of one that a run cut
+// short left behind.
+bool owns(const OutputFolder& out, const std::string& name) {
+  if (out.owned.count(name)) return true;
+  std::string_view const of = temporary_of(name);
+  return !of.empty() && out.owned.count(std::string(of));
+}
+
+}  // namespace
+
 OutputFolder data_source_output(const std::string& dir) {
   OutputFolder out{dir, {}, false};
   for (auto const& name : source_file_names()) out.owned.insert(name);
@@ -35,7 +47,8 @@ Status check_output_folder(const OutputFolder& out) {
   if (ec) return read_failure(out.dir, filesystem_reason(ec, FileAccess::read));
   for (auto const& entry : entries) {
     std::string const name = utf8_path(entry.path().filename());
-    if (out.owned.count(name) == 0 && (first.empty() || name < first)) first = name;
+    if (owns(out, name)) continue;
+    if (first.empty() || name < first) first = name;
   }
   if (first.empty()) return Status::success();
   Status refused = path_failure(
@@ -54,6 +67,9 @@ Status write_output_folder(const OutputFolder& out,
   if (ec)
     return path_failure(out.dir, file_text::kCannotCreateFolder,
                         filesystem_reason(ec, FileAccess::write));
+  // What an earlier run cut short left of the command's own files.
+  remove_stale_temporaries(
+      out.dir, [&](std::string_view of) { return out.owned.count(std::string(of)) > 0; });
   std::vector<StagedFile> staged(files.size());
   auto const discard_all = [&] {
     for (auto& file : staged) discard_staged(file);

@@ -18,6 +18,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -71,11 +72,14 @@ void discard_staged(StagedFile& staged);
 
 // Removes what a crashed save left in folder: files named like the program's
 // temporary files ("<name>.<8 letters or digits>.tmp"), regular, owned by
-// this user and older than a minute (a save in progress is younger).
-// Returns how many were removed.
-int remove_stale_temporaries(const std::string& folder);
-// Whether name has the shape of such a temporary file's name.
-bool is_temporary_name(std::string_view name);
+// this user and older than a minute (a save in progress is younger); when
+// only_for is given, only those whose <name> it accepts. Returns how many
+// were removed.
+int remove_stale_temporaries(const std::string& folder,
+                             const std::function<bool(std::string_view)>& only_for = {});
+// The <name> of such a temporary file's name, or "" when name has not that
+// shape.
+std::string_view temporary_of(std::string_view name);
 
 // True when something is at path (a file, a folder, a link, ...).
 bool path_exists(const std::string& path);

@@ -272,14 +272,17 @@ Status replace_companion_file(const std::string& path, std::string_view bytes,
   return commit_staged(staged);
 }
 
-int remove_stale_temporaries(const std::string& folder) {
+int remove_stale_temporaries(const std::string& folder,
+                             const std::function<bool(std::string_view)>& only_for) {
   namespace fs = std::filesystem;
   std::error_code ec;
   int removed = 0;
   auto const now = std::time(nullptr);
   for (auto const& entry : fs::directory_iterator(fs::path(folder), ec)) {
     std::string const path = entry.path().string();
-    if (!is_temporary_name(entry.path().filename().string())) continue;
+    std::string const name = entry.path().filename().string();
+    std::string_view const of = temporary_of(name);
+    if (of.empty() || (only_for && !only_for(of))) continue;
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid() ||
         info.st_nlink != 1 || now - info.st_mtime < 60)

@@ -244,12 +244,15 @@ Status replace_companion_file(const std::string& path, std::string_view bytes,
   return commit_staged(staged);
 }
 
-int remove_stale_temporaries(const std::string& folder) {
+int remove_stale_temporaries(const std::string& folder,
+                             const std::function<bool(std::string_view)>& only_for) {
   std::error_code ec;
   int removed = 0;
   auto const now = fs::file_time_type::clock::now();
   for (auto const& entry : fs::directory_iterator(native_path(folder), ec)) {
-    if (!is_temporary_name(utf8_path(entry.path().filename()))) continue;
+    std::string const name = utf8_path(entry.path().filename());
+    std::string_view const of = temporary_of(name);
+    if (of.empty() || (only_for && !only_for(of))) continue;
     std::error_code entry_ec;
     if (!entry.is_regular_file(entry_ec) || entry.is_symlink(entry_ec)) continue;
     auto const written = entry.last_write_time(entry_ec);
