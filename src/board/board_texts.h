@@ -81,4 +81,16 @@ inline constexpr std::string_view kArrow = " → ";
 // show the edition title).
 inline constexpr std::string_view kKeiyoLine = "京葉線";
 
+// The About box: title line, version, Edition, data date and the files.
+inline constexpr std::string_view kAboutCaption = "バージョン情報";
+inline constexpr std::string_view kAboutTitleOpen = "ソルマー時刻表（";
+inline constexpr std::string_view kAboutTitleClose = "編）＆ホテル情報";
+inline constexpr std::string_view kAboutVersion = "バージョン：";
+inline constexpr std::string_view kAboutEdition = "エディション：";
+inline constexpr std::string_view kAboutDataDateOpen = "時刻表データ：";
+inline constexpr std::string_view kAboutDataDateClose = " 現在";
+inline constexpr std::string_view kAboutDataFile = "データファイル：";
+inline constexpr std::string_view kAboutSettingsFile = "設定ファイル：";
+inline constexpr std::string_view kAboutUserHotelFile = "ユーザーホテルファイル：";
+
 }  // namespace vorlash::board_text
