@@ -17,6 +17,9 @@ inline constexpr std::string_view kSinkansenUp = "新幹線（上り）";
 inline constexpr std::string_view kKeiyoCaption[5] = {
     "", "京葉線（平日下り）", "京葉線（平日上り）", "京葉線（土休日下り）", "京葉線（土休日上り）"};
 
+// The columns of a departure-list row, for screen readers.
+inline constexpr std::string_view kListColumns = "列車名 / 発車時刻 / 行き先（到着時刻）";
+
 // Row marks and messages of the departure lists.
 inline constexpr std::string_view kHurry = "急げ!!";
 inline constexpr std::string_view kNoTrainsNow = "この時間は運行していません";

@@ -60,6 +60,7 @@ int px(int twips) {
 void fill_list(QGroupBox* frame, QListWidget* list, const DepartureList& departures) {
   frame->setTitle(literal_caption(departures.caption));
   list->setAccessibleName(to_qstring(departures.caption));  // a list takes no name from its frame
+  list->setAccessibleDescription(to_qstring(board_text::kListColumns));
   list->clear();
   for (auto const& row : departures.rows) list->addItem(to_qstring(row));
 }
