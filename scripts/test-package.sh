@@ -67,12 +67,14 @@ echo "-- each Edition from its desktop entry"
 touch -d 2001-01-02 "$work/dated"
 cat >"$work/run-entry.sh" <<'INNER'
 # Inside the virtual display: start the Exec line, wait until the main window
-# is the one window shown (the loading window comes and goes first), then end
-# it with Escape, which saves the settings. The settings file, copied at the
-# start, is dated back first so that the saving shows.
+# is the one window shown (the loading window comes and goes first), check
+# that its window class is the entry's StartupWMClass and that it has an
+# icon, then end it with Escape, which saves the settings. The settings file,
+# copied at the start, is dated back first so that the saving shows.
 exec_line=$1
 caption=$2
 settings=$3
+wm_class=$4
 $exec_line &
 pid=$!
 last=""
@@ -84,6 +86,13 @@ for _ in $(seq 60); do
 done
 [ -n "$last" ] || { kill "$pid"; echo "no main window" >&2; exit 1; }
 window=$(echo "$last" | head -n 1)
+shown_class=$(xprop -id "$window" -notype WM_CLASS | sed 's/.*, "\(.*\)"$/\1/')
+if [ "$shown_class" != "$wm_class" ]; then
+  kill "$pid"; echo "window class $shown_class, the entry says $wm_class" >&2; exit 1
+fi
+if ! xprop -id "$window" -notype _NET_WM_ICON | head -c 100 | grep -q '_NET_WM_ICON = '; then
+  kill "$pid"; echo "the window has no icon" >&2; exit 1
+fi
 touch -d 2001-01-01 "$settings"
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool key --clearmodifiers Escape
@@ -101,9 +110,11 @@ for entry in org.vorlash.vorlash:1:vorlash2 org.vorlash.vorlash.Edition2:2:vorla
   edition=${rest%%:*}
   ini=${rest#*:}.ini
   exec_line=$(sed -n 's/^Exec=//p' "/usr/share/applications/$id.desktop")
-  echo "   $exec_line"
+  wm_class=$(sed -n 's/^StartupWMClass=//p' "/usr/share/applications/$id.desktop")
+  [ -n "$wm_class" ] || fail "$id.desktop has no StartupWMClass"
+  echo "   $exec_line ($wm_class)"
   settings="$work/home/.config/vorlash/edition$edition/$ini"
-  as_user xvfb-run -a sh "$work/run-entry.sh" "$exec_line" "$caption" "$settings" ||
+  as_user xvfb-run -a sh "$work/run-entry.sh" "$exec_line" "$caption" "$settings" "$wm_class" ||
     fail "Edition $edition did not start and end cleanly"
   [ -s "$settings" ] && [ "$settings" -nt "$work/dated" ] ||
     fail "the settings were not saved to $settings"

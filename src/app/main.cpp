@@ -13,6 +13,7 @@
 #include "data/app_state.h"
 #include "platform/file_locations.h"
 #include "platform/ui/app_context.h"
+#include "platform/ui/program_identity.h"
 #include "platform/ui/qt_platform.h"
 #include "platform/ui/translation.h"
 
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication app(argc, argv);
+  vorlash::identify_program(edition);  // desktop entry, window class and icon of the Edition
   vorlash::install_qt_translation();  // standard dialogs and buttons in Japanese
   vorlash::QtPlatform platform;
   vorlash::FileLocations locations;
@@ -56,7 +58,8 @@ int main(int argc, char** argv) {
   // is not the last window closing.
   QApplication::setQuitOnLastWindowClosed(false);
   vorlash::timetable1 main_window(ctx);
-  if (!main_window.form_load()) return 1;
+  // A second start that brought the running copy to the front ends quietly.
+  if (!main_window.form_load()) return ctx.handed_to_running_copy ? 0 : 1;
   main_window.show();
   QApplication::setQuitOnLastWindowClosed(true);
   int const status = QApplication::exec();

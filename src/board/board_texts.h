@@ -17,6 +17,9 @@ inline constexpr std::string_view kSinkansenUp = "新幹線（上り）";
 inline constexpr std::string_view kKeiyoCaption[5] = {
     "", "京葉線（平日下り）", "京葉線（平日上り）", "京葉線（土休日下り）", "京葉線（土休日上り）"};
 
+// The columns of a departure-list row, for screen readers.
+inline constexpr std::string_view kListColumns = "列車名 / 発車時刻 / 行き先（到着時刻）";
+
 // Row marks and messages of the departure lists.
 inline constexpr std::string_view kHurry = "急げ!!";
 inline constexpr std::string_view kNoTrainsNow = "この時間は運行していません";
@@ -80,5 +83,17 @@ inline constexpr std::string_view kArrow = " → ";
 // Station picker header for the Keiyo station field (the Shinkansen modes
 // show the edition title).
 inline constexpr std::string_view kKeiyoLine = "京葉線";
+
+// The About box: title line, version, Edition, data date and the files.
+inline constexpr std::string_view kAboutCaption = "バージョン情報";
+inline constexpr std::string_view kAboutTitleOpen = "ソルマー時刻表（";
+inline constexpr std::string_view kAboutTitleClose = "編）＆ホテル情報";
+inline constexpr std::string_view kAboutVersion = "バージョン：";
+inline constexpr std::string_view kAboutEdition = "エディション：";
+inline constexpr std::string_view kAboutDataDateOpen = "時刻表データ：";
+inline constexpr std::string_view kAboutDataDateClose = " 現在";
+inline constexpr std::string_view kAboutDataFile = "データファイル：";
+inline constexpr std::string_view kAboutSettingsFile = "設定ファイル：";
+inline constexpr std::string_view kAboutUserHotelFile = "ユーザーホテルファイル：";
 
 }  // namespace vorlash::board_text

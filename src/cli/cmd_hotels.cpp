@@ -39,6 +39,21 @@ void warn_skipped(const Status& status) {
 
 }  // namespace
 
+void print_region_names(const CliArgs& args) {
+  auto state = std::make_unique<AppState>();
+  if (!load_program(args, *state)) return;
+  std::string line = "  REGION  one of:";
+  for (int r = 1; r <= state->regions.count; ++r) {
+    auto const& name = state->regions.name[static_cast<std::size_t>(r)];
+    if (line.size() + name.size() > 150) {  // bytes: about 60 columns of names
+      print_line(line);
+      line = "         ";
+    }
+    line += " " + name;
+  }
+  print_line(line);
+}
+
 int cmd_hotels(CliArgs& args) {
   std::vector<std::string> districts;
   while (auto district = take_option(args.args, "--district")) {

@@ -17,4 +17,8 @@ int cmd_stops(CliArgs& args);
 int cmd_search(CliArgs& args);
 int cmd_hotels(CliArgs& args);
 
+// For "hotels --help": the region names of the program folder's DataFile
+// (nothing when it cannot be read).
+void print_region_names(const CliArgs& args);
+
 }  // namespace vorlash::cli

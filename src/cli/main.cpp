@@ -13,24 +13,54 @@ struct Command {
   std::string_view name;
   int (*run)(vorlash::cli::CliArgs&);
   std::string_view usage;
+  std::string_view summary;  // one line: what the command prints or does
+  std::string_view values;   // the values its arguments take ("" when none)
+  // Values only the data can tell (the region names), printed after `values`.
+  void (*data_values)(const vorlash::cli::CliArgs&) = nullptr;
 };
 
 constexpr Command kCommands[] = {
-    {"dump", vorlash::cli::cmd_dump, "dump [--dir DIR]"},
-    {"board", vorlash::cli::cmd_board, "board [--dir DIR] [--at \"YYYY-MM-DD HH:MM\"]"},
-    {"timetable", vorlash::cli::cmd_timetable, "timetable shinkansen|keiyo [--dir DIR] [--at T]"},
-    {"stops", vorlash::cli::cmd_stops, "stops shinkansen|keiyo ROW [--dir DIR] [--at T]"},
+    {"dump", vorlash::cli::cmd_dump, "dump [--dir DIR]",
+     "what the DataFile and the SettingsFile hold, as counts and samples", ""},
+    {"board", vorlash::cli::cmd_board, "board [--dir DIR] [--at \"YYYY-MM-DD HH:MM\"]",
+     "the clock line and the two departure lists of the main window", ""},
+    {"timetable", vorlash::cli::cmd_timetable, "timetable shinkansen|keiyo [--dir DIR] [--at T]",
+     "the whole day's timetable of one departure list",
+     "  shinkansen|keiyo  which departure list\n"},
+    {"stops", vorlash::cli::cmd_stops, "stops shinkansen|keiyo ROW [--dir DIR] [--at T]",
+     "the stops and times of the train on one departure-list row",
+     "  shinkansen|keiyo  which departure list\n"
+     "  ROW               the row of that list, counted from 0\n"},
     {"search", vorlash::cli::cmd_search,
      "search [--from NAME] [--to NAME] [--date YYYY-MM-DD] [--dep HH:MM-HH:MM]\n"
      "         [--arr HH:MM-HH:MM] [--wait MIN] [--transfers 1|2] [--order dep|arr|ride]\n"
-     "         [--one|--all] [--dir DIR]"},
-    {"hotels", vorlash::cli::cmd_hotels, "hotels REGION [--district NAME]... [--dir DIR]"},
-    {"build-data", vorlash::cli::cmd_build_data, "build-data SRC_DIR OUT.dat"},
-    {"export-data", vorlash::cli::cmd_export_data, "export-data DATAFILE OUT_DIR"},
-    {"export-gtfs", vorlash::cli::cmd_export_gtfs, "export-gtfs DATAFILE OUT_DIR"},
+     "         [--one|--all] [--dir DIR]",
+     "a connection search with its fares, as the search results window prints it",
+     "  --from, --to NAME  the boarding and alighting Shinkansen stations\n"
+     "  --date             the planned day (default: today)\n"
+     "  --dep, --arr       the earliest and latest departure and arrival times\n"
+     "  --wait MIN         the longest wait when changing trains, in minutes\n"
+     "  --transfers 1|2    at most one or two changes\n"
+     "  --order            by departure, arrival or riding time\n"
+     "  --one|--all        one connection per first train, or all of them\n"},
+    {"hotels", vorlash::cli::cmd_hotels, "hotels REGION [--district NAME]... [--dir DIR]",
+     "the hotel list of a region, as the hotel list window shows it",
+     "  --district NAME  only the hotels of that district (repeatable)\n",
+     vorlash::cli::print_region_names},
+    {"build-data", vorlash::cli::cmd_build_data, "build-data SRC_DIR OUT.dat",
+     "compiles the data sources of SRC_DIR into the DataFile OUT.dat", ""},
+    {"export-data", vorlash::cli::cmd_export_data, "export-data DATAFILE OUT_DIR",
+     "writes the data sources of a DataFile back into OUT_DIR", ""},
+    {"export-gtfs", vorlash::cli::cmd_export_gtfs, "export-gtfs DATAFILE OUT_DIR",
+     "writes the Shinkansen and Keiyo timetables of a DataFile as a GTFS feed", ""},
     {"import-gtfs", vorlash::cli::cmd_import_gtfs,
-     "import-gtfs FEED MAPPING OUT_SRC_DIR [--base SRC_DIR]"},
-    {"encode-text", vorlash::cli::cmd_encode_text, "encode-text IN.utf8 OUT (Shift-JIS, CR LF)"},
+     "import-gtfs FEED MAPPING OUT_SRC_DIR [--base SRC_DIR]",
+     "makes data sources from a GTFS feed (a folder or .zip) and a station mapping",
+     "  FEED           the GTFS feed, a folder or a .zip file\n"
+     "  MAPPING        the station and line mapping (see docs/gtfs.md)\n"
+     "  --base SRC_DIR the data sources the tables not in the feed come from\n"},
+    {"encode-text", vorlash::cli::cmd_encode_text, "encode-text IN.utf8 OUT (Shift-JIS, CR LF)",
+     "converts a UTF-8 text file to Shift-JIS with CR LF line ends", ""},
 };
 
 constexpr char kGlobalOptions[] =
@@ -71,7 +101,10 @@ int main(int argc, char** argv) {
   for (auto const& c : kCommands) {
     if (c.name != args->command) continue;
     if (!args->help) return c.run(*args);
-    std::printf("usage: vorlash-cli %.*s\n", static_cast<int>(c.usage.size()), c.usage.data());
+    std::printf("usage: vorlash-cli %.*s\n%.*s\n%.*s", static_cast<int>(c.usage.size()),
+                c.usage.data(), static_cast<int>(c.summary.size()), c.summary.data(),
+                static_cast<int>(c.values.size()), c.values.data());
+    if (c.data_values) c.data_values(*args);
     std::fputs(kGlobalOptions, stdout);
     return kExitOk;
   }

@@ -42,12 +42,12 @@ inline constexpr std::array<std::string_view, 8> kHints = {
     "電話番号を入力して下さい(カナ12文字以内)",
     "部屋数を入力して下さい(数字4文字以内)",
     "交通を入力して下さい(日本語12文字以内)",
-    "部屋代を入力して下さい(\\付きで数字8文字以内)",
+    "部屋代を入力して下さい(¥付きで数字8文字以内)",
     "備考を入力して下さい(日本語8文字以内)"};
 inline constexpr std::array<std::string_view, 8> kExamples = {
     "入力例：大阪／伊丹",   "入力例：京橋", "入力例：ソルマーホテル",
     "入力例：012-345-6789", "入力例：123",  "入力例：京橋駅徒歩１０分",
-    "入力例：\\10,000",     "入力例：○"};
+    "入力例：¥10,000",      "入力例：○"};
 
 // Editor checks (shown in the message line).
 inline constexpr std::string_view kRegionEmpty = "ホテル検索地域名は省略できません";

@@ -90,9 +90,18 @@ FileLocations portable_locations(const std::string& folder) {
   return {false, folder, folder, folder};
 }
 
+// A portable folder: the DataFile beside the executable, or a SettingsFile
+// of any Edition there (a portable folder whose DataFile went missing is
+// still one, and its start-up names the missing file in that folder).
+bool is_portable_folder(const std::string& folder) {
+  for (auto const* name : {kDataFileName, "vorlash2.ini", "vorlash3.ini", "vorlash4.ini"})
+    if (file_exists(program_path(folder, name))) return true;
+  return false;
+}
+
 Status locate_files(const std::string& exe_folder, int edition, const UserEnvironment& env,
                     FileLocations& out) {
-  if (file_exists(program_path(exe_folder, kDataFileName))) {
+  if (is_portable_folder(exe_folder)) {
     out = portable_locations(exe_folder);
     return Status::success();
   }

@@ -45,7 +45,10 @@ std::string executable_folder(const char* argv0);
 // Every file in one folder: a program folder named explicitly (--dir).
 FileLocations portable_locations(const std::string& folder);
 
-// Portable when exe_folder holds a DataFile; otherwise installed, with the
+// True when the folder holds a DataFile or a SettingsFile of any Edition.
+bool is_portable_folder(const std::string& folder);
+
+// Portable when exe_folder is a portable folder; otherwise installed, with the
 // data folder of `edition` and the user's folders from env. Fails only when
 // the user's home cannot be told.
 Status locate_files(const std::string& exe_folder, int edition, const UserEnvironment& env,

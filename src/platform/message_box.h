@@ -25,6 +25,7 @@ struct MessageRequest {
   std::string text;
   MessageButtons buttons = MessageButtons::Ok;
   int help_context = 0;  // topic of the help file; 0 = none
+  bool information = false;  // the information icon (the About box), not the exclamation
 };
 
 // An error box: title kErrorTitle, OK only.

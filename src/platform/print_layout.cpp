@@ -33,6 +33,15 @@ char32_t code_point(std::string_view ch) {
   }
 }
 
+// The text's UTF-8 characters one by one.
+std::string_view next_char(std::string_view text, std::size_t& i) {
+  std::size_t const bytes =
+      std::min(char_bytes(static_cast<unsigned char>(text[i])), text.size() - i);
+  std::string_view const ch = text.substr(i, bytes);
+  i += bytes;
+  return ch;
+}
+
 bool is_blank(std::string_view ch) {
   return ch == " " || ch == "\t" || ch == "\u3000";
 }
@@ -50,6 +59,14 @@ bool closes(std::string_view ch) {
 }
 bool opens(std::string_view ch) {
   return ch == "\uFF08" || ch == "\uFF3B" || ch == "\u300C" || ch == "\u3010";
+}
+// Brackets, full- and half-width: a row never breaks between a pair where
+// it can break before it.
+bool opens_pair(std::string_view ch) {
+  return opens(ch) || ch == "(";
+}
+bool closes_pair(std::string_view ch) {
+  return ch == "\uFF09" || ch == "\uFF3D" || ch == "\u300D" || ch == "\u3011" || ch == ")";
 }
 
 // The line without its trailing blanks (which print as nothing and must not
@@ -120,13 +137,26 @@ int char_columns(char32_t code_point) {
 
 int text_columns(std::string_view utf8) {
   int columns = 0;
-  for (std::size_t i = 0; i < utf8.size();) {
-    std::size_t const bytes =
-        std::min(char_bytes(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
-    columns += char_columns(code_point(utf8.substr(i, bytes)));
-    i += bytes;
-  }
+  for (std::size_t i = 0; i < utf8.size();) columns += char_columns(code_point(next_char(utf8, i)));
   return columns;
+}
+
+std::string expand_tabs(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  int column = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    std::string_view const ch = next_char(text, i);
+    if (ch == "\t") {
+      int const stop = next_tab_stop(column);
+      out.append(static_cast<std::size_t>(stop - column), ' ');
+      column = stop;
+      continue;
+    }
+    out += ch;
+    column = ch == "\r" || ch == "\n" ? 0 : column + char_columns(code_point(ch));
+  }
+  return out;
 }
 
 std::vector<PrintRow> wrap_line(std::string_view line, int columns) {
@@ -140,13 +170,19 @@ std::vector<PrintRow> wrap_line(std::string_view line, int columns) {
   int field_start = 0;
   std::size_t soft = 0;  // bytes of the row before its last good break (0: none)
   int soft_column = 0;
+  int depth = 0;  // brackets open at this point of the line
 
   // Ends the row: at its last good break when that keeps at least half of
-  // the row's room filled, else where it is full.
+  // the row's room filled, else where it is full. Inside brackets any good
+  // break before them that leaves text on the row beats a break between
+  // the pair.
   auto const break_row = [&] {
     auto& row = rows.back();
     std::string tail;
-    if (soft > 0 && soft_column - row.indent >= (columns - row.indent) / 2) {
+    int const continued = field_start > 0 ? field_start : std::max(text_start, 0);
+    bool const half_full = soft_column - row.indent >= (columns - row.indent) / 2;
+    bool const before_bracket = depth > 0 && soft_column > std::max(row.indent, continued);
+    if (soft > 0 && (half_full || before_bracket)) {
       tail = trim_leading_blanks(std::string_view(row.text).substr(soft));
       row.text = std::string(without_trailing_blanks(std::string_view(row.text).substr(0, soft)));
     }
@@ -160,12 +196,9 @@ std::vector<PrintRow> wrap_line(std::string_view line, int columns) {
   };
 
   for (std::size_t i = 0; i < line.size();) {
-    std::size_t const bytes =
-        std::min(char_bytes(static_cast<unsigned char>(line[i])), line.size() - i);
-    std::string_view const ch = line.substr(i, bytes);
-    i += bytes;
+    std::string_view const ch = next_char(line, i);
     if (ch == "\t") {
-      int const stop = (column / kTabColumns + 1) * kTabColumns;
+      int const stop = next_tab_stop(column);
       // A TAB past the right edge continues the row at the indent.
       if (stop < columns) rows.back().text.append(static_cast<std::size_t>(stop - column), ' ');
       column = std::min(stop, columns);
@@ -178,14 +211,16 @@ std::vector<PrintRow> wrap_line(std::string_view line, int columns) {
     if (field_start == 0 && ch == "\uFF1A") field_start = column;
     int const width = char_columns(code_point(ch));
     while (column + width > columns) break_row();
-    if (opens(ch) && !rows.back().text.empty()) {
+    if (opens(ch) && depth == 0 && !rows.back().text.empty()) {
       soft = rows.back().text.size();
       soft_column = column;
     }
+    if (opens_pair(ch)) ++depth;
+    if (closes_pair(ch) && depth > 0) --depth;
     if (ch == " " && rows.back().text.empty() && rows.size() > 1) continue;  // a blank at the break
     rows.back().text += ch;
     column += width;
-    if (is_blank(ch) || closes(ch)) {
+    if ((is_blank(ch) || closes(ch)) && depth == 0) {
       soft = rows.back().text.size();
       soft_column = column;
     }

@@ -3,13 +3,14 @@
 // the Japanese fixed-pitch fonts draw them). The printer turns the cells into
 // places on the paper; the layout itself knows nothing of fonts or paper.
 //
-// - A TAB advances to the next multiple of kTabColumns, the same stops as the
-//   text boxes on screen.
+// - A TAB advances to the next multiple of kTabColumns; the text boxes on
+//   screen show their text through expand_tabs, with the same stops.
 // - A line that fits the width is never broken. A longer one continues on the
 //   next row, indented under its own text: under the field that began at its
 //   last TAB (without a TAB, at its first full-width colon), or else under
 //   its first non-blank character. A row breaks at a blank, a Japanese comma
-//   or before a bracket where that leaves it at least half full.
+//   or before a bracket where that leaves it at least half full, and not
+//   between a pair of brackets where it can break before them.
 // - Pages break only between rows, and a paragraph (the rows of consecutive
 //   non-blank lines, such as one connection of a search result) is kept on
 //   one page where it fits on a page at all.
@@ -38,6 +39,16 @@ int char_columns(char32_t code_point);
 
 // Width of a UTF-8 text without TABs, in columns.
 int text_columns(std::string_view utf8);
+
+// The column a TAB at `column` advances to.
+inline int next_tab_stop(int column) {
+  return (column / kTabColumns + 1) * kTabColumns;
+}
+
+// The text with each TAB replaced by the blanks up to its stop, line by line
+// (CR and LF start a new line): what the screen shows, column for column as
+// the printout places it.
+std::string expand_tabs(std::string_view text);
 
 // The rows of one line (no line breaks in it) on a page `columns` wide.
 // Trailing blanks are dropped; an empty or blank line is one empty row.

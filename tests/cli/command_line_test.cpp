@@ -65,6 +65,12 @@ TEST(CommandLine, StatusAndFirstOutput) {
       {"--help", 0,
        "usage: vorlash-cli [--dir DIR | --edition N] [--at T] COMMAND ...\n  vorlash-cli dump"},
       {"stops --help", 0, "usage: vorlash-cli stops shinkansen|keiyo ROW"},
+      // A command's help says what it does and the values of its arguments.
+      {"hotels --dir DIR --help", 0,
+       "usage: vorlash-cli hotels REGION [--district NAME]... [--dir DIR]\n"
+       "the hotel list of a region, as the hotel list window shows it\n"
+       "  --district NAME  only the hotels of that district (repeatable)\n"
+       "  REGION  one of: 札幌 函館"},
       {"--version", 0, "vorlash-cli " VORLASH_VERSION "\n"},
       {"tram", 2, "vorlash-cli: unknown command \"tram\"\nusage:"},
   };

@@ -53,17 +53,22 @@ class Locations : public ::testing::Test {
   fs::path root_;
 };
 
-TEST_F(Locations, DataFileBesideTheExecutableMeansPortable) {
-  write(root_ / "usr/bin/vorlashj.dat", "x");
-  FileLocations loc;
-  ASSERT_TRUE(locate_files(bin(), 2, {at("home"), "", "", ""}, loc).ok());
-  EXPECT_FALSE(loc.installed);
-  EXPECT_EQ(loc.data_folder, bin());
-  EXPECT_EQ(loc.settings_folder, bin());
-  EXPECT_EQ(loc.user_data_folder, bin());
-  // Portable: nothing to prepare, nothing created.
-  ASSERT_TRUE(prepare_user_folders(loc).ok());
-  EXPECT_FALSE(fs::exists(root_ / "home"));
+TEST_F(Locations, DataFileOrSettingsFileBesideTheExecutableMeansPortable) {
+  // A SettingsFile alone still makes the folder portable: its DataFile is
+  // missing there, and the start-up says so of that folder.
+  for (auto const* beside : {"vorlashj.dat", "vorlash3.ini"}) {
+    write(root_ / "usr/bin" / beside, "x");
+    FileLocations loc;
+    ASSERT_TRUE(locate_files(bin(), 2, {at("home"), "", "", ""}, loc).ok());
+    EXPECT_FALSE(loc.installed) << beside;
+    EXPECT_EQ(loc.data_folder, bin());
+    EXPECT_EQ(loc.settings_folder, bin());
+    EXPECT_EQ(loc.user_data_folder, bin());
+    // Portable: nothing to prepare, nothing created.
+    ASSERT_TRUE(prepare_user_folders(loc).ok());
+    EXPECT_FALSE(fs::exists(root_ / "home"));
+    fs::remove(root_ / "usr/bin" / beside);
+  }
 }
 
 #if !defined(_WIN32)

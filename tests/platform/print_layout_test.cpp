@@ -39,8 +39,11 @@ TEST(PrintLayoutTest, WrapLine) {
       // comma or before a bracket where that leaves the row half full.
       {"\t\t～ ひかり201N 新横浜(06:26発)", 36,
        "                ～ ひかり201N|                新横浜(06:26発)"},
+      // Never between brackets where it can break before them.
       {"券\t：１２円（６枚、３ヶ月、ねだん：９９円）", 40,
-       "券      ：１２円（６枚、３ヶ月、|        ねだん：９９円）"},
+       "券      ：１２円|        （６枚、３ヶ月、ねだん：９９円）"},
+      {"回数券　１２円、料金（６枚 ３ヶ月）", 30, "回数券　１２円、料金|（６枚 ３ヶ月）"},
+      {"ab (cd ef)", 8, "ab|(cd ef)"},
       {"券\t：１２円／料金（６枚）", 24, "券      ：１２円／料金|        （６枚）"},
       {"回数券：１２円／料金（６枚）", 24, "回数券：１２円／料金|      （６枚）"},
       // Without such a place it breaks where the row is full, never inside
@@ -55,6 +58,13 @@ TEST(PrintLayoutTest, WrapLine) {
     EXPECT_EQ(shown(rows), c.rows) << c.line << " / " << c.columns;
     for (auto const& row : rows) EXPECT_LE(row.indent + text_columns(row.text), c.columns);
   }
+}
+
+// The screen's text: TABs to the printout's stops, columns counted afresh
+// on each line.
+TEST(PrintLayoutTest, ExpandTabs) {
+  EXPECT_EQ(expand_tabs("a\tb\n新幹線\tx\r\n\tｸﾞﾘｰﾝ\t："),
+            "a       b\n新幹線  x\r\n        ｸﾞﾘｰﾝ   ：");
 }
 
 TEST(PrintLayoutTest, Pages) {

@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "board/about.h"
+#include "board/board_texts.h"
 #include "board/clock_day.h"
 #include "board/departure_list.h"
 #include "board/ui/passing_stations_window.h"
@@ -57,6 +59,8 @@ int px(int twips) {
 
 void fill_list(QGroupBox* frame, QListWidget* list, const DepartureList& departures) {
   frame->setTitle(literal_caption(departures.caption));
+  list->setAccessibleName(to_qstring(departures.caption));  // a list takes no name from its frame
+  list->setAccessibleDescription(to_qstring(board_text::kListColumns));
   list->clear();
   for (auto const& row : departures.rows) list->addItem(to_qstring(row));
 }
@@ -176,6 +180,8 @@ void timetable1::build_menus() {
 
   auto* help = menu("mnu_help", kMenuHelp);
   mnu_topics = entry(help, "mnu_topics", kMenuHelpTopics, [this] { mnu_topics_Click(); });
+  help->addSeparator();
+  mnu_about = entry(help, "mnu_about", kMenuHelpAbout, [this] { mnu_about_Click(); });
 }
 
 void timetable1::layout_controls(bool with_keiyo) {
@@ -241,6 +247,7 @@ Status timetable1::form_load() {
   StartUpSteps steps;
   steps.keiyo_skipped = [this] { mnu_view_keiyo->setEnabled(false); };
   steps.set_form1 = [this] { set_form1(); };
+  steps.show_again = [this] { bring_to_front(this); };
   return start_up(ctx_, steps);
 }
 
@@ -318,6 +325,12 @@ void timetable1::mnu_hotels_Click() {
 
 void timetable1::mnu_topics_Click() {
   ctx_.platform.help.show_contents(ctx_.help_file_path());
+}
+
+void timetable1::mnu_about_Click() {
+  MessageRequest about{std::string(board_text::kAboutCaption), about_text(ctx_.state)};
+  about.information = true;
+  ctx_.platform.messages.show(about);
 }
 
 }  // namespace vorlash

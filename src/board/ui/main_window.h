@@ -85,6 +85,8 @@ class timetable1 final : public QMainWindow {
   void mnu_end_Click();
   void mnu_hotels_Click();
   void mnu_topics_Click();
+  // ﾍﾙﾌﾟ > バージョン情報: program, version, Edition, data date, files.
+  void mnu_about_Click();
   // Escape on a control: stores the position, closes (unload step) and ends.
   void end_proc();
   // The unload step of the SettingsFile.
@@ -113,6 +115,7 @@ class timetable1 final : public QMainWindow {
   QAction* mnu_view_search = nullptr;
   QAction* mnu_view_hotel_search = nullptr;
   QAction* mnu_topics = nullptr;
+  QAction* mnu_about = nullptr;
 
   bool keiyo_shown_ = true;
   bool unloaded_ = false;

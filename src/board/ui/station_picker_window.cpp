@@ -38,6 +38,7 @@ timetable22::timetable22(AppContext& ctx, StationTarget target)
   List1->setFont(fixed_pitch_font(10));
   List1->setSelectionMode(QAbstractItemView::SingleSelection);
   for (auto const& name : choices.names) List1->addItem(to_qstring(name));
+  set_spoken_name(List1, {choices.header, board_window_text::kPickerListName});
   QFontMetrics const metrics(List1->font());
   List1->setMinimumSize(metrics.horizontalAdvance(QString(kListColumns, QChar('0'))) + 24,
                         metrics.lineSpacing() * kListRows + 8);
@@ -69,9 +70,19 @@ timetable22::timetable22(AppContext& ctx, StationTarget target)
 
   auto* keys = new KeyActions(this);
   keys->on_escape({Command1, Command2, Command3, List1}, [this] { end_proc(); });
+  keys->on_enter({List1}, [this] { pick_current(); });
 
   setFixedSize(sizeHint());
   place_window(this, ctx_.state.form[kStationPickerWindow]);
+  // The arrows choose at once; the header button only tells what is listed.
+  List1->setFocus();
+}
+
+void timetable22::pick_current() {
+  auto* item = List1->currentItem();
+  if (!item) return;
+  item->setSelected(true);
+  Command3_Click();
 }
 
 void timetable22::List1_Click() {

@@ -44,6 +44,8 @@ class timetable22 final : public QWidget {
   // "選択" and a double-click: hands the first selected name to the target
   // and closes; nothing happens while no row is selected.
   void Command3_Click();
+  // Return in the list: picks the highlighted row.
+  void pick_current();
   // Stores the position and closes.
   void end_proc();
 

@@ -44,6 +44,7 @@ timetable24::timetable24(AppContext& ctx) : ctx_(ctx) {
   Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Text1->setFont(fixed_pitch_font(10));
   Text1->setPlainText(to_qstring(crlf_to_lf(view.text)));
+  set_spoken_name(Text1, {board_window_text::kTimetableCaption, view.caption});
   QFontMetrics const metrics(Text1->font());
   Text1->setMinimumSize(metrics.horizontalAdvance(QString(kTextColumns, QChar('0'))) + 24,
                         metrics.lineSpacing() * kTextLines + 12);

@@ -30,6 +30,7 @@ inline constexpr std::string_view kMenuViewSearch = "新幹線検索(&C&ｿ)";
 inline constexpr std::string_view kMenuViewHotelSearch = "ﾎﾃﾙ検索(&H&ｸ)";
 inline constexpr std::string_view kMenuHelp = "ﾍﾙﾌﾟ(&H&ｸ)";
 inline constexpr std::string_view kMenuHelpTopics = "ﾄﾋﾟｯｸの検索(&H&ｸ)";
+inline constexpr std::string_view kMenuHelpAbout = "バージョン情報(&A&ﾊ)";
 
 // The SettingsFile could not be written at the end; the reason follows on
 // the next line. The program ends all the same.
@@ -45,6 +46,8 @@ inline constexpr std::string_view kPassingCaption = "通過駅の時刻表示";
 
 // Station picker (timetable22).
 inline constexpr std::string_view kPickerCaption = "利用駅の選択";
+// The station list's name for screen readers, after the header.
+inline constexpr std::string_view kPickerListName = "駅の一覧";
 inline constexpr std::string_view kPickerChoose = "選択";
 inline constexpr std::string_view kPickerCancel = "取消終了";
 

@@ -34,5 +34,10 @@ inline constexpr std::string_view kFolderNotWritable =
 // same files on exit.
 inline constexpr std::string_view kAlreadyRunning =
     "このフォルダーのプログラムはすでに起動しています。同時に二つは起動できません。";
+// The same for an installed program: one copy per Edition and user.
+inline constexpr std::string_view kAlreadyRunningEdition =
+    "このエディションのプログラムはすでに起動しています。同時に二つは起動できません。";
+// Not shown: the running copy came to the front instead of a second start.
+inline constexpr std::string_view kShownRunningCopy = "起動中のプログラムを前面に表示しました。";
 
 }  // namespace vorlash::loading_text

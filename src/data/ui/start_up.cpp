@@ -7,6 +7,7 @@
 #include "data/ui/loading_texts.h"
 #include "data/ui/loading_window.h"
 #include "platform/safe_file.h"
+#include "platform/ui/running_copy.h"
 
 namespace vorlash {
 
@@ -33,9 +34,17 @@ Status start_up(AppContext& ctx, const StartUpSteps& steps) {
   Status lock_error;
   switch (ctx.program_lock.acquire(lock_folder, lock_error)) {
     case LockResult::taken:
+      ctx.running_copy = std::make_unique<RunningCopyServer>(running_copy_socket_name(lock_folder),
+                                                             steps.show_again);
       break;
     case LockResult::busy: {
-      Status busy = Status::failure(std::string(loading_text::kAlreadyRunning));
+      if (ask_running_copy_to_show(running_copy_socket_name(lock_folder))) {
+        ctx.handed_to_running_copy = true;
+        return Status::failure(std::string(loading_text::kShownRunningCopy));
+      }
+      bool const installed = lock_folder != ctx.program_folder;
+      Status busy = Status::failure(std::string(installed ? loading_text::kAlreadyRunningEdition
+                                                          : loading_text::kAlreadyRunning));
       ctx.platform.messages.show(error_message(busy.error));
       return busy;
     }

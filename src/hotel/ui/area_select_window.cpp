@@ -76,6 +76,9 @@ timetable15::timetable15(AppContext& ctx, RegionTarget target)
   Label2 = new QLabel(to_qstring(kRecentHeader), Frame1);
   Label2->setObjectName(QStringLiteral("Label2"));
   List2 = region_list("List2", kRecentListColumns, Frame1);
+  // A list takes no name from the label above it: named here for screen readers.
+  set_spoken_name(List1, {kRegionListHeader});
+  set_spoken_name(List2, {kRecentHeader});
 
   auto* frame_layout = new QGridLayout(Frame1);
   frame_layout->addLayout(options, 0, 0, 2, 1);

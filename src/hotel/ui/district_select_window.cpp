@@ -77,6 +77,9 @@ timetable7::timetable7(AppContext& ctx) : ctx_(ctx) {
   Label2 = new QLabel(to_qstring(kChosenHeader), this);
   Label2->setObjectName(QStringLiteral("Label2"));
   List2 = district_list("List2", QAbstractItemView::SingleSelection, this);
+  // A list takes no name from the label above it: named here for screen readers.
+  set_spoken_name(List1, {kAvailableHeader});
+  set_spoken_name(List2, {kChosenHeader});
 
   Command1 = button("Command1", kMoveSelected, this);
   Command2 = button("Command2", kMoveAll, this);

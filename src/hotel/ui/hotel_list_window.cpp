@@ -83,12 +83,16 @@ timetable6::timetable6(AppContext& ctx) : ctx_(ctx) {
   connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
   auto* keys = new KeyActions(this);
   keys->on_escape({MSFlexGrid1, Command2, Command3}, [this] { Command2_Click(); });
+  // Tab goes from the grid along the buttons as they stand, left to right.
+  setTabOrder(MSFlexGrid1, Command3);
+  setTabOrder(Command3, Command2);
 
   init_set();
 }
 
 void timetable6::init_set() {
   Command1->setText(literal_caption(hotel_list_title(ctx_.state)));
+  MSFlexGrid1->setAccessibleName(to_qstring(hotel_list_title(ctx_.state)));
   if (ctx_.state.hotel_loaded == 0) load_hotels();
   if (select_hotel_list(ctx_.state) == 0) {
     ctx_.platform.messages.show(

@@ -164,6 +164,10 @@ void timetable14::init_sec() {
     auto const slot = static_cast<std::size_t>(std::clamp(search.edited_slot, 0, kMaxHotels));
     HotelInput const in = input_from_hotel(ctx_.state.hotel[slot]);
     for (std::size_t i = 1; i < boxes_.size(); ++i) boxes_[i]->setText(to_qstring(in[i]));
+    // The file's 0x5C byte is the yen sign, as the hotel list shows it; it
+    // is written back as that byte.
+    auto* const charge = box(HotelField::charge);
+    charge->setText(charge->text().replace(QChar('\\'), QChar(0xA5)));
   } else {
     for (std::size_t i = 1; i < boxes_.size(); ++i) boxes_[i]->clear();
   }

@@ -99,6 +99,11 @@ timetable13::timetable13(AppContext& ctx) : ctx_(ctx) {
   List1->setItemDelegate(new TabStopDelegate(List1));
   List1->setSelectionMode(QAbstractItemView::SingleSelection);
   List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // A screen reader hears the list's name and the columns of its rows.
+  List1->setAccessibleName(to_qstring(txt::kFrame));
+  QStringList columns;
+  for (auto const label : txt::kColumnLabels) columns << to_qstring(label);
+  List1->setAccessibleDescription(columns.join(QStringLiteral(" / ")));
   int const columns_width =
       static_cast<int>(tab * (kColumnTabs[0] + kColumnTabs[1] + kColumnTabs[2] + kColumnTabs[3]));
   List1->setMinimumWidth(columns_width + 2 * List1->frameWidth() + 24);

@@ -23,11 +23,13 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "data/app_state.h"
 #include "platform/platform.h"
 #include "platform/program_lock.h"
+#include "platform/ui/running_copy.h"
 
 namespace vorlash {
 
@@ -46,6 +48,12 @@ struct AppContext {
   ProgramLock program_lock;
   // Set when a save at the end failed: the program then exits with status 1.
   bool save_failed = false;
+  // Listens, while the lock is held, for a second copy that wants this one
+  // in front.
+  std::unique_ptr<RunningCopyServer> running_copy;
+  // Start-up found a running copy and brought it to the front: the program
+  // ends quietly.
+  bool handed_to_running_copy = false;
   // Lets pending window events run (QCoreApplication::processEvents); tests
   // may replace it.
   std::function<void()> yield;

@@ -39,4 +39,11 @@ void ensure_caption_fits(QWidget* widget) {
   widget->setMinimumWidth(std::max(widget->minimumWidth(), widget->sizeHint().width()));
 }
 
+void set_spoken_name(QWidget* control, std::initializer_list<std::string_view> parts) {
+  QStringList words;
+  for (auto const part : parts)
+    if (!part.empty()) words << to_qstring(part).remove(QChar('&'));
+  control->setAccessibleName(words.join(QChar(' ')));
+}
+
 }  // namespace vorlash

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <QString>
+#include <initializer_list>
 #include <string_view>
 
 class QWidget;
@@ -31,5 +32,11 @@ QString literal_caption(std::string_view text);
 // Widens the widget's minimum width to its size hint, so its caption shows
 // whole even under a fixed layout.
 void ensure_caption_fits(QWidget* widget);
+
+// Names a control for screen readers after the texts shown around it (its
+// group, its label, its unit), joined by blanks, so that controls sharing a
+// label or a group are told apart ("補正日時 年"). Access-key ampersands are
+// left out.
+void set_spoken_name(QWidget* control, std::initializer_list<std::string_view> parts);
 
 }  // namespace vorlash

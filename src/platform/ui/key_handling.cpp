@@ -1,13 +1,16 @@
 #include "platform/ui/key_handling.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QEvent>
 #include <QFocusFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextEdit>
 #include <QTimer>
 
 #include "platform/ui/qt_strings.h"
@@ -68,18 +71,41 @@ class WindowConventions final : public QObject {
 
  private:
   // Qt draws the focus frame only after a Tab in the window; the window is
-  // told so on every focus change. A scroll bar draws no focus of its own,
-  // so a focus frame goes round it.
+  // told so on every focus change. Controls that show no focus of their own
+  // get it here: a read-only text its caret, and a scroll bar or an empty
+  // list (no current row to mark) a focus frame round it.
   void show_focus(QWidget* now) {
     if (now) now->window()->setAttribute(Qt::WA_KeyboardFocusChange);
-    auto* bar = qobject_cast<QScrollBar*>(now);
-    if (!bar) {
+    keep_tab_for_focus(now);
+    show_caret(now);
+    if (!wants_focus_frame(now)) {
       if (frame_) frame_->setWidget(nullptr);
       return;
     }
-    if (!frame_) frame_ = new QFocusFrame(bar);
-    frame_->setWidget(bar);
+    if (!frame_) frame_ = new QFocusFrame(now);
+    frame_->setWidget(now);
     frame_->show();
+  }
+
+  // Tab and Shift+Tab leave a grid or list for the next control, as
+  // everywhere else; the arrows move inside it.
+  static void keep_tab_for_focus(QWidget* now) {
+    if (auto* view = qobject_cast<QAbstractItemView*>(now)) view->setTabKeyNavigation(false);
+  }
+
+  static void show_caret(QWidget* now) {
+    auto const caret = Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard;
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(now); plain && plain->isReadOnly()) {
+      plain->setTextInteractionFlags(plain->textInteractionFlags() | caret);
+    } else if (auto* rich = qobject_cast<QTextEdit*>(now); rich && rich->isReadOnly()) {
+      rich->setTextInteractionFlags(rich->textInteractionFlags() | caret);
+    }
+  }
+
+  static bool wants_focus_frame(QWidget* now) {
+    if (qobject_cast<QScrollBar*>(now)) return true;
+    auto* view = qobject_cast<QAbstractItemView*>(now);
+    return view && view->model() && view->model()->rowCount(view->rootIndex()) == 0;
   }
 
   QPointer<QFocusFrame> frame_;

@@ -6,7 +6,9 @@
 // - a text field selects its whole text when it receives the focus;
 // - Return (or Enter) presses the focused push button in every window;
 // - the focused control always shows a focus frame, whether the focus came
-//   by Tab, by mouse or was moved there by the program;
+//   by Tab, by mouse or was moved there by the program (a read-only text its
+//   caret, an empty list a frame round it);
+// - Tab and Shift+Tab leave a grid or list (the arrows move inside it);
 // - number fields take full-width digits as their single-byte values.
 //
 // Usage in a window's constructor:

@@ -1,7 +1,11 @@
 #include "platform/ui/qt_help_viewer.h"
 
+#include <QApplication>
+#include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
+#include <algorithm>
 #include <filesystem>
 
 #include "data/file_io.h"
@@ -14,6 +18,32 @@ namespace {
 // Keeps comparisons of paths independent of "a/./b" and similar spellings.
 std::string normal_path(const std::string& path) {
   return std::filesystem::path(path).lexically_normal().string();
+}
+
+// Places the help beside `beside` (right of it, else left of it where the
+// screen has more room there), top edges level, inside the screen.
+void place_beside(QWidget* help, const QWidget* beside) {
+  if (!beside) return;
+  auto const* screen = beside->screen();
+  if (!screen) return;
+  QRect const room = screen->availableGeometry();
+  QRect const from = beside->frameGeometry();
+  int const gap = 8;
+  int const width = help->frameGeometry().width();
+  bool const right = room.right() - from.right() >= from.left() - room.left();
+  int x = right ? from.right() + 1 + gap : from.left() - gap - width;
+  x = std::clamp(x, room.left(), std::max(room.left(), room.right() + 1 - width));
+  int const y =
+      std::clamp(from.top(), room.top(),
+                 std::max(room.top(), room.bottom() + 1 - help->frameGeometry().height()));
+  help->move(x, y);
+}
+
+// The program's main window when it is shown, else the active one.
+const QWidget* main_or_active_window() {
+  for (auto const* w : QApplication::topLevelWidgets())
+    if (w->isVisible() && w->objectName() == QStringLiteral("timetable1")) return w;
+  return QApplication::activeWindow();
 }
 
 }  // namespace
@@ -52,6 +82,11 @@ void QtHelpViewer::show_contents(const std::string& help_file_path) {
     window_->setAttribute(Qt::WA_DeleteOnClose);
     window_->setOpenExternalLinks(true);
     window_->resize(720, 560);
+    // Escape closes the help, as it closes every window of the program.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window_);
+    QObject::connect(escape, &QShortcut::activated, window_, &QWidget::close);
+    // Beside the main window, so that both stay readable.
+    place_beside(window_, main_or_active_window());
   }
   shown_manual_ = manual;
   window_->setSource(QUrl::fromLocalFile(to_qstring(manual)));

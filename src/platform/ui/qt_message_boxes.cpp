@@ -10,8 +10,9 @@ std::unique_ptr<QMessageBox> build_message_box(const MessageRequest& request, QW
   auto const buttons = request.buttons == MessageButtons::OkCancel
                            ? QMessageBox::Ok | QMessageBox::Cancel
                            : QMessageBox::StandardButtons(QMessageBox::Ok);
-  auto box = std::make_unique<QMessageBox>(QMessageBox::Warning, to_qstring(request.title),
-                                           to_qstring(request.text), buttons, parent);
+  auto box = std::make_unique<QMessageBox>(
+      request.information ? QMessageBox::Information : QMessageBox::Warning,
+      to_qstring(request.title), to_qstring(request.text), buttons, parent);
   box->setDefaultButton(QMessageBox::Ok);
   box->setEscapeButton(request.buttons == MessageButtons::OkCancel ? QMessageBox::Cancel
                                                                    : QMessageBox::Ok);

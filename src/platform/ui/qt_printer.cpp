@@ -91,9 +91,16 @@ PrintOutcome QtPrinter::print(const PrintJob& job) {
   if (fixed_printer_) return print_job(*fixed_printer_, job);
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(QStringLiteral("vorlash"));
-  QPrintDialog dialog(&printer, QApplication::activeWindow());
-  if (dialog.exec() != QDialog::Accepted) return PrintOutcome::Cancelled;
+  if (!last_file_.isEmpty()) printer.setOutputFileName(last_file_);
+  if (!ask_ || !ask_(printer)) return PrintOutcome::Cancelled;
+  // Printed on a printer, the next dialog proposes the printer again.
+  last_file_ = printer.outputFileName();
   return print_job(printer, job);
+}
+
+bool run_print_dialog(QPrinter& printer) {
+  QPrintDialog dialog(&printer, QApplication::activeWindow());
+  return dialog.exec() == QDialog::Accepted;
 }
 
 PrintOutcome print_job(QPrinter& printer, const PrintJob& job) {

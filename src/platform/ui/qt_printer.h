@@ -7,16 +7,26 @@
 // every page.
 #pragma once
 
+#include <QString>
+#include <functional>
+
 #include "platform/printer.h"
 
 class QPrinter;
 
 namespace vorlash {
 
+// Shows the print dialog for `printer`; true when the user accepted it.
+using PrintDialog = std::function<bool(QPrinter&)>;
+bool run_print_dialog(QPrinter& printer);
+
 class QtPrinter final : public Printer {
  public:
-  // Asks for the printer with the print dialog each time.
-  QtPrinter() = default;
+  // Asks for the printer with the print dialog each time; the dialog
+  // proposes the file last printed into in this run.
+  QtPrinter() : QtPrinter(run_print_dialog) {}
+  // Asks through `ask` instead of the print dialog (tests).
+  explicit QtPrinter(PrintDialog ask) : ask_(std::move(ask)) {}
   // Prints on `printer` as it is configured, without a dialog (tests print
   // into a PDF this way). The printer must outlive this object.
   static QtPrinter without_dialog(QPrinter* printer);
@@ -25,6 +35,8 @@ class QtPrinter final : public Printer {
 
  private:
   QPrinter* fixed_printer_ = nullptr;
+  PrintDialog ask_;
+  QString last_file_;
 };
 
 // Prints the job on an already configured printer: Printed, or Failed when

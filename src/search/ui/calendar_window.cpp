@@ -52,12 +52,14 @@ timetable4::timetable4(AppContext& ctx) : ctx_(ctx) {
 void timetable4::build_controls() {
   Text1 = new QLineEdit(this);
   Text1->setObjectName(QStringLiteral("Text1"));
+  Text1->setAccessibleName(to_qstring(text::kCalendarMonthName));  // it has no label of its own
   take_fullwidth_as_halfwidth(Text1);
   Text1->setFixedWidth(QFontMetrics(Text1->font()).horizontalAdvance(QStringLiteral("0000/00")) +
                        16);
 
   VScroll1 = new QScrollBar(Qt::Vertical, this);
   VScroll1->setObjectName(QStringLiteral("VScroll1"));
+  VScroll1->setAccessibleName(to_qstring(text::kCalendarScrollName));
   VScroll1->setRange(kScrollBottom, kScrollTop);
   VScroll1->setSingleStep(1);
   VScroll1->setPageStep(12);

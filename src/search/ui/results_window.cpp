@@ -54,7 +54,6 @@ QPlainTextEdit* read_only_text(const char* name, int lines, QWidget* parent) {
   edit->setLineWrapMode(QPlainTextEdit::NoWrap);
   edit->setFont(fixed_pitch_font(kTextPoints));
   QFontMetrics const metrics(edit->font());
-  edit->setTabStopDistance(metrics.horizontalAdvance(QChar(' ')) * kTabColumns);  // as printed
   edit->setMinimumSize(metrics.horizontalAdvance(QString(kTextColumns, QChar('0'))) + 24,
                        metrics.lineSpacing() * lines + 12);
   return edit;
@@ -64,8 +63,7 @@ QPlainTextEdit* read_only_text(const char* name, int lines, QWidget* parent) {
 // scrolling, as far as the screen's width allows.
 void fit_longest_line(QPlainTextEdit* edit) {
   QFontMetrics const metrics(edit->font());
-  int const tab = qRound(edit->tabStopDistance());
-  int const line = metrics.size(Qt::TextExpandTabs, edit->toPlainText(), tab).width();
+  int const line = metrics.size(0, edit->toPlainText()).width();
   int const margins = 2 * qCeil(edit->document()->documentMargin()) + 2 * edit->frameWidth() +
                       edit->verticalScrollBar()->sizeHint().width() + 4;
   auto const* screen = edit->screen();
@@ -95,9 +93,11 @@ void timetable26::build_controls() {
   auto* label1 = new QLabel(to_qstring(text::kListHeading), Frame1);
   label1->setObjectName(QStringLiteral("Label1"));
   Text1 = read_only_text("Text1", kListLines, Frame1);
+  set_spoken_name(Text1, {text::kListHeading});
   auto* label2 = new QLabel(to_qstring(text::kFareHeading), Frame1);
   label2->setObjectName(QStringLiteral("Label2"));
   Text2 = read_only_text("Text2", kFareLines, Frame1);
+  set_spoken_name(Text2, {text::kFareHeading});
   Label3 = new QLabel(Frame1);
   Label3->setObjectName(QStringLiteral("Label3"));
   Label3->setWordWrap(true);
@@ -147,8 +147,9 @@ void timetable26::form_load() {
   // The frame is never narrower than its caption, which must show whole.
   int const title_width = QFontMetrics(Frame1->font()).horizontalAdvance(Frame1->title());
   Frame1->setMinimumWidth(std::max(Frame1->minimumSizeHint().width(), title_width + 48));
-  Text1->setPlainText(to_qstring(crlf_to_lf(texts_.list)));
-  Text2->setPlainText(to_qstring(crlf_to_lf(texts_.fare)));
+  // TABs expanded as the printout expands them, so that the columns agree.
+  Text1->setPlainText(to_qstring(expand_tabs(crlf_to_lf(texts_.list))));
+  Text2->setPlainText(to_qstring(expand_tabs(crlf_to_lf(texts_.fare))));
   fit_longest_line(Text1);
   fit_longest_line(Text2);
   Label3->setText(to_qstring(legend_text(ctx_.state.edition)));

@@ -22,6 +22,7 @@
 #include "search/ui/calendar_window.h"
 #include "search/ui/results_window.h"
 #include "search/ui/window_texts.h"
+#include "text/date.h"
 
 namespace vorlash {
 
@@ -92,11 +93,13 @@ void timetable25::build_controls() {
     grid->addWidget(label(station, box), 0, 0);
     Text[first]->setParent(box);
     grid->addWidget(Text[first], 0, 1, 1, 4);
+    set_spoken_name(Text[first], {station});
     grid->addWidget(label(times, box), 1, 0);
     std::string_view const units[] = {text::kHour, text::kMinute, text::kHour, text::kMinute};
     int column = 1;
     for (int i = 0; i < 4; ++i) {
       Text[first + 1 + i]->setParent(box);
+      set_spoken_name(Text[first + 1 + i], {times, i < 2 ? "" : text::kUntil, units[i]});
       grid->addWidget(Text[first + 1 + i], 1, column++);
       grid->addWidget(label(units[i], box), 1, column++);
       if (i == 1) grid->addWidget(label(text::kUntil, box), 1, column++);
@@ -121,6 +124,7 @@ void timetable25::build_controls() {
   auto* wait_row = new QHBoxLayout;
   wait_row->addWidget(label(text::kWaitTime, transfer));
   Text[kFieldWait]->setParent(transfer);
+  set_spoken_name(Text[kFieldWait], {text::kWaitTime});
   wait_row->addWidget(Text[kFieldWait]);
   wait_row->addWidget(label(text::kMinute, transfer));
   wait_row->addStretch(1);
@@ -142,6 +146,7 @@ void timetable25::build_controls() {
   std::string_view const date_units[] = {text::kYear, text::kMonth, text::kDay};
   for (int i = 0; i < 3; ++i) {
     Text[kFieldYear + i]->setParent(date);
+    set_spoken_name(Text[kFieldYear + i], {text::kDateFrame, date_units[i]});
     date_layout->addWidget(Text[kFieldYear + i]);
     date_layout->addWidget(label(date_units[i], date));
   }
@@ -210,6 +215,8 @@ void timetable25::build_controls() {
 
   Text[kFieldBoarding]->installEventFilter(this);
   Text[kFieldAlighting]->installEventFilter(this);
+  for (int n : {kFieldYear, kFieldMonth, kFieldDay})
+    connect(Text[n], &QLineEdit::textChanged, this, [this] { show_weekday(); });
 }
 
 void timetable25::set_form1() {
@@ -241,6 +248,17 @@ void timetable25::show_form(const SearchForm& form) {
     if (Text[n]->text() != value) Text[n]->setText(value);
   }
   Label1->setText(to_qstring(form.weekday_label));
+  show_weekday();
+}
+
+void timetable25::show_weekday() {
+  bool ok[3] = {};
+  int const year = Text[kFieldYear]->text().toInt(&ok[0]);
+  int const month = Text[kFieldMonth]->text().toInt(&ok[1]);
+  int const day = Text[kFieldDay]->text().toInt(&ok[2]);
+  bool const valid = ok[0] && ok[1] && ok[2] && year >= 1000 && is_valid_date(year, month, day);
+  Label1->setText(valid ? to_qstring(format_weekday_paren(day_number(year, month, day)))
+                        : QString());
 }
 
 void timetable25::show_plan_date(const std::string& year, const std::string& month,
@@ -249,6 +267,7 @@ void timetable25::show_plan_date(const std::string& year, const std::string& mon
   Text[kFieldMonth]->setText(to_qstring(month));
   Text[kFieldDay]->setText(to_qstring(day));
   Label1->setText(to_qstring(weekday_label));
+  show_weekday();
 }
 
 void timetable25::focus_field(int field) {

@@ -12,7 +12,8 @@
 //     Option4 １回, Option5 ２回; Frame6 "組み合わせ条件": Option6 １列車あたり１件,
 //     Option7 １列車あたり全件
 //   Frame7 "乗車予定日": Text13 year, Text14 month, Text15 day, Label1 the
-//     weekday, Command3 "ｶﾚﾝﾀﾞｰ"
+//     weekday of the date in the three boxes (empty while they form none),
+//     Command3 "ｶﾚﾝﾀﾞｰ"
 //   Command1 "検索開始", Command2 "終了", Text12 the message line
 //
 // Enter in a box runs that box's check alone and moves on when it passes
@@ -58,6 +59,8 @@ class timetable25 final : public QWidget {
   void set_form1();
   SearchForm form_from_controls() const;
   void show_form(const SearchForm& form);
+  // Label1 from the three date boxes as they stand.
+  void show_weekday();
 
   // Enter in input box `field`.
   void Text_KeyPress(int field);

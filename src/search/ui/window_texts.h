@@ -38,6 +38,10 @@ inline constexpr std::string_view kEnd = "終了";
 
 // Calendar (timetable4).
 inline constexpr std::string_view kCalendarCaption = "カレンダｰ";
+// The month box's name for screen readers (the box has no label).
+inline constexpr std::string_view kCalendarMonthName = "表示する年月";
+// The scroll bar's name: it moves the calendar by months.
+inline constexpr std::string_view kCalendarScrollName = "月の移動";
 inline constexpr std::array<std::string_view, 7> kWeekdayHeadings = {"Sun", "Mon", "Tue", "Wed",
                                                                      "Thu", "Fri", "Sat"};
 

@@ -35,6 +35,7 @@ QGroupBox* field_group(const char* name, std::string_view caption, int first_num
     edit->setFixedWidth(metrics.horizontalAdvance(QString(digits + 1, QChar('0'))) + 12);
     edit->setAlignment(Qt::AlignRight);
     take_fullwidth_as_halfwidth(edit);
+    set_spoken_name(edit, {caption, settings_text::kUnits[n]});
     fields[n] = edit;
     row->addWidget(edit);
     row->addWidget(new QLabel(to_qstring(settings_text::kUnits[n]), box));

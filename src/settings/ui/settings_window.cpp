@@ -88,6 +88,9 @@ void timetable5::build_controls() {
     auto const row = [&](int r, std::string_view label, int n, std::string_view after) {
       grid->addWidget(new QLabel(text_of(label), sub), r, 0);
       Text[n]->setParent(sub);
+      // Named after its own label and its line, not after the station group
+      // (which every field of both lines shares).
+      Text[n]->setAccessibleName(text_of(caption) + QChar(' ') + text_of(label));
       grid->addWidget(Text[n], r, 1);
       if (!after.empty()) grid->addWidget(new QLabel(text_of(after), sub), r, 2);
     };

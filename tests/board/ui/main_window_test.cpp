@@ -353,6 +353,14 @@ void MainWindowTest::window_entries_follow_openers() {
 
   action("mnu_topics")->trigger();
   QCOMPARE(run.f->help.contents_calls, std::vector<std::string>{run.f->path("vorlash2.hlp")});
+  // バージョン情報: version, Edition, data date and the three files' places.
+  action("mnu_about")->trigger();
+  auto const& about = run.f->messages.requests.back();
+  QVERIFY(about.information);
+  for (auto const& part :
+       {std::string("東海道・山陽新幹線編"), std::string("1.59"), std::string("2000/03/11"),
+        run.f->path("vorlashj.dat"), run.f->path("vorlash2.ini"), run.f->path("hotelusr.csv")})
+    QVERIFY2(about.text.find(part) != std::string::npos, about.text.c_str());
   QCOMPARE(action("mnu_view_search")->text(), QStringLiteral("新幹線検索(&Cｿ)"));
 }
 

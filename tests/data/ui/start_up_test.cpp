@@ -191,6 +191,20 @@ void StartUpTest::special_files_and_second_copy_refused() {
       QVERIFY(!QFile::exists(QString::fromStdString(run.f->path("vorlash.lock"))));
     }
   }
+  // An installed program (settings apart from the data) speaks of its
+  // Edition, not of a folder.
+  {
+    MainWindowRun run;
+    QTemporaryDir settings;
+    run.f->state.settings_folder = settings.path().toStdString();
+    ProgramLock other;
+    Status ignored;
+    QVERIFY(other.acquire(run.f->state.settings_folder, ignored) == LockResult::taken);
+    QVERIFY(!run.start());
+    QCOMPARE(run.f->messages.requests.size(), size_t{1});
+    QCOMPARE(run.f->messages.requests.front().text,
+             std::string(loading_text::kAlreadyRunningEdition));
+  }
   // The lock of a copy that has ended is free again.
   MainWindowRun run;
   {

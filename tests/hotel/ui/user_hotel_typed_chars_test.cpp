@@ -5,6 +5,7 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -64,7 +65,13 @@ class UserHotelTypedCharsTest : public QObject {
 
     editor = open_editor();
     QVERIFY(editor);
-    QCOMPARE(box(editor, 6)->text(), QStringLiteral("\\5,000"));
+    QCOMPARE(box(editor, 6)->text(), QString::fromUtf8("¥5,000"));  // the 0x5C byte
+    editor->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor));
+    box(editor, 6)->setFocus();  // shows the box's hint
+    QVERIFY(editor->findChild<QPlainTextEdit*>(QStringLiteral("Text8"))
+                ->toPlainText()
+                .contains(QChar(0xA5)));
     QCOMPARE(box(editor, 7)->text(), QString::fromUtf8("朝食～     "));
     f.context.close_window(kUserHotelEditorWindow);
 

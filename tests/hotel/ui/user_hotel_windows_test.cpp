@@ -208,7 +208,7 @@ void UserHotelWindowsTest::register_by_keyboard_and_the_next_search_lists_it_fir
   run.type_enter("");  // an empty room count is 0
   QCOMPARE(editor->focusWidget(), run.box(5));
   run.type_enter("栄駅徒歩1分");
-  QCOMPARE(run.message(), u("部屋代を入力して下さい(\\付きで数字8文字以内)\n入力例：\\10,000"));
+  QCOMPARE(run.message(), u("部屋代を入力して下さい(¥付きで数字8文字以内)\n入力例：¥10,000"));
   run.type_enter("\\6,500");
   QCOMPARE(run.message(), u("備考を入力して下さい(日本語8文字以内)\n入力例：○"));
   run.type_enter("★");
@@ -279,7 +279,7 @@ void UserHotelWindowsTest::change_and_delete_with_the_mouse() {
   for (int n : {9, 1, 2, 3, 4, 5, 6, 7}) boxes << run.box(n)->text();
   QCOMPARE(boxes,
            (QStringList{u("大阪／伊丹"), u("梅田"), u("梅田ステーション館"), u("06-0000-0002"),
-                        u("85"), u("大阪駅徒歩3分"), u("\\8,500"), u("★★      ")}));
+                        u("85"), u("大阪駅徒歩3分"), u("¥8,500"), u("★★      ")}));
   run.box(2)->setText(u("梅田ステーション新館"));
   run.box(4)->setText(u("90"));
   run.f->messages.answers = {MessageAnswer::Cancel, MessageAnswer::Ok};

@@ -1,5 +1,6 @@
 // The platform layer of the desktop program: window placement, captions,
 // keys, printing, the help window, message boxes and the window registry.
+#include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -23,6 +25,7 @@
 #include "platform/ui/captions.h"
 #include "platform/ui/fonts.h"
 #include "platform/ui/key_handling.h"
+#include "platform/ui/program_identity.h"
 #include "platform/ui/qt_help_viewer.h"
 #include "platform/ui/qt_message_boxes.h"
 #include "platform/ui/qt_printer.h"
@@ -84,13 +87,16 @@ class PlatformTest : public QObject {
   void fixed_pitch_font_lines_up_columns();
   void printer_writes_items_into_pdf();
   void printer_reports_failure();
+  void print_dialog_proposes_the_last_file();
   void help_viewer_shows_and_quits_manual();
   void help_viewer_shows_shipped_manual();
+  void help_opens_beside_the_main_window_and_escape_closes_it();
   void message_box_has_title_icon_and_buttons();
   void standard_buttons_read_in_japanese();
   void registry_raises_open_window_unchanged();
   void registry_openers();
   void fixture_loads_sample_folder();
+  void each_edition_names_itself_with_an_icon();
 };
 
 void PlatformTest::twips_round_trip_and_clamp() {
@@ -344,6 +350,22 @@ void PlatformTest::printer_reports_failure() {
   QCOMPARE(service.print(PrintJob{"ＭＳ ゴシック", 9, {"a"}}), PrintOutcome::Failed);
 }
 
+void PlatformTest::print_dialog_proposes_the_last_file() {
+  QTemporaryDir dir;
+  QStringList proposed;
+  QStringList chosen = {dir.filePath(QStringLiteral("a.pdf")), QString(), QString()};
+  QtPrinter service([&](QPrinter& printer) {
+    proposed << printer.outputFileName();
+    if (!chosen.front().isEmpty()) printer.setOutputFileName(chosen.front());
+    chosen.pop_front();
+    return true;
+  });
+  for (int i = 0; i < 3; ++i) service.print(PrintJob{"ＭＳ ゴシック", 9, {"a"}});
+  QCOMPARE(proposed, (QStringList{QString(), dir.filePath(QStringLiteral("a.pdf")),
+                                  dir.filePath(QStringLiteral("a.pdf"))}));
+  QVERIFY(QFile::exists(dir.filePath(QStringLiteral("a.pdf"))));
+}
+
 void PlatformTest::help_viewer_shows_and_quits_manual() {
   QTemporaryDir dir;
   write_text_file(dir, QStringLiteral("vorlash2.html"),
@@ -391,6 +413,25 @@ void PlatformTest::help_viewer_shows_shipped_manual() {
   for (auto const* heading : {"新幹線検索", "動作環境", "日時補正", "カレンダー", "ホテル検索"})
     QVERIFY(viewer.window()->toPlainText().contains(QString::fromUtf8(heading)));
   test::save_screenshot(viewer.window(), QStringLiteral("platform_help"));
+}
+
+void PlatformTest::help_opens_beside_the_main_window_and_escape_closes_it() {
+  auto f = std::make_unique<test::UiFixture>();
+  QWidget main;
+  main.setObjectName(QStringLiteral("timetable1"));
+  // Near the right edge: the help goes to its left, where there is room.
+  auto const room = QGuiApplication::primaryScreen()->availableGeometry();
+  main.setGeometry(room.right() - 60, room.top() + 40, 40, 40);
+  main.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&main));
+  QtHelpViewer viewer(f->messages);
+  viewer.show_contents(f->context.help_file_path());
+  QPointer<QTextBrowser> help = viewer.window();
+  QVERIFY(help && QTest::qWaitForWindowActive(help));
+  QVERIFY(!help->frameGeometry().intersects(main.frameGeometry()));
+  QCOMPARE(help->frameGeometry().top(), main.frameGeometry().top());
+  QTest::keyClick(help, Qt::Key_Escape);
+  QTRY_VERIFY(help.isNull());
 }
 
 void PlatformTest::message_box_has_title_icon_and_buttons() {
@@ -486,6 +527,18 @@ void PlatformTest::fixture_loads_sample_folder() {
   QCOMPARE(f->state.edition, 1);
   QVERIFY(f->state.sinkansen.train_count[1] > 0);
   QCOMPARE(f->clock.now().hour, test::kDefaultClock.hour);
+}
+
+// The names the desktop entries are installed under (packaging/CMakeLists.txt)
+// and the icon built into the program.
+void PlatformTest::each_edition_names_itself_with_an_icon() {
+  identify_program(2);
+  QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.vorlash.vorlash.Edition2"));
+  QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("vorlash-edition2"));
+  QCOMPARE(desktop_file_name(1), QStringLiteral("org.vorlash.vorlash"));
+  QCOMPARE(window_class(1), QStringLiteral("vorlash"));
+  auto const sizes = QApplication::windowIcon().availableSizes();
+  QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(256, 256)));
 }
 
 QTEST_MAIN(PlatformTest)

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 
 #include "data/ui/loading_window.h"
+#include "platform/print_layout.h"
 #include "platform/ui/window_place.h"
 #include "search/ui/search_ui_fixture.h"
 #include "text/utf8.h"
@@ -86,7 +87,9 @@ void ResultsWindowTest::search_runs_behind_the_loading_window() {
            u("列車名の[N]:のぞみ型 [n]:のぞみ500系 [E]:のぞみ700系 [G]:ｸﾞﾗﾝﾄﾞひかり "
              "[W]:ｳｴｽﾄひかり [R]:Rail Star"));
   QVERIFY(run.shown("Text1").startsWith(u("[150分]のぞみ001n 東京(06:00発)→新大阪(08:30着) \n\n")));
-  QVERIFY(run.shown("Text2").startsWith(u("運賃\t\t\t\t\t：８，５１０円（有効期間：４日）\n")));
+  // TABs stand expanded to the printout's stops: the colon at column 40.
+  QVERIFY(run.shown("Text2").startsWith(u("運賃") + QString(36, QChar(' ')) +
+                                        u("：８，５１０円（有効期間：４日）\n")));
   QVERIFY(SearchRun::in<QPlainTextEdit>(w, "Text1")->isReadOnly());
   QVERIFY(SearchRun::in<QPlainTextEdit>(w, "Text2")->isReadOnly());
   save_screenshot(w, QStringLiteral("timetable26"));
@@ -104,8 +107,8 @@ void ResultsWindowTest::texts_match_the_command_line_search() {
   QVERIFY(run.search_for({u("名古屋"), "7", "0", "8", "30", u("岡山"), "6", "0", "23", "59", "30",
                           "2000", "3", "12"}));
   auto const& texts = run.results()->texts();
-  QCOMPARE(run.shown("Text1"), QString::fromStdString(crlf_to_lf(texts.list)));
-  QCOMPARE(run.shown("Text2"), QString::fromStdString(crlf_to_lf(texts.fare)));
+  QCOMPARE(run.shown("Text1"), QString::fromStdString(expand_tabs(crlf_to_lf(texts.list))));
+  QCOMPARE(run.shown("Text2"), QString::fromStdString(expand_tabs(crlf_to_lf(texts.fare))));
   // Every line, the discount tickets' too, shows without horizontal scrolling.
   for (auto const* name : {"Text1", "Text2"}) {
     auto* box = run.results()->findChild<QPlainTextEdit*>(QString::fromLatin1(name));

@@ -8,6 +8,7 @@
 #include "data/ui/loading_window.h"
 #include "platform/ui/window_place.h"
 #include "search/ui/search_ui_fixture.h"
+#include "text/date.h"
 
 using namespace vorlash;
 using namespace vorlash::test;
@@ -58,6 +59,26 @@ void SearchWindowTest::opens_filled_with_the_last_conditions() {
   QVERIFY(run.option(2)->isChecked());
   QVERIFY(run.option(5)->isChecked());
   QVERIFY(run.option(7)->isChecked());
+
+  // The weekday follows the date boxes as soon as they form a date, and the
+  // reopened window shows the weekday of its own boxes.
+  auto* weekday = SearchRun::in<QLabel>(run.search(), "Label1");
+  run.text(15)->setText(QStringLiteral("3"));
+  QCOMPARE(weekday->text(), u("(金)"));
+  run.text(14)->setText(QStringLiteral("13"));
+  QVERIFY(weekday->text().isEmpty());
+  run.text(13)->setText(QStringLiteral("2027"));
+  run.text(14)->setText(QStringLiteral("2"));
+  run.text(15)->setText(QStringLiteral("10"));
+  QCOMPARE(weekday->text(), u("(水)"));
+  run.search()->close();
+  open_timetable25(run.f->context);
+  QCOMPARE(SearchRun::in<QLabel>(run.search(), "Label1")->text(),
+           u("(") +
+               QString::fromStdString(weekday_name(
+                   weekday_of(day_number(run.text(13)->text().toInt(), run.text(14)->text().toInt(),
+                                         run.text(15)->text().toInt())))) +
+               u(")"));
 }
 
 void SearchWindowTest::enter_moves_through_the_boxes_in_order() {

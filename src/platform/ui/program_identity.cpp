@@ -1,0 +1,36 @@
+#include "platform/ui/program_identity.h"
+
+#include <QApplication>
+
+namespace vorlash {
+
+namespace {
+
+constexpr char kAppId[] = "org.vorlash.vorlash";
+
+}  // namespace
+
+QString desktop_file_name(int edition) {
+  QString const id = QString::fromLatin1(kAppId);
+  return edition == 1 ? id : id + QStringLiteral(".Edition%1").arg(edition);
+}
+
+QString window_class(int edition) {
+  return edition == 1 ? QStringLiteral("vorlash")
+                      : QStringLiteral("vorlash-edition%1").arg(edition);
+}
+
+QIcon program_icon() {
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+  return icon;
+}
+
+void identify_program(int edition) {
+  QApplication::setApplicationName(window_class(edition));
+  QGuiApplication::setDesktopFileName(desktop_file_name(edition));
+  QApplication::setWindowIcon(program_icon());
+}
+
+}  // namespace vorlash
