@@ -14,6 +14,7 @@
 #include "platform/ui/app_context.h"
 #include "platform/ui/qt_platform.h"
 #include "platform/ui/translation.h"
+#include "platform/ui/japanese_ui_font.h"
 
 int main(int argc, char** argv) {
   // Answered before QApplication exists, so that it needs no display.
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   vorlash::install_qt_translation();  // standard dialogs and buttons in Japanese
+  vorlash::use_japanese_ui_font();
   vorlash::QtPlatform platform;
   vorlash::FileLocations locations;
   vorlash::Status st = vorlash::locate_files(vorlash::executable_folder(argv[0]), edition,
