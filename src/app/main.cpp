@@ -12,9 +12,9 @@
 #include "data/app_state.h"
 #include "platform/file_locations.h"
 #include "platform/ui/app_context.h"
+#include "platform/ui/japanese_ui_font.h"
 #include "platform/ui/qt_platform.h"
 #include "platform/ui/translation.h"
-#include "platform/ui/japanese_ui_font.h"
 
 int main(int argc, char** argv) {
   // Answered before QApplication exists, so that it needs no display.

@@ -14,7 +14,7 @@ bool install_qt_translation() {
   for (auto const& folder :
        {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
         QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
-       QStringLiteral(":/translations")}) {
+        QStringLiteral(":/translations")}) {
     if (translator->load(name, folder) && QCoreApplication::installTranslator(translator))
       return true;
   }
