@@ -32,6 +32,14 @@ key=$(printf '%s\n%s\n%s\n' "$host_version" "$options" "$(cat cmake/toolchain-mi
 cache_root=${QT_WINDOWS_CACHE:-${XDG_CACHE_HOME:-/var/cache}/vorlash-qt-windows}
 prefix="$cache_root/qt-$upstream-mingw64-static-$key"
 
+# One build at a time: a second run waits for the first and then finds its
+# result in the cache.
+mkdir -p "$cache_root"
+exec 9>"$cache_root/.lock"
+if ! flock -n 9; then
+  echo "== Waiting for another build of Qt for Windows to finish"
+  flock 9
+fi
 if [ -f "$prefix/.complete" ]; then
   echo "Qt $upstream for Windows is cached."
   echo "$prefix"
