@@ -77,6 +77,7 @@ TEST(CommandLine, StatusAndFirstOutput) {
 #ifdef VORLASH_APP
 // The desktop program answers --version before it opens a display.
 TEST(CommandLine, DesktopProgramVersionWithoutDisplay) {
+  VORLASH_SKIP_ON_WINDOWS("starts the desktop program by a POSIX shell");
   std::string const command =
       std::string("env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb \"") + VORLASH_APP +
       "\" --version 2>/dev/null";
