@@ -23,7 +23,9 @@ mkdir -p "$shots"
 work=$(mktemp -d)
 WINEPREFIX=$work/wine
 WINEDEBUG=-all
-export WINEPREFIX WINEDEBUG
+# No offer to install wine's .NET and HTML engines: on a display it would wait for an answer.
+WINEDLLOVERRIDES=mscoree,mshtml=
+export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
 trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
