@@ -118,6 +118,7 @@ done
 wine reg query "$key" /reg:64 >/dev/null
 lnk="C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\ソルマー時刻表\\ソルマー時刻表（東海道・山陽新幹線編）＆ホテル情報.lnk"
 run_and_close "" wine start /wait "$lnk"
+wineserver -w  # a shortcut's program is not start's child: wait for every process to end
 appdata=$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Roaming/vorlash/edition1' -type d)
 [ -f "$appdata/vorlash2.ini" ]
 [ -f "$appdata/hotelusr.csv" ]
