@@ -1,7 +1,9 @@
 #!/bin/sh
 # Installs what is missing, builds everything and runs every test: the core
-# and window tests, the core tests again under AddressSanitizer and UBSan, a
-# short run of every fuzz target, and the Debian package installed and removed.
+# and window tests, the Windows program, its tests and packages under wine
+# (Qt for Windows is built on the first run, then cached), the core tests
+# again under AddressSanitizer and UBSan, a short run of every fuzz target,
+# and the Debian package installed and removed.
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/install-deps.sh
@@ -16,7 +18,7 @@ cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-test -j"$jobs"
 (cd build-test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
 
-echo "== Windows: cross-build, core tests and vorlash-cli under wine"
+echo "== Windows: Qt for Windows (cached), cross-build, tests under wine, packages"
 sh scripts/test-windows.sh
 
 echo "== Core tests under AddressSanitizer and UBSan"
