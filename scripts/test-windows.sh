@@ -52,10 +52,10 @@ shots=build-windows/screenshots
 rm -rf "$shots"
 # On Windows the offscreen platform reads its fonts from one folder only,
 # not the system's: the IPA fonts the tests' lists and printouts ask for.
-QT_QPA_FONTDIR=/usr/share/fonts/opentype/ipafont-gothic
-export QT_QPA_FONTDIR
+fonts=/usr/share/fonts/opentype/ipafont-gothic
 for t in $window_tests; do
-  QT_QPA_PLATFORM=offscreen wine "build-windows/bin/$t.exe" >"$work/$t.log" 2>&1 || {
+  QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=$fonts wine "build-windows/bin/$t.exe" \
+    >"$work/$t.log" 2>&1 || {
     cat "$work/$t.log"
     echo "FAILED: $t"
     exit 1
