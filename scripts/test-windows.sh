@@ -54,7 +54,7 @@ rm -rf "$shots"
 # not the system's: the IPA fonts the tests' lists and printouts ask for.
 fonts=/usr/share/fonts/opentype/ipafont-gothic
 for t in $window_tests; do
-  QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=$fonts wine "build-windows/bin/$t.exe" \
+  QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=$fonts timeout 300 wine "build-windows/bin/$t.exe" \
     >"$work/$t.log" 2>&1 || {
     cat "$work/$t.log"
     echo "FAILED: $t"
