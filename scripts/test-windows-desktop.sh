@@ -63,6 +63,15 @@ run_and_close() {  # screenshot name or "", then the command
     echo "screenshot: $shots/$shot.png"
   fi
   python3 scripts/close-window.py "$window"
+  for _ in $(seq 120); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.5
+  done
+  if kill -0 "$pid" 2>/dev/null; then
+    echo "the program did not end within a minute of its window closing" >&2
+    kill "$pid"
+    return 1
+  fi
   status=0
   wait "$pid" || status=$?
   if [ "$status" != 0 ]; then
