@@ -32,6 +32,14 @@ key=$(printf '%s\n%s\n%s\n' "$host_version" "$options" "$(cat cmake/toolchain-mi
 cache_root=${QT_WINDOWS_CACHE:-${XDG_CACHE_HOME:-/var/cache}/vorlash-qt-windows}
 prefix="$cache_root/qt-$upstream-mingw64-static-$key"
 
+# One build at a time: a second run waits for the first and then finds its
+# result in the cache.
+mkdir -p "$cache_root"
+exec 9>"$cache_root/.lock"
+if ! flock -n 9; then
+  echo "== Waiting for another build of Qt for Windows to finish"
+  flock 9
+fi
 if [ -f "$prefix/.complete" ]; then
   echo "Qt $upstream for Windows is cached."
   echo "$prefix"
@@ -65,32 +73,46 @@ for p in ninja-build dpkg-dev; do
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$p"
 done
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/qt-windows.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-echo "== Fetching Debian's qtbase source ($host_version)"
-(cd "$work" && apt-get source -qq --download-only "qt6-base=$host_version" >/dev/null)
-dsc=$(ls "$work"/qt6-base_*.dsc)
-(cd "$work" && dpkg-source --no-check -x "$dsc" src >/dev/null)
-source_version=$(sed -n 's/^Version: //p' "$dsc")
-if [ "$source_version" != "$host_version" ]; then
-  echo "build-qt-windows: source $source_version differs from host tools $host_version" >&2
-  exit 1
+# The source and build trees stay beside the result until it is whole, so a
+# run that stopped (a failed step, a machine switched off) resumes where it
+# was instead of compiling everything again.
+work="$cache_root/work-$key"
+toolchain="$repo/cmake/toolchain-mingw64-base.cmake"
+if [ -f "$work/build/build.ninja" ] &&
+  grep -q "^CMAKE_TOOLCHAIN_FILE:.*=$toolchain\$" "$work/build/CMakeCache.txt"; then
+  echo "== Resuming the earlier build in $work"
+else
+  rm -rf "$work"
+  mkdir -p "$work"
+  echo "== Fetching Debian's qtbase source ($host_version)"
+  (cd "$work" && apt-get source -qq --download-only "qt6-base=$host_version" >/dev/null)
+  dsc=$(ls "$work"/qt6-base_*.dsc)
+  (cd "$work" && dpkg-source --no-check -x "$dsc" src >/dev/null)
+  source_version=$(sed -n 's/^Version: //p' "$dsc")
+  if [ "$source_version" != "$host_version" ]; then
+    echo "build-qt-windows: source $source_version differs from host tools $host_version" >&2
+    exit 1
+  fi
+  echo "== Configuring Qt $upstream for MinGW-w64"
+  # shellcheck disable=SC2086
+  cmake -S "$work/src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    $options >"$work/configure.log" 2>&1 || { tail -n 60 "$work/configure.log"; exit 1; }
 fi
 
-echo "== Configuring and building Qt $upstream for MinGW-w64 into $prefix"
+echo "== Building Qt $upstream for MinGW-w64 into $prefix (log: $work/build.log)"
 started=$(date +%s)
-mkdir -p "$cache_root"
-rm -rf "$prefix"   # an earlier run that did not finish
-# shellcheck disable=SC2086
-cmake -S "$work/src" -B "$work/build" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-mingw64-base.cmake" \
-  -DCMAKE_INSTALL_PREFIX="$prefix" \
-  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-  $options >"$work/configure.log" 2>&1 || { tail -n 60 "$work/configure.log"; exit 1; }
-cmake --build "$work/build" -j"$jobs" >"$work/build.log" 2>&1 || { tail -n 60 "$work/build.log"; exit 1; }
+cmake --build "$work/build" -j"$jobs" >>"$work/build.log" 2>&1 || {
+  tail -n 60 "$work/build.log"
+  echo "build-qt-windows: stopped; the next run resumes it" >&2
+  exit 1
+}
+rm -rf "$prefix"   # an earlier install that did not finish
 cmake --install "$work/build" >/dev/null
 # The prefix is baked into qt-cmake, so the tree is installed under its final
 # name; the marker says it is whole.
 touch "$prefix/.complete"
+rm -rf "$work"
 echo "Qt for Windows built in $(($(date +%s) - started)) s."
 echo "$prefix"

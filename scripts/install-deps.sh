@@ -5,7 +5,8 @@ set -e
 packages="build-essential cmake pkg-config python3 clang-14 libclang-rt-14-dev libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n zlib1g-dev fonts-ipafont-gothic poppler-utils xvfb xauth
   xdotool lintian appstream desktop-file-utils
-  g++-mingw-w64-x86-64-posix libz-mingw-w64-dev googletest wine wine64"
+  g++-mingw-w64-x86-64-posix libz-mingw-w64-dev googletest wine wine64
+  ninja-build dpkg-dev nsis zip unzip imagemagick"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -1,7 +1,11 @@
 #!/bin/sh
 # Installs what is missing, builds everything and runs every test: the core
-# and window tests, the core tests again under AddressSanitizer and UBSan, a
-# short run of every fuzz target, and the Debian package installed and removed.
+# and window tests, the core and vorlash-cli cross-built for Windows and run
+# under wine (with VORLASH_WINDOWS_DESKTOP=1 also the Windows desktop program,
+# its window tests and packages, on a Qt for Windows built once and cached),
+# the core tests
+# again under AddressSanitizer and UBSan, a short run of every fuzz target,
+# and the Debian package installed and removed.
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/install-deps.sh
@@ -16,7 +20,7 @@ cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-test -j"$jobs"
 (cd build-test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
 
-echo "== Windows: cross-build, core tests and vorlash-cli under wine"
+echo "== Windows: cross-build and tests under wine"
 sh scripts/test-windows.sh
 
 echo "== Core tests under AddressSanitizer and UBSan"

@@ -14,6 +14,7 @@
 #include "platform/file_locations.h"
 #include "platform/ui/app_context.h"
 #include "platform/ui/program_identity.h"
+#include "platform/ui/japanese_ui_font.h"
 #include "platform/ui/qt_platform.h"
 #include "platform/ui/translation.h"
 
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   vorlash::identify_program(edition);  // desktop entry, window class and icon of the Edition
   vorlash::install_qt_translation();  // standard dialogs and buttons in Japanese
+  vorlash::use_japanese_ui_font();
   vorlash::QtPlatform platform;
   vorlash::FileLocations locations;
   vorlash::Status st = vorlash::locate_files(vorlash::executable_folder(argv[0]), edition,

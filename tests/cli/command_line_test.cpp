@@ -84,6 +84,7 @@ TEST(CommandLine, StatusAndFirstOutput) {
 #ifdef VORLASH_APP
 // The desktop program answers --version and --help before it opens a display.
 TEST(CommandLine, DesktopProgramAnswersWithoutDisplay) {
+  VORLASH_SKIP_ON_WINDOWS("starts the desktop program by a POSIX shell");
   struct Case {
     const char* option;
     std::string out;

@@ -13,7 +13,8 @@ bool install_qt_translation() {
   auto const name = QStringLiteral("qtbase_ja");
   for (auto const& folder :
        {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
-        QCoreApplication::applicationDirPath() + QStringLiteral("/translations")}) {
+        QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+        QStringLiteral(":/translations")}) {
     if (translator->load(name, folder) && QCoreApplication::installTranslator(translator))
       return true;
   }

@@ -6,8 +6,9 @@
 namespace vorlash {
 
 // Installs the translation for the running application, from Qt's
-// translations folder or else a "translations" folder beside the
-// executable. False when neither holds it (the texts stay in English).
+// translations folder, a "translations" folder beside the executable or
+// else the program's resources (the Windows program carries it there).
+// False when none holds it (the texts stay in English).
 bool install_qt_translation();
 
 }  // namespace vorlash

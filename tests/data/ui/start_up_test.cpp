@@ -20,6 +20,15 @@ using namespace vorlash::test;
 
 namespace {
 
+// A FIFO in place of a file; Windows has none, and there the case is left out.
+bool make_fifo([[maybe_unused]] const std::string& path) {
+#if defined(Q_OS_WIN)
+  return false;
+#else
+  return ::mkfifo(path.c_str(), 0600) == 0;
+#endif
+}
+
 // Records the progress bar each time the start-up lets events run.
 struct ProgressWatch {
   explicit ProgressWatch(AppContext& ctx) {
@@ -161,7 +170,9 @@ void StartUpTest::special_files_and_second_copy_refused() {
   };
   Case const cases[] = {
       {"vorlashj.dat", "dir", "フォルダーです"},
+#if !defined(Q_OS_WIN)
       {"vorlash2.ini", "fifo", "通常のファイルではありません"},
+#endif
       {"vorlash.lock", "link", loading_text::kFolderNotWritable},
       {"vorlash.lock", "lock", loading_text::kAlreadyRunning},
   };
@@ -178,8 +189,7 @@ void StartUpTest::special_files_and_second_copy_refused() {
                           QString::fromStdString(path)));
     } else {
       QVERIFY(QFile::remove(QString::fromStdString(path)));
-      QVERIFY(kind == "dir" ? QDir().mkdir(QString::fromStdString(path))
-                            : ::mkfifo(path.c_str(), 0600) == 0);
+      QVERIFY(kind == "dir" ? QDir().mkdir(QString::fromStdString(path)) : make_fifo(path));
     }
     QVERIFY2(!run.start(), c.kind);
     QCOMPARE(run.f->messages.requests.size(), size_t{1});

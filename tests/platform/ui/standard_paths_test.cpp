@@ -1,5 +1,6 @@
 // The user's folders of an installed program are the ones Qt gives for the
-// program's configuration and data, one subfolder per Edition.
+// program's configuration and data (on Windows: its roaming data), one
+// subfolder per Edition.
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
@@ -16,6 +17,20 @@ class StandardPathsTest : public QObject {
  private slots:
   void initTestCase() { QCoreApplication::setApplicationName("vorlash"); }
 
+#if defined(Q_OS_WIN)
+  // Windows keeps both in the roaming application data, %APPDATA%.
+  void agrees_with_qt() {
+    FileLocations loc;
+    QVERIFY(locate_files("C:/vorlash/bin", 2, process_environment(), loc).ok());
+    QString const data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    auto const same = [](const std::string& ours, const QString& qt) {
+      return QDir::cleanPath(QDir::fromNativeSeparators(QString::fromStdString(ours)))
+                 .compare(QDir::cleanPath(qt), Qt::CaseInsensitive) == 0;
+    };
+    QVERIFY2(same(loc.settings_folder, data + "/edition2"), loc.settings_folder.c_str());
+    QVERIFY2(same(loc.user_data_folder, data + "/edition2"), loc.user_data_folder.c_str());
+  }
+#else
   void agrees_with_qt_data() {
     QTest::addColumn<bool>("xdg_set");
     QTest::newRow("XDG variables set") << true;
@@ -46,6 +61,7 @@ class StandardPathsTest : public QObject {
     QCOMPARE(QString::fromStdString(loc.settings_folder), config + "/edition2");
     QCOMPARE(QString::fromStdString(loc.user_data_folder), data + "/edition2");
   }
+#endif
 };
 
 QTEST_GUILESS_MAIN(StandardPathsTest)

@@ -96,7 +96,7 @@ void ResultsWindowTest::search_runs_behind_the_loading_window() {
 }
 
 void ResultsWindowTest::texts_match_the_command_line_search() {
-  QString const cli = QStringLiteral(VORLASH_SAMPLE_DIR "/vorlash-cli");
+  QString const cli = QStringLiteral(VORLASH_CLI);
   if (!QFile::exists(cli)) QSKIP("vorlash-cli was not built");
   ResultsRun run;
   // Two transfers, arrival order, every connection per train, from 名古屋.
