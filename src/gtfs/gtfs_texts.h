@@ -32,4 +32,47 @@ inline constexpr std::string_view kNotFeed = "フィードのフォルダーで�
 inline constexpr std::string_view kEditionNeeded =
     "--base を指定しないときは、対応表に版（edition）が必要です";
 
+// import-gtfs: what is wrong with a line of the feed. A message reads
+// "<file>:<line>: <column> "<value>": <what>"; "{}" marks where fill() puts
+// column names and values, which stay as the feed spells them.
+inline constexpr std::string_view kNotHms = "H:MM:SS の時刻ではありません";
+inline constexpr std::string_view kHasSeconds = "秒があります（DataFile は秒を持てません）";
+inline constexpr std::string_view kPast4759 = "47:59 を過ぎています（DataFile は持てません）";
+inline constexpr std::string_view kNoCalendar =
+    "フィードに calendar.txt も calendar_dates.txt もありません";
+inline constexpr std::string_view kFeedLacksFile = "フィードにこのファイルがありません";
+inline constexpr std::string_view kHeaderLacksColumn = "見出しに列 {} がありません";
+inline constexpr std::string_view kStopTwice = "この停留所が二度あります";
+inline constexpr std::string_view kRouteNotInRoutes = "route {} は routes.txt にありません";
+inline constexpr std::string_view kTripTwice = "この便が二度あります";
+inline constexpr std::string_view kServiceUnknown =
+    "この運行日は calendar.txt にも calendar_dates.txt にもありません";
+inline constexpr std::string_view kNoDirection = "対応表にこの方向の行き先がありません";
+inline constexpr std::string_view kNoDayCode = "対応表にこの運行日の運転日コードがありません";
+inline constexpr std::string_view kNoKeiyoTable =
+    "対応表に、この運行日と direction_id {} の京葉線の表がありません";
+inline constexpr std::string_view kShinkansenCodeUnfit =
+    "列車コード {} になりますが、コードは 1～4 文字の 1 バイト文字です";
+inline constexpr std::string_view kKeiyoCodeUnfit =
+    "京葉線の列車コード（番号と英字 1 文字、5 文字まで）ではありません";
+inline constexpr std::string_view kTooManyInDirection =
+    "DataFile の direction {} に入る列車は {} 本までです";
+inline constexpr std::string_view kTooManyInKeiyo = "DataFile の京葉線の表 {} に入る列車は {} 本までです";
+inline constexpr std::string_view kTripNotInTrips = "この便は trips.txt にありません";
+inline constexpr std::string_view kStopNotInStops = "この停留所は stops.txt にありません";
+inline constexpr std::string_view kNotWhole = "整数ではありません";
+inline constexpr std::string_view kStopNeedsTime = "DataFile では停車に時刻が要ります";
+inline constexpr std::string_view kDepartsBeforeArrival =
+    "到着より前です：便が時間をさかのぼっています";
+inline constexpr std::string_view kSequenceTwice = "一つの便の中で二度あります";
+inline constexpr std::string_view kArrivesBeforeDeparture =
+    "前の停留所の発車より前です：便が時間をさかのぼっています";
+inline constexpr std::string_view kNameNotSjis = "Shift-JIS で表せない名前です";
+inline constexpr std::string_view kMappedStopNotInStops = "stop {} は stops.txt にありません";
+inline constexpr std::string_view kStopOffDirection =
+    "direction {} の駅の並びで、この便のそれより前の停車の後にありません（trips.txt:{}）";
+inline constexpr std::string_view kStopOffKeiyo =
+    "京葉線の表 {} の時刻のある位置 1～12 で、この便のそれより前の停車の後にありません"
+    "（trips.txt:{}）";
+
 }  // namespace vorlash::gtfs_text
