@@ -75,4 +75,30 @@ inline constexpr std::string_view kStopOffKeiyo =
     "京葉線の表 {} の時刻のある位置 1～12 で、この便のそれより前の停車の後にありません"
     "（trips.txt:{}）";
 
+// The feed's CSV files as text.
+inline constexpr std::string_view kTextAfterQuote = "{} 番目の欄の閉じた引用符の後に文字があります";
+inline constexpr std::string_view kQuoteNotClosed = "引用符で始まる欄がファイルの終わりまで閉じていません";
+inline constexpr std::string_view kTooManyFields = "欄が {} 個あります（見出しは {} 個）";
+inline constexpr std::string_view kNoHeader = "見出しの行がありません";
+
+// The mapping file (feed.tsv): "<file>:<line>: <what>".
+inline constexpr std::string_view kNotKeyword = "{} は対応表のキーワードではありません";
+inline constexpr std::string_view kExpectedFields = "{} の形（タブ区切り）で書いてください";
+inline constexpr std::string_view kEditionRange = "edition は 1、2、3 のどれかです";
+inline constexpr std::string_view kStationCountRange = "station_count は 1～50 です";
+inline constexpr std::string_view kOneKeiyoRoute = "京葉線の route は一つだけです";
+inline constexpr std::string_view kDirectionRange = "方向は 1（下り）か 2（上り）です";
+inline constexpr std::string_view kMappedTwice = "{} が二度対応づけられています";
+inline constexpr std::string_view kStationRowRange = "方向は 1 か 2、行は 1～50 です";
+inline constexpr std::string_view kKindRange = "種類は 0、1、2 のどれかです";
+inline constexpr std::string_view kRowTwice = "direction {} の row {} が二度あります";
+inline constexpr std::string_view kDayCodeRange = "運転日コードは 0～255 です";
+inline constexpr std::string_view kTrainNameForm = "列車名には英字 1 文字のコードと名前が要ります";
+inline constexpr std::string_view kTripGivenTwice = "trip {} が二度あります";
+inline constexpr std::string_view kKeiyoTableRange = "京葉線の表は 1～4 です";
+inline constexpr std::string_view kKeiyoCountRange = "京葉線の表は 1～4、駅数は 0～15 です";
+inline constexpr std::string_view kKeiyoPositionRange = "京葉線の表は 1～4、位置は 1～15 です";
+inline constexpr std::string_view kNothingToImport =
+    "shinkansen_route も keiyo_route もなく、取り込むものがありません";
+
 }  // namespace vorlash::gtfs_text

@@ -184,7 +184,7 @@ TEST(GtfsImport, ErrorsNameFileLineAndField) {
        "stop_times.txt:14: stop_sequence 2: 一つの便の中で二度あります"},
       {"stops.txt", "ODW,小田原", "ODW,小田原\xF0\x9F\x98\x80",
        "stops.txt:4: stop_name \"小田原\xF0\x9F\x98\x80\": Shift-JIS で表せない名前です"},
-      {"stops.txt", "千葉市\"", "千葉市", "stops.txt:7: a quoted field is not closed"},
+      {"stops.txt", "千葉市\"", "千葉市", "stops.txt:7: 引用符で始まる欄が"},
       {"trips.txt", "KY,WK,k1,503A", "KY,WK,k1,X503", "trips.txt:6: trip_short_name \"X503\""},
       {"trips.txt", "TKD,DAILY,t3,こだま401号", "TKD,DAILY,t3,こだま40001号",
        "trips.txt:4: trip_short_name \"こだま40001号\": 列車コード \"K40001\" になりますが"},
@@ -215,7 +215,7 @@ TEST(GtfsImport, LimitsOfTheDataFile) {
 
   GtfsMapping m;
   Status const row = parse_gtfs_mapping("station\t1\t51\tTYO\t0\n", "m.tsv", m);
-  EXPECT_NE(row.error.find("m.tsv:1: the direction must be 1 or 2 and the row 1..50"),
+  EXPECT_NE(row.error.find("m.tsv:1: 方向は 1 か 2、行は 1～50 です"),
             std::string::npos)
       << row.error;
   Status const position = parse_gtfs_mapping("keiyo_station\t1\t16\tKTYO\n", "m.tsv", m);
