@@ -101,4 +101,30 @@ inline constexpr std::string_view kKeiyoPositionRange = "京葉線の表は 1～
 inline constexpr std::string_view kNothingToImport =
     "shinkansen_route も keiyo_route もなく、取り込むものがありません";
 
+// A .zip feed that cannot be read: "<archive>: <what>", or
+// "<archive>: <entry>: <what>" for one file in it.
+inline constexpr std::string_view kZipCannotInflate = "展開を始められません";
+inline constexpr std::string_view kZipBadDeflate = "圧縮されたデータが壊れているか、記された大きさと違います";
+inline constexpr std::string_view kZipTooShort = ".zip アーカイブにしては短すぎます";
+inline constexpr std::string_view kZipNoEnd = ".zip アーカイブの終わりの記録がありません";
+inline constexpr std::string_view kZipDirectoryOutside = "中央ディレクトリがアーカイブの外にあります";
+inline constexpr std::string_view kZipEntry = "{} 番目の項目";
+inline constexpr std::string_view kZipBrokenDirectory = "中央ディレクトリが壊れています";
+inline constexpr std::string_view kZipEncrypted = "暗号化された項目は読めません";
+inline constexpr std::string_view kZipMethod =
+    "圧縮方式 {} には対応していません（無圧縮と deflate だけです）";
+inline constexpr std::string_view kZipTooLarge = "項目が大きすぎます";
+inline constexpr std::string_view kZipLocalHeader = "ローカルヘッダーがアーカイブの外にあるか壊れています";
+inline constexpr std::string_view kZipDataOutside = "データがアーカイブの外にあります";
+inline constexpr std::string_view kZipTwoSizes = "無圧縮の項目に二つの違う大きさが記されています";
+inline constexpr std::string_view kZipBadCrc = "CRC が合いません（アーカイブが壊れています）";
+inline constexpr std::string_view kZipFileTwice = "アーカイブに同じファイルが二つあります";
+
+// export-gtfs: what the DataFile holds that a feed cannot carry.
+inline constexpr std::string_view kDateNotYmd = "DataFile の日付 {} が YYYY/MM/DD ではありません";
+inline constexpr std::string_view kRowWithoutStation =
+    "{} 件目：row {} に時刻がありますが、駅名がありません";
+inline constexpr std::string_view kPositionWithoutStation =
+    "{} 件目：position {} に時刻がありますが、駅名がありません";
+
 }  // namespace vorlash::gtfs_text
