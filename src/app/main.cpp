@@ -41,9 +41,10 @@ int main(int argc, char** argv) {
   vorlash::use_japanese_ui_font();
   vorlash::QtPlatform platform;
   vorlash::FileLocations locations;
+  vorlash::PreparedUserFiles made;
   vorlash::Status st = vorlash::locate_files(vorlash::executable_folder(argv[0]), edition,
                                              vorlash::process_environment(), locations);
-  if (st) st = vorlash::prepare_user_folders(locations);
+  if (st) st = vorlash::prepare_user_folders(locations, made);
   if (!st) {
     // Started from the desktop menu there is no terminal to read: say it in a box too.
     std::fprintf(stderr, "vorlash: %s\n", st.error.c_str());
@@ -60,8 +61,13 @@ int main(int argc, char** argv) {
   // is not the last window closing.
   QApplication::setQuitOnLastWindowClosed(false);
   vorlash::timetable1 main_window(ctx);
-  // A second start that brought the running copy to the front ends quietly.
-  if (!main_window.form_load()) return ctx.handed_to_running_copy ? 0 : 1;
+  if (!main_window.form_load()) {
+    // A failed start leaves nothing it made: the user's folders and the
+    // defaults copied into them go again (the lock file went already). A
+    // second start that brought the running copy to the front ends quietly.
+    vorlash::undo_user_folders(made);
+    return ctx.handed_to_running_copy ? 0 : 1;
+  }
   main_window.show();
   QApplication::setQuitOnLastWindowClosed(true);
   int const status = QApplication::exec();

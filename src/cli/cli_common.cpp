@@ -30,15 +30,18 @@ std::unique_ptr<Clock> make_clock(const CliArgs& args) {
 
 bool load_program(const CliArgs& args, AppState& state) {
   FileLocations locations = portable_locations(args.dir);
+  PreparedUserFiles made;
   Status st = Status::success();
   if (args.dir.empty()) {
     st = locate_files(args.exe_folder, args.edition, process_environment(), locations);
-    if (st) st = prepare_user_folders(locations);
+    if (st) st = prepare_user_folders(locations, made);
   }
   apply_locations(locations, state);
   if (st) st = identify_installation(state, locations.data_folder);
   if (st) st = load_settings_and_tables(state, LoadHooks{});
   if (!st) {
+    // A failed start leaves nothing it made.
+    undo_user_folders(made);
     std::fprintf(stderr, "vorlash-cli: %s\n", st.error.c_str());
     return false;
   }

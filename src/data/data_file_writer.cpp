@@ -26,14 +26,12 @@ std::string format_hhmm_text(int hhmm) {
 
 void write_regions(Writer& w) {
   auto const& regions = w.src.regions;
-  w.check_count(kRegionsFile, regions, kMaxRegions, "regions");
+  w.check_count(kRegionsFile, regions, kMaxRegions, source_text::kRegions);
   w.out.put_long(float_coded(static_cast<int>(regions.size())));
   for (auto const& r : regions) w.record(kRegionsFile, r.line, "name", r.name);
   // The entries start at byte 1024 whatever the names' length.
   if (w.out.size() > kBlock)
-    w.fail(kRegionsFile, 0,
-           "the region count and names take " + std::to_string(w.out.size()) +
-               " bytes in Shift-JIS; they must fit in the 1024 bytes of block 0");
+    w.fail(kRegionsFile, 0, fill(source_text::kRegionBlockFull, {std::to_string(w.out.size())}));
   w.out.align();
   for (auto const& r : regions) {
     w.in_range(kRegionsFile, r.line, "area", r.area, 1, 9);
@@ -47,7 +45,7 @@ void write_regions(Writer& w) {
 void write_districts(Writer& w) {
   auto const& districts = w.src.districts;
   w.control[2] = w.out.begin_block();
-  w.check_count(kDistrictsFile, districts, kMaxDistricts, "districts");
+  w.check_count(kDistrictsFile, districts, kMaxDistricts, source_text::kDistricts);
   w.out.put_long(float_coded(static_cast<int>(districts.size())));
   for (auto const& d : districts) w.record(kDistrictsFile, d.line, "name", d.name);
 }
@@ -103,27 +101,25 @@ void write_keiyo_times(Writer& w) {
   for (int k = 1; k <= kKeiyoTables; ++k) {
     std::string const file = keiyo_file_name(k);
     auto const& trains = w.src.keiyo[k].trains;
-    w.check_count(file, trains, kMaxKeiyoTrains, "trains");
+    w.check_count(file, trains, kMaxKeiyoTrains, source_text::kTrains);
     std::string codes;
     for (auto const& train : trains) {
       int const number = keiyo_train_number(train.code);
       if (number < 0) {
-        w.fail(file, train.line,
-               "code " + quote_text(train.code) +
-                   " is not a train number followed by one letter, at most 5 characters");
+        w.fail(file, train.line, fill(source_text::kKeiyoCodeForm, {quote_text(train.code)}));
       } else if (number == 0) {
-        w.fail(file, train.line,
-               "code " + quote_text(train.code) + ": the train number must be 1 or more");
+        w.fail(file, train.line, fill(source_text::kKeiyoCodeZero, {quote_text(train.code)}));
       }
       for (int p = 1; p <= kKeiyoTimedPositions; ++p) {
         if (number > 0 && train.time[p] + number > kKeiyoFieldLimit) {
           std::string const time =
-              train.time[p] == 0 ? "(no stop)" : format_hhmm_text(train.time[p]);
+              train.time[p] == 0 ? std::string(source_text::kNoStop) : format_hhmm_text(train.time[p]);
           w.fail(file, train.line,
-                 "p" + std::to_string(p) + " " + time + " plus the train number " +
-                     std::to_string(number) + " exceeds the 13-bit field (8191)");
+                 fill(source_text::kKeiyoFieldFull,
+                      {"p" + std::to_string(p), time, std::to_string(number)}));
         }
-        if (train.time[p] < 0) w.fail(file, train.line, "p" + std::to_string(p) + " is negative");
+        if (train.time[p] < 0)
+          w.fail(file, train.line, fill(source_text::kNegative, {"p" + std::to_string(p)}));
       }
       std::string code = train.code;
       code.resize(kKeiyoCodeWidth, ' ');
@@ -180,15 +176,14 @@ void write_shinkansen_times(Writer& w) {
   for (int d = 1; d <= 2; ++d) {
     std::string const file = shinkansen_file_name(d);
     auto const& trains = w.src.trains[d];
-    w.check_count(file, trains, kMaxTrains, "trains");
+    w.check_count(file, trains, kMaxTrains, source_text::kTrains);
     std::string codes;
     for (auto const& train : trains) {
       std::string const code = w.fixed(file, train.line, "code", train.code, kShinkansenCodeWidth);
       // A blank code ends the list of trains, and the exporter trims codes.
       if (train.code.empty() || train.code.front() == ' ' || train.code.back() == ' ')
-        w.fail(
-            file, train.line,
-            "code " + quote_text(train.code) + " must not be empty or begin or end with a blank");
+        w.fail(file, train.line,
+               fill(source_text::kShinkansenCodeBlank, {quote_text(train.code)}));
       if (codes.size() < kShinkansenCodeSlots * kShinkansenCodeWidth) codes += code;
     }
     codes.resize(kShinkansenCodeSlots * kShinkansenCodeWidth, ' ');  // blank = no more trains
@@ -218,9 +213,9 @@ void write_shinkansen_times(Writer& w) {
         int const h = vehicle_entry(w.src.edition, train.vehicle, t);
         if (h < 0)
           w.fail(file, train.line,
-                 "vehicle " + quote_text(train.vehicle) + " is not a vehicle type of Edition " +
-                     std::to_string(w.src.edition) +
-                     (w.src.edition == 1 ? " (N, G, W, N5, F, N7, RS)" : " (M)"));
+                 fill(source_text::kNotVehicle,
+                      {quote_text(train.vehicle), std::to_string(w.src.edition),
+                       w.src.edition == 1 ? "N, G, W, N5, F, N7, RS" : "M"}));
         else
           vehicles.push_back(h);
       }
@@ -243,9 +238,8 @@ void write_control(Writer& w) {
   w.control[23] = w.src.edition;
   int const highest = *std::max_element(w.control.begin(), w.control.end());
   if (highest > kMaxBlockNumber)
-    w.fail("(all files)", 0,
-           "a section would start at block " + std::to_string(highest) +
-               "; the control values address blocks 0..32767 only");
+    w.fail(source_text::kAllFiles, 0,
+           fill(source_text::kBlockBeyondControl, {std::to_string(highest)}));
   w.out.begin_block();
   for (int i = 1; i <= 24; ++i) w.out.put_long(w.control[i]);
   w.out.align();

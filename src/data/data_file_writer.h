@@ -14,6 +14,8 @@
 
 #include "data/data_compiler.h"
 #include "data/data_source_errors.h"
+#include "data/data_source_texts.h"
+#include "text/fill.h"
 #include "text/sjis.h"
 
 namespace vorlash::file_writer {
@@ -108,8 +110,7 @@ struct Writer {
     std::string const bytes = sjis(file, line, what, text);
     if (bytes.size() > static_cast<std::size_t>(kMaxRecordLength))
       fail(file, line,
-           std::string(what) + " is " + std::to_string(bytes.size()) +
-               " bytes long in Shift-JIS; a value record holds at most 65535");
+           fill(source_text::kRecordTooLong, {std::string(what), std::to_string(bytes.size())}));
     out.put_record(bytes);
   }
 
@@ -119,13 +120,11 @@ struct Writer {
     std::string bytes = sjis(file, line, what, text);
     if (!std::all_of(bytes.begin(), bytes.end(),
                      [](char c) { return single_byte_char(static_cast<unsigned char>(c)); })) {
-      fail(file, line,
-           std::string(what) + " " + quote_text(text) +
-               " must be single-byte text (ASCII or half-width kana)");
+      fail(file, line, fill(source_text::kNotSingleByte, {std::string(what), quote_text(text)}));
     } else if (bytes.size() > static_cast<std::size_t>(width)) {
       fail(file, line,
-           std::string(what) + " " + quote_text(text) + " is longer than " + std::to_string(width) +
-               " characters");
+           fill(source_text::kLongerThan,
+                {std::string(what), quote_text(text), std::to_string(width)}));
     }
     bytes.resize(width, ' ');
     return bytes;
@@ -136,19 +135,19 @@ struct Writer {
                 long long lo, long long hi) {
     if (value >= lo && value <= hi) return true;
     fail(file, line,
-         std::string(what) + " " + std::to_string(value) + " is not " + std::to_string(lo) + ".." +
-             std::to_string(hi));
+         fill(source_text::kOutOfRange, {std::string(what), std::to_string(value),
+                                         std::to_string(lo), std::to_string(hi)}));
     return false;
   }
 
-  // A table holds at most `limit` entries.
+  // A table holds at most `limit` entries; what: a noun of source_text.
   template <typename Entry>
   void check_count(std::string_view file, const std::vector<Entry>& entries, std::size_t limit,
                    std::string_view what) {
     if (entries.size() > limit)
       fail(file, entries[limit].line,
-           "more than " + std::to_string(limit) + " " + std::string(what) + " (this is number " +
-               std::to_string(limit + 1) + ")");
+           fill(source_text::kTooMany,
+                {std::string(what), std::to_string(limit), std::to_string(limit + 1)}));
   }
 
   // The first row of station list 1 with this name, or 0 (an error).
@@ -158,8 +157,8 @@ struct Writer {
         if (src.stations[1][r].name == name) return r;
     }
     fail(file, line,
-         std::string(what) + " " + quote_text(name) + " is not a station of direction 1 in " +
-             kShinkansenStationsFile);
+         fill(source_text::kNotStation,
+              {std::string(what), quote_text(name), kShinkansenStationsFile}));
     return 0;
   }
 };

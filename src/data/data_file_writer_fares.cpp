@@ -34,16 +34,16 @@ int put_fare_section(BlockWriter& out, std::size_t per_block, const std::vector<
 void write_fares(Writer& w) {
   auto const& s = w.src;
   std::vector<Record> km;
-  w.check_count(kKmFile, s.km, kMaxKmEntries, "entries");
+  w.check_count(kKmFile, s.km, kMaxKmEntries, source_text::kKmEntries);
   for (auto const& e : s.km) {
     int const row = w.station_row(kKmFile, e.line, "station", e.station);
-    w.in_range(kKmFile, e.line, "km in tenths", e.tenths, 0, kMax32 / 64 - 1);
+    w.in_range(kKmFile, e.line, source_text::kKmInTenths, e.tenths, 0, kMax32 / 64 - 1);
     km.push_back({e.tenths * 64 + row});
   }
   w.control[11] = put_fare_section(w.out, 255, km);
 
   std::vector<Record> pairs;
-  w.check_count(kFarePairsFile, s.fare_pairs, kMaxFarePairs, "fare pairs");
+  w.check_count(kFarePairsFile, s.fare_pairs, kMaxFarePairs, source_text::kFarePairs);
   for (auto const& e : s.fare_pairs) {
     int const a = w.station_row(kFarePairsFile, e.line, "station_a", e.station_a);
     int const b = w.station_row(kFarePairsFile, e.line, "station_b", e.station_b);
@@ -57,7 +57,7 @@ void write_fares(Writer& w) {
   w.control[12] = put_fare_section(w.out, 63, pairs);
 
   std::vector<Record> green;
-  w.check_count(kGreenFile, s.green, kMaxGreenBrackets, "green brackets");
+  w.check_count(kGreenFile, s.green, kMaxGreenBrackets, source_text::kGreenBrackets);
   for (auto const& e : s.green) {
     w.in_range(kGreenFile, e.line, "upper_km", e.upper_km, 0, kMax16);
     w.in_range(kGreenFile, e.line, "green", e.green, 0, kMax16);
@@ -68,7 +68,7 @@ void write_fares(Writer& w) {
   w.control[13] = put_fare_section(w.out, 63, green);
 
   std::vector<Record> tickets;
-  w.check_count(kTicketsFile, s.tickets, kMaxTickets, "discount tickets");
+  w.check_count(kTicketsFile, s.tickets, kMaxTickets, source_text::kTickets);
   for (auto const& e : s.tickets) {
     int const a = w.station_row(kTicketsFile, e.line, "station_a", e.station_a);
     int const b = w.station_row(kTicketsFile, e.line, "station_b", e.station_b);
@@ -83,10 +83,9 @@ void write_fares(Writer& w) {
 
   std::vector<Record> nozomi;
   if (s.edition != 1 && !s.nozomi.empty())
-    w.fail(
-        kNozomiFile, s.nozomi.front().line,
-        "Nozomi charges are read for Edition 1 only; this is Edition " + std::to_string(s.edition));
-  w.check_count(kNozomiFile, s.nozomi, kMaxNozomi, "Nozomi charges");
+    w.fail(kNozomiFile, s.nozomi.front().line,
+           fill(source_text::kNozomiEditionOne, {std::to_string(s.edition)}));
+  w.check_count(kNozomiFile, s.nozomi, kMaxNozomi, source_text::kNozomiCharges);
   for (auto const& e : s.nozomi) {
     int const a = w.station_row(kNozomiFile, e.line, "station_a", e.station_a);
     int const b = w.station_row(kNozomiFile, e.line, "station_b", e.station_b);

@@ -32,7 +32,7 @@ void put_field_blocks(BlockWriter& out, const std::vector<std::string>& fields, 
 void write_hotels(Writer& w) {
   auto const& hotels = w.src.hotels;
   int const n = static_cast<int>(hotels.size());
-  w.check_count(kHotelsFile, hotels, kMaxHotels, "hotels");
+  w.check_count(kHotelsFile, hotels, kMaxHotels, source_text::kHotels);
   std::vector<std::int32_t> index;
   std::vector<std::string> tels;
   std::vector<std::string> charges;
@@ -40,18 +40,19 @@ void write_hotels(Writer& w) {
     int region = slot_of(w.src.regions, h.region);
     int district = slot_of(w.src.districts, h.district);
     if (region < 0 || region > kMaxRegions) {
-      w.fail(kHotelsFile, h.line, "region " + quote_text(h.region) + " is not in " + kRegionsFile);
+      w.fail(kHotelsFile, h.line,
+             fill(source_text::kNotListed, {"region", quote_text(h.region), kRegionsFile}));
       region = 0;
     }
     if (district < 0 || district > kMaxDistricts) {
       w.fail(kHotelsFile, h.line,
-             "district " + quote_text(h.district) + " is not in " + kDistrictsFile);
+             fill(source_text::kNotListed, {"district", quote_text(h.district), kDistrictsFile}));
       district = 0;
     }
     w.in_range(kHotelsFile, h.line, "rooms", h.rooms, 0, kMaxRooms);
     index.push_back(region * 1048576 + district * 4096 + (h.rooms & kMaxRooms));
     // A blank telephone field ends the reading of its block.
-    if (trim(h.tel).empty()) w.fail(kHotelsFile, h.line, "tel must not be blank");
+    if (trim(h.tel).empty()) w.fail(kHotelsFile, h.line, fill(source_text::kBlank, {"tel"}));
     tels.push_back(w.fixed(kHotelsFile, h.line, "tel", h.tel, kTelWidth));
     charges.push_back(w.fixed(kHotelsFile, h.line, "charge", h.charge, kChargeWidth));
   }

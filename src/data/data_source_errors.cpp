@@ -1,5 +1,8 @@
 #include "data/data_source_errors.h"
 
+#include "data/data_source_texts.h"
+#include "text/fill.h"
+
 namespace vorlash {
 
 namespace {
@@ -22,7 +25,7 @@ Status SourceErrors::status() const {
     all += messages_[i];
   }
   if (messages_.size() > kMaxReported)
-    all += "\n(" + std::to_string(messages_.size() - kMaxReported) + " more errors)";
+    all += "\n" + fill(source_text::kMoreErrors, {std::to_string(messages_.size() - kMaxReported)});
   return Status::failure(std::move(all));
 }
 

@@ -9,11 +9,13 @@
 
 #include "data/data_compiler.h"
 #include "data/data_source_errors.h"
+#include "data/data_source_texts.h"
 #include "data/file_io.h"
 #include "data/tsv_text.h"
 #include "platform/file_texts.h"
 #include "platform/native_path.h"
 #include "platform/system_error.h"
+#include "text/fill.h"
 
 namespace vorlash {
 
@@ -46,7 +48,7 @@ std::string header_text(const std::vector<std::string>& header) {
 bool split_tsv(const SourceTexts& texts, TsvFile& file, SourceErrors& errors) {
   auto const found = texts.find(file.name);
   if (found == texts.end()) {
-    errors.add(file.name, 0, "the file is missing");
+    errors.add(file.name, 0, source_text::kFileMissing);
     return false;
   }
   std::string_view text = found->second;
@@ -61,7 +63,7 @@ bool split_tsv(const SourceTexts& texts, TsvFile& file, SourceErrors& errors) {
     if (!have_header) {
       if (fields != file.header) {
         errors.add(file.name, line_no,
-                   "the header must be the tab-separated columns " + header_text(file.header));
+                   fill(source_text::kHeaderMismatch, {header_text(file.header)}));
         return false;
       }
       have_header = true;
@@ -69,15 +71,15 @@ bool split_tsv(const SourceTexts& texts, TsvFile& file, SourceErrors& errors) {
     }
     if (fields.size() > file.header.size()) {
       errors.add(file.name, line_no,
-                 std::to_string(fields.size()) + " fields, but the header has " +
-                     std::to_string(file.header.size()));
+                 fill(source_text::kTooManyFields,
+                      {std::to_string(fields.size()), std::to_string(file.header.size())}));
       continue;
     }
     fields.resize(file.header.size());
     file.rows.push_back(TsvRow{line_no, std::move(fields)});
   }
   if (!have_header) {
-    errors.add(file.name, 0, "no header line (" + header_text(file.header) + ")");
+    errors.add(file.name, 0, fill(source_text::kNoHeader, {header_text(file.header)}));
     return false;
   }
   return true;
@@ -105,7 +107,7 @@ class RowReader {
       ok = value >= INT32_MIN && value <= INT32_MAX;
     }
     if (!ok) {
-      fail(column, field.empty() ? "is empty" : "is not a whole number");
+      fail(column, field.empty() ? source_text::kFieldEmpty : source_text::kFieldNotWhole);
       return 0;
     }
     return static_cast<int>(value);
@@ -130,11 +132,11 @@ class RowReader {
       ok = hour <= 47 && minute <= 59;
     }
     if (!ok) {
-      fail(column, "is not H:MM (hour 0..47, minute 0..59)");
+      fail(column, source_text::kFieldNotTime);
       return 0;
     }
     if (hour == 0 && minute == 0) {
-      fail(column, "cannot be stored: 0 means no stop (write 24:00)");
+      fail(column, source_text::kFieldZeroTime);
       return 0;
     }
     return hour * 100 + minute;
@@ -148,7 +150,7 @@ class RowReader {
     for (std::size_t i = 0; ok && i < field.size(); ++i)
       ok = i == dot || (field[i] >= '0' && field[i] <= '9');
     if (!ok) {
-      fail(column, "is not a distance with one decimal (552.6)");
+      fail(column, source_text::kFieldNotDistance);
       return 0;
     }
     int value = 0;
@@ -157,10 +159,10 @@ class RowReader {
     return value;
   }
 
-  void fail(int column, std::string_view what) {
-    errors_.add(
-        file_.name, row_.line,
-        file_.header[column] + " " + quote_text(row_.fields[column]) + " " + std::string(what));
+  // pattern: a text of source_text with the column and the quoted field.
+  void fail(int column, std::string_view pattern) {
+    errors_.add(file_.name, row_.line,
+                fill(pattern, {file_.header[column], quote_text(row_.fields[column])}));
   }
 
  private:
@@ -192,25 +194,28 @@ void parse_edition(const SourceTexts& texts, DataSource& source, SourceErrors& e
       value = &source.station_count;
       line = &source.station_count_line;
     } else {
-      errors.add(file.name, row.line, "unknown key " + quote_text(r.text(0)));
+      errors.add(file.name, row.line, fill(source_text::kUnknownKey, {quote_text(r.text(0))}));
       continue;
     }
     if (*line != 0) {
       errors.add(file.name, row.line,
-                 "key " + quote_text(r.text(0)) + " is given twice (first on line " +
-                     std::to_string(*line) + ")");
+                 fill(source_text::kGivenTwice,
+                      {"key " + quote_text(r.text(0)), std::to_string(*line)}));
       continue;
     }
     *value = r.whole(1);
     *line = row.line;
   }
-  if (source.edition_line == 0) errors.add(file.name, 0, "the key \"edition\" is missing");
+  if (source.edition_line == 0)
+    errors.add(file.name, 0, fill(source_text::kEntryMissing, {"key " + quote_text("edition")}));
   if (source.station_count_line == 0)
-    errors.add(file.name, 0, "the key \"station_count\" is missing");
+    errors.add(file.name, 0,
+               fill(source_text::kEntryMissing, {"key " + quote_text("station_count")}));
   if (source.station_count_line != 0 &&
       (source.station_count < 1 || source.station_count > kMaxRows))
     errors.add(file.name, source.station_count_line,
-               "station_count " + std::to_string(source.station_count) + " is not 1..50");
+               fill(source_text::kOutOfRange, {"station_count", std::to_string(source.station_count),
+                                               "1", std::to_string(kMaxRows)}));
 }
 
 void parse_regions(const SourceTexts& texts, DataSource& source, SourceErrors& errors) {
@@ -238,14 +243,16 @@ void parse_keiyo_stations(const SourceTexts& texts, DataSource& source, SourceEr
     RowReader r(file, row, errors);
     int const k = r.whole(0);
     if (k < 1 || k > kKeiyoTables) {
-      errors.add(file.name, row.line, "table " + quote_text(r.text(0)) + " is not 1..4");
+      errors.add(file.name, row.line,
+                 fill(source_text::kOutOfRange,
+                      {"table", quote_text(r.text(0)), "1", std::to_string(kKeiyoTables)}));
       continue;
     }
     auto& table = source.keiyo[k];
     if (table.line != 0) {
       errors.add(file.name, row.line,
-                 "table " + std::to_string(k) + " is given twice (first on line " +
-                     std::to_string(table.line) + ")");
+                 fill(source_text::kGivenTwice,
+                      {"table " + std::to_string(k), std::to_string(table.line)}));
       continue;
     }
     table.line = row.line;
@@ -254,7 +261,7 @@ void parse_keiyo_stations(const SourceTexts& texts, DataSource& source, SourceEr
   }
   for (int k = 1; k <= kKeiyoTables; ++k)
     if (source.keiyo[k].line == 0)
-      errors.add(file.name, 0, "table " + std::to_string(k) + " is missing");
+      errors.add(file.name, 0, fill(source_text::kEntryMissing, {"table " + std::to_string(k)}));
 }
 
 void parse_keiyo_trains(const SourceTexts& texts, int k, DataSource& source, SourceErrors& errors) {
@@ -281,18 +288,22 @@ void parse_shinkansen_stations(const SourceTexts& texts, DataSource& source, Sou
     int const n = r.whole(1);
     int const kind = r.whole(3);
     if (d != 1 && d != 2) {
-      errors.add(file.name, row.line, "direction " + quote_text(r.text(0)) + " is not 1 or 2");
+      errors.add(file.name, row.line,
+                 fill(source_text::kNotOneOrTwo, {"direction", quote_text(r.text(0))}));
       continue;
     }
     if (n < 1 || n > kMaxRows) {
-      errors.add(file.name, row.line, "row " + quote_text(r.text(1)) + " is not 1..50");
+      errors.add(file.name, row.line,
+                 fill(source_text::kOutOfRange,
+                      {"row", quote_text(r.text(1)), "1", std::to_string(kMaxRows)}));
       continue;
     }
     auto& slot = source.stations[d][n];
     if (slot.line != 0) {
       errors.add(file.name, row.line,
-                 "direction " + std::to_string(d) + " row " + std::to_string(n) +
-                     " is given twice (first on line " + std::to_string(slot.line) + ")");
+                 fill(source_text::kGivenTwice,
+                      {"direction " + std::to_string(d) + " row " + std::to_string(n),
+                       std::to_string(slot.line)}));
       continue;
     }
     slot = SourceStationRow{r.text(2), kind, row.line};

@@ -7,9 +7,11 @@
 
 #include "data/data_compiler.h"
 #include "data/data_source_errors.h"
+#include "data/data_source_texts.h"
 #include "data/file_io.h"
 #include "data/output_folder.h"
 #include "data/readers.h"
+#include "text/fill.h"
 #include "text/utf8.h"
 
 namespace vorlash {
@@ -28,16 +30,16 @@ class TsvBuilder {
   void add(const std::vector<std::string>& fields, int entry) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
       if (fields[i].find_first_of("\t\r\n") != std::string::npos) {
-        fail(entry, quote_text(fields[i]) + " holds a tab or a line break");
+        fail(entry, fill(source_text::kHoldsTabOrBreak, {quote_text(fields[i])}));
         return;
       }
     }
     if (!fields.empty() && fields[0].starts_with('#')) {
-      fail(entry, quote_text(fields[0]) + " would read as a comment line");
+      fail(entry, fill(source_text::kReadsAsComment, {quote_text(fields[0])}));
       return;
     }
     if (fields.size() == 1 && fields[0].empty()) {
-      fail(entry, "an empty name would read as an empty line");
+      fail(entry, source_text::kEmptyNameLine);
       return;
     }
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -53,7 +55,7 @@ class TsvBuilder {
     int const hour = hhmm / 100;
     int const minute = hhmm % 100;
     if (hhmm < 0 || minute > 59 || hour > 47) {
-      fail(entry, "time " + std::to_string(hhmm) + " cannot be written as H:MM");
+      fail(entry, fill(source_text::kTimeNotHmm, {std::to_string(hhmm)}));
       return {};
     }
     return std::to_string(hour) + ":" + (minute < 10 ? "0" : "") + std::to_string(minute);
@@ -61,14 +63,15 @@ class TsvBuilder {
 
   std::string km(int tenths, int entry) {
     if (tenths < 0) {
-      fail(entry, "a negative distance cannot be written");
+      fail(entry, source_text::kNegativeDistance);
       return {};
     }
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
   }
 
   void fail(int entry, std::string_view message) {
-    errors_.add(name_, 0, "entry " + std::to_string(entry) + ": " + std::string(message));
+    errors_.add(name_, 0,
+                fill(source_text::kExportEntry, {std::to_string(entry), std::string(message)}));
   }
 
   const std::string& name() const { return name_; }

@@ -1,5 +1,8 @@
 #include "gtfs/gtfs_csv.h"
 
+#include "gtfs/gtfs_texts.h"
+#include "text/fill.h"
+
 namespace vorlash {
 
 int CsvTable::column(std::string_view name) const {
@@ -44,9 +47,8 @@ Status read_record(std::string_view text, std::size_t& pos, int& line, const std
       ++line;
       return Status::success();
     } else if (after_quote) {
-      return Status::failure(name + ":" + std::to_string(line) +
-                             ": text after the closing quote of field " +
-                             std::to_string(fields.size()));
+      return Status::failure(name + ":" + std::to_string(line) + ": " +
+                             fill(gtfs_text::kTextAfterQuote, {std::to_string(fields.size())}));
     } else if (c == '"' && fields.back().empty()) {
       quoted = true;
     } else {
@@ -54,8 +56,8 @@ Status read_record(std::string_view text, std::size_t& pos, int& line, const std
     }
   }
   if (quoted)
-    return Status::failure(name + ":" + std::to_string(start_line) +
-                           ": a quoted field is not closed before the end of the file");
+    return Status::failure(name + ":" + std::to_string(start_line) + ": " +
+                           std::string(gtfs_text::kQuoteNotClosed));
   ++line;
   return Status::success();
 }
@@ -89,12 +91,12 @@ Status parse_csv(std::string_view text, const std::string& name, CsvTable& table
     }
     if (fields.size() > table.header.size())
       return Status::failure(name + ":" + std::to_string(record_line) + ": " +
-                             std::to_string(fields.size()) + " fields, but the header has " +
-                             std::to_string(table.header.size()));
+                             fill(gtfs_text::kTooManyFields, {std::to_string(fields.size()),
+                                                              std::to_string(table.header.size())}));
     fields.resize(table.header.size());
     table.rows.push_back(CsvRow{record_line, std::move(fields)});
   }
-  if (!have_header) return Status::failure(name + ": the file has no header line");
+  if (!have_header) return Status::failure(name + ": " + std::string(gtfs_text::kNoHeader));
   return Status::success();
 }
 

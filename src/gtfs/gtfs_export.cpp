@@ -12,6 +12,7 @@
 #include "gtfs/gtfs.h"
 #include "gtfs/gtfs_csv.h"
 #include "gtfs/gtfs_texts.h"
+#include "text/fill.h"
 #include "data/readers.h"
 #include "text/date.h"
 #include "text/fullwidth.h"
@@ -102,7 +103,7 @@ class FeedBuilder {
       start = day_number(y, mo, d);
     } else {
       errors_.add("feed_info.txt", 0,
-                  "the DataFile's date " + quote_text(info.date) + " is not YYYY/MM/DD");
+                  fill(gt::kDateNotYmd, {quote_text(info.date)}));
       return;
     }
     CivilDate const c = civil_date(start);
@@ -217,8 +218,7 @@ class FeedBuilder {
           if (arrival == 0 && departure == 0) continue;
           if (list[r].stop_id.empty()) {
             errors_.add(shinkansen_file_name(d), 0,
-                        "entry " + num(static_cast<int>(i) + 1) + ": row " + num(r) +
-                            " has a time but no station name");
+                        fill(gt::kRowWithoutStation, {num(static_cast<int>(i) + 1), num(r)}));
             continue;
           }
           if (arrival == 0) arrival = departure;
@@ -242,8 +242,8 @@ class FeedBuilder {
           if (train.time[p] == 0) continue;
           if (m_.keiyo_stop[k][p].empty()) {
             errors_.add(keiyo_file_name(k), 0,
-                        "entry " + num(static_cast<int>(i) + 1) + ": position " + num(p) +
-                            " has a time but no station name");
+                        fill(gt::kPositionWithoutStation,
+                             {num(static_cast<int>(i) + 1), num(p)}));
             continue;
           }
           add_stop(id, train.time[p], train.time[p], m_.keiyo_stop[k][p], sequence);

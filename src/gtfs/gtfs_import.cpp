@@ -9,6 +9,8 @@
 #include "data/data_source_errors.h"
 #include "gtfs/gtfs.h"
 #include "gtfs/gtfs_csv.h"
+#include "gtfs/gtfs_texts.h"
+#include "text/fill.h"
 #include "text/sjis.h"
 
 namespace vorlash {
@@ -46,22 +48,22 @@ bool parse_gtfs_time(std::string_view text, int& hhmm, std::string& problem) {
   for (std::size_t i = 0; ok && i < text.size(); ++i)
     ok = i == colon || i == colon + 3 || (text[i] >= '0' && text[i] <= '9');
   if (!ok) {
-    problem = "is not H:MM:SS";
+    problem = gtfs_text::kNotHms;
     return false;
   }
   int const hour = std::stoi(std::string(text.substr(0, colon)));
   int const minute = std::stoi(std::string(text.substr(colon + 1, 2)));
   int const second = std::stoi(std::string(text.substr(colon + 4, 2)));
   if (minute > 59 || second > 59) {
-    problem = "is not H:MM:SS";
+    problem = gtfs_text::kNotHms;
     return false;
   }
   if (second != 0) {
-    problem = "has seconds, which the DataFile cannot hold";
+    problem = gtfs_text::kHasSeconds;
     return false;
   }
   if (hour > 47) {
-    problem = "lies past 47:59, which the DataFile cannot hold";
+    problem = gtfs_text::kPast4759;
     return false;
   }
   hhmm = hour == 0 && minute == 0 ? 2400 : hour * 100 + minute;
@@ -79,7 +81,7 @@ class FeedImporter {
     bool const calendar = load_optional("calendar.txt", calendar_);
     bool const dates = load_optional("calendar_dates.txt", calendar_dates_);
     if (!calendar && !dates)
-      errors_.add("calendar.txt", 0, "the feed has neither calendar.txt nor calendar_dates.txt");
+      errors_.add("calendar.txt", 0, gtfs_text::kNoCalendar);
     if (!all || !errors_.empty()) return;
     read_stops();
     read_services();
@@ -96,7 +98,7 @@ class FeedImporter {
   bool load(const std::string& name, CsvTable& table) {
     auto const found = feed_.find(name);
     if (found == feed_.end()) {
-      errors_.add(name, 0, "the feed lacks this file");
+      errors_.add(name, 0, gtfs_text::kFeedLacksFile);
       return false;
     }
     if (Status const parsed = parse_csv(found->second, name, table); !parsed) {
@@ -119,7 +121,7 @@ class FeedImporter {
     bool ok = true;
     for (auto const column : columns) {
       if (table.column(column) < 0) {
-        errors_.add(table.name, 1, "the header lacks the column " + std::string(column));
+        errors_.add(table.name, 1, fill(gtfs_text::kHeaderLacksColumn, {std::string(column)}));
         ok = false;
       }
     }
@@ -131,7 +133,7 @@ class FeedImporter {
     for (auto const& row : stops_.rows) {
       CsvFields const f(stops_, row);
       if (!stops_by_id_.emplace(f.get("stop_id"), FeedStop{f.get("stop_name"), row.line}).second)
-        fail(f, "stop_id", "the stop is given twice");
+        fail(f, "stop_id", gtfs_text::kStopTwice);
     }
   }
 
@@ -152,7 +154,7 @@ class FeedImporter {
     for (auto const& row : routes_.rows) routes.insert(CsvFields(routes_, row).get("route_id"));
     auto check = [&](const std::string& id) {
       if (!routes.count(id))
-        errors_.add(kGtfsMappingFile, 0, "route " + quote_text(id) + " is not in routes.txt");
+        errors_.add(kGtfsMappingFile, 0, fill(gtfs_text::kRouteNotInRoutes, {quote_text(id)}));
     };
     for (auto const& id : m_.shinkansen_routes) check(id);
     if (!m_.keiyo_route.empty()) check(m_.keiyo_route);
@@ -166,7 +168,7 @@ class FeedImporter {
       CsvFields const f(trips_, row);
       std::string const& id = f.get("trip_id");
       if (!all_trips_.insert(id).second) {
-        fail(f, "trip_id", "the trip is given twice");
+        fail(f, "trip_id", gtfs_text::kTripTwice);
         continue;
       }
       std::string const& route = f.get("route_id");
@@ -174,7 +176,7 @@ class FeedImporter {
       if (!is_shinkansen && route != m_.keiyo_route) continue;  // a line we do not carry
       std::string const& service = f.get("service_id");
       if (!services_.count(service)) {
-        fail(f, "service_id", "the service is in neither calendar.txt nor calendar_dates.txt");
+        fail(f, "service_id", gtfs_text::kServiceUnknown);
         continue;
       }
       FeedTrip trip;
@@ -185,11 +187,11 @@ class FeedImporter {
         auto const d = m_.direction.find(direction);
         auto const days = m_.service_days.find(service);
         if (d == m_.direction.end()) {
-          fail(f, "direction_id", "the mapping gives no direction for it");
+          fail(f, "direction_id", gtfs_text::kNoDirection);
           continue;
         }
         if (days == m_.service_days.end()) {
-          fail(f, "service_id", "the mapping gives no operating-day code for it");
+          fail(f, "service_id", gtfs_text::kNoDayCode);
           continue;
         }
         trip.table = d->second;
@@ -197,9 +199,7 @@ class FeedImporter {
       } else {
         auto const k = m_.keiyo_tables.find({service, direction});
         if (k == m_.keiyo_tables.end()) {
-          fail(
-              f, "service_id",
-              "the mapping gives no Keiyo table for it with direction_id " + quote_text(direction));
+          fail(f, "service_id", fill(gtfs_text::kNoKeiyoTable, {quote_text(direction)}));
           continue;
         }
         trip.table = k->second;
@@ -213,19 +213,16 @@ class FeedImporter {
       }
       if (!code_fits(trip)) {
         fail(f, "trip_short_name",
-             is_shinkansen ? "gives the train code " + quote_text(trip.code) +
-                                 ", but a code is 1 to 4 single-byte characters"
-                           : "is not a Keiyo train code (the number and one letter, at most 5 "
-                             "characters)");
+             is_shinkansen ? fill(gtfs_text::kShinkansenCodeUnfit, {quote_text(trip.code)})
+                           : std::string(gtfs_text::kKeiyoCodeUnfit));
         continue;
       }
       auto& list = is_shinkansen ? shinkansen_[trip.table] : keiyo_[trip.table];
       int const limit = is_shinkansen ? kMaxTrains : kMaxKeiyoTrains;
       if (static_cast<int>(list.size()) == limit) {
         fail(f, "trip_id",
-             "more than " + std::to_string(limit) + " trains in " +
-                 (is_shinkansen ? "direction " : "Keiyo table ") + std::to_string(trip.table) +
-                 " of the DataFile");
+             fill(is_shinkansen ? gtfs_text::kTooManyInDirection : gtfs_text::kTooManyInKeiyo,
+                  {std::to_string(trip.table), std::to_string(limit)}));
         continue;
       }
       trip_index_[id] = {is_shinkansen, trip.table, static_cast<int>(list.size())};
@@ -254,21 +251,21 @@ class FeedImporter {
       CsvFields const f(times_, row);
       auto const found = trip_index_.find(f.get("trip_id"));
       if (found == trip_index_.end()) {
-        if (!all_trips_.count(f.get("trip_id"))) fail(f, "trip_id", "the trip is not in trips.txt");
+        if (!all_trips_.count(f.get("trip_id"))) fail(f, "trip_id", gtfs_text::kTripNotInTrips);
         continue;
       }
       StopTime stop;
       stop.line = row.line;
       stop.stop_id = f.get("stop_id");
       if (!stops_by_id_.count(stop.stop_id)) {
-        fail(f, "stop_id", "the stop is not in stops.txt");
+        fail(f, "stop_id", gtfs_text::kStopNotInStops);
         continue;
       }
       std::string const& sequence = f.get("stop_sequence");
       bool ok = !sequence.empty() && sequence.size() <= 9;
       for (char const c : sequence) ok = ok && c >= '0' && c <= '9';
       if (!ok) {
-        fail(f, "stop_sequence", "is not a whole number");
+        fail(f, "stop_sequence", gtfs_text::kNotWhole);
         continue;
       }
       stop.sequence = std::stoll(sequence);
@@ -276,13 +273,13 @@ class FeedImporter {
           !read_time(f, "departure_time", stop.departure))
         continue;
       if (stop.arrival == 0 && stop.departure == 0) {
-        fail(f, "departure_time", "a stop needs a time in the DataFile");
+        fail(f, "departure_time", gtfs_text::kStopNeedsTime);
         continue;
       }
       if (stop.arrival == 0) stop.arrival = stop.departure;
       if (stop.departure == 0) stop.departure = stop.arrival;
       if (stop.departure < stop.arrival) {
-        fail(f, "departure_time", "lies before the arrival: the trip runs backwards in time");
+        fail(f, "departure_time", gtfs_text::kDepartsBeforeArrival);
         continue;
       }
       auto const& [shinkansen, table, index] = found->second;
@@ -316,11 +313,9 @@ class FeedImporter {
       std::string const where = "stop_times.txt:" + std::to_string(stop.line) + ": ";
       if (stop.sequence == before.sequence)
         errors_.add(where + "stop_sequence " + std::to_string(stop.sequence), 0,
-                    "is given twice in the trip");
+                    gtfs_text::kSequenceTwice);
       else if (stop.arrival < before.departure)
-        errors_.add(where + "arrival_time", 0,
-                    "lies before the departure from the stop before: the trip runs backwards "
-                    "in time");
+        errors_.add(where + "arrival_time", 0, gtfs_text::kArrivesBeforeDeparture);
     }
   }
 
@@ -334,21 +329,20 @@ class FeedImporter {
       if (!fits_cp932(name) && unfit_.insert(stop_id).second)
         errors_.add(
             "stops.txt:" + std::to_string(found->second.line) + ": stop_name " + quote_text(name),
-            0, "Shift-JIS cannot hold this name");
+            0, gtfs_text::kNameNotSjis);
       return name;
     }
     errors_.add(kGtfsMappingFile, mapping_line,
-                "stop " + quote_text(stop_id) + " is not in stops.txt");
+                fill(gtfs_text::kMappedStopNotInStops, {quote_text(stop_id)}));
     return {};
   }
 
-  void stop_error(const FeedTrip& trip, const StopTime& stop, std::string_view where) {
+  // pattern: kStopOffDirection or kStopOffKeiyo; table: the direction or Keiyo table.
+  void stop_error(const FeedTrip& trip, const StopTime& stop, std::string_view pattern,
+                  int table) {
     errors_.add(
         "stop_times.txt:" + std::to_string(stop.line) + ": stop_id " + quote_text(stop.stop_id), 0,
-        "is not in the station list of " + std::string(where) +
-            " after the trip's stops "
-            "before it (trips.txt:" +
-            std::to_string(trip.line) + ")");
+        fill(pattern, {std::to_string(table), std::to_string(trip.line)}));
   }
 
   void place_shinkansen(DataSource& s) {
@@ -376,7 +370,7 @@ class FeedImporter {
           int r = last + 1;
           while (r <= s.station_count && !(rows[r].given && rows[r].stop_id == stop.stop_id)) ++r;
           if (r > s.station_count) {
-            stop_error(trip, stop, "direction " + std::to_string(d));
+            stop_error(trip, stop, gtfs_text::kStopOffDirection, d);
             break;
           }
           bool const first = i == 0;
@@ -418,8 +412,7 @@ class FeedImporter {
           int p = last + 1;
           while (p <= kMaxKeiyoPositions && m_.keiyo_stop[k][p] != stop.stop_id) ++p;
           if (p > kKeiyoTimedPositions) {
-            stop_error(trip, stop,
-                       "Keiyo table " + std::to_string(k) + " (positions 1..12 carry times)");
+            stop_error(trip, stop, gtfs_text::kStopOffKeiyo, k);
             break;
           }
           train.time[p] = i + 1 == trip.stops.size() ? stop.arrival : stop.departure;

@@ -2,6 +2,8 @@
 
 #include "data/data_source_errors.h"
 #include "data/tsv_text.h"
+#include "gtfs/gtfs_texts.h"
+#include "text/fill.h"
 
 namespace vorlash {
 
@@ -62,75 +64,75 @@ Status parse_gtfs_mapping(std::string_view text, const std::string& name, GtfsMa
     for (auto const& k : kKeywords) {
       if (k.name == f[0]) keyword = &k;
     }
-    auto fail = [&](const std::string& message) { errors.add(name, line_no, message); };
+    auto fail = [&](std::string_view message) { errors.add(name, line_no, message); };
     if (keyword == nullptr) {
-      fail(quote_text(f[0]) + " is not a keyword of the mapping");
+      fail(fill(gtfs_text::kNotKeyword, {quote_text(f[0])}));
       continue;
     }
     if (f.size() != keyword->fields) {
-      fail("expected " + std::string(keyword->usage) + " (tab-separated)");
+      fail(fill(gtfs_text::kExpectedFields, {std::string(keyword->usage)}));
       continue;
     }
     int a = 0;
     int b = 0;
     std::string_view const key = keyword->name;
     if (key == "edition") {
-      if (!read_int(f[1], 1, 3, m.edition)) fail("edition must be 1, 2 or 3");
+      if (!read_int(f[1], 1, 3, m.edition)) fail(gtfs_text::kEditionRange);
     } else if (key == "station_count") {
-      if (!read_int(f[1], 1, kMaxRows, m.station_count)) fail("station_count must be 1..50");
+      if (!read_int(f[1], 1, kMaxRows, m.station_count)) fail(gtfs_text::kStationCountRange);
     } else if (key == "shinkansen_route") {
       m.shinkansen_routes.push_back(f[1]);
     } else if (key == "keiyo_route") {
-      if (!m.keiyo_route.empty()) fail("the Keiyo line has one route");
+      if (!m.keiyo_route.empty()) fail(gtfs_text::kOneKeiyoRoute);
       m.keiyo_route = f[1];
     } else if (key == "direction") {
       if (!read_int(f[2], 1, 2, a))
-        fail("the direction must be 1 (down) or 2 (up)");
+        fail(gtfs_text::kDirectionRange);
       else if (!m.direction.emplace(f[1], a).second)
-        fail("direction_id " + quote_text(f[1]) + " is mapped twice");
+        fail(fill(gtfs_text::kMappedTwice, {"direction_id " + quote_text(f[1])}));
     } else if (key == "station") {
       if (!read_int(f[1], 1, 2, a) || !read_int(f[2], 1, kMaxRows, b)) {
-        fail("the direction must be 1 or 2 and the row 1..50");
+        fail(gtfs_text::kStationRowRange);
       } else if (int kind = 0; !read_int(f[4], 0, 2, kind)) {
-        fail("the kind must be 0, 1 or 2");
+        fail(gtfs_text::kKindRange);
       } else if (m.rows[a][b].given) {
-        fail("row " + f[2] + " of direction " + f[1] + " is given twice");
+        fail(fill(gtfs_text::kRowTwice, {f[1], f[2]}));
       } else {
         m.rows[a][b] = MappedRow{true, f[3], kind, line_no};
       }
     } else if (key == "service") {
       if (!read_int(f[2], 0, 255, a))
-        fail("the operating-day code must be 0..255");
+        fail(gtfs_text::kDayCodeRange);
       else if (!m.service_days.emplace(f[1], a).second)
-        fail("service " + quote_text(f[1]) + " is mapped twice");
+        fail(fill(gtfs_text::kMappedTwice, {"service " + quote_text(f[1])}));
     } else if (key == "train_name") {
       if (f[1].size() != 1 || f[2].empty())
-        fail("a train name needs one code letter and a name");
+        fail(gtfs_text::kTrainNameForm);
       else
         m.train_names.emplace_back(f[1][0], f[2]);
     } else if (key == "trip") {
       if (!m.trips.emplace(f[1], MappedTrip{f[2], f[3], line_no}).second)
-        fail("trip " + quote_text(f[1]) + " is given twice");
+        fail(fill(gtfs_text::kTripGivenTwice, {quote_text(f[1])}));
     } else if (key == "keiyo_table") {
       if (!read_int(f[1], 1, kKeiyoTables, a))
-        fail("the Keiyo table must be 1..4");
+        fail(gtfs_text::kKeiyoTableRange);
       else if (!m.keiyo_tables.emplace(std::pair(f[2], f[3]), a).second)
-        fail("service " + quote_text(f[2]) + " and direction " + quote_text(f[3]) +
-             " are mapped twice");
+        fail(fill(gtfs_text::kMappedTwice,
+                  {"service " + quote_text(f[2]) + " direction " + quote_text(f[3])}));
     } else if (key == "keiyo_count") {
       if (!read_int(f[1], 1, kKeiyoTables, a) || !read_int(f[2], 0, kMaxKeiyoPositions, b))
-        fail("the Keiyo table must be 1..4 and the count 0..15");
+        fail(gtfs_text::kKeiyoCountRange);
       else
         m.keiyo_count[a] = b;
     } else if (key == "keiyo_station") {
       if (!read_int(f[1], 1, kKeiyoTables, a) || !read_int(f[2], 1, kMaxKeiyoPositions, b))
-        fail("the Keiyo table must be 1..4 and the position 1..15");
+        fail(gtfs_text::kKeiyoPositionRange);
       else
         m.keiyo_stop[a][b] = f[3];
     }
   }
   if (errors.empty() && m.shinkansen_routes.empty() && m.keiyo_route.empty())
-    errors.add(name, 0, "no shinkansen_route and no keiyo_route: nothing to import");
+    errors.add(name, 0, gtfs_text::kNothingToImport);
   return errors.status();
 }
 

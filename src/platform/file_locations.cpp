@@ -50,16 +50,59 @@ fs::path xdg_base(const std::string& variable, const std::string& home, const ch
 }
 #endif
 
-Status copy_if_missing(const fs::path& from, const fs::path& folder) {
+Status copy_if_missing(const fs::path& from, const fs::path& folder, PreparedUserFiles& made) {
   std::error_code ec;
   fs::path const to = folder / from.filename();
-  if (fs::exists(to, ec)) return Status::success();
+  if (fs::exists(fs::symlink_status(to, ec))) return Status::success();
   fs::copy_file(from, to, ec);
   if (ec)
     return path_failure(utf8_path(to), file_text::kCannotCopyDefault,
                         filesystem_reason(ec, FileAccess::write));
+  made.files.push_back(utf8_path(to));
   // The installed default is read-only; the user's copy is theirs to write.
   fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
+  return Status::success();
+}
+
+// create_directories, one level at a time, noting each level it makes.
+Status create_folder(const std::string& folder, PreparedUserFiles& made) {
+  std::error_code ec;
+  std::vector<fs::path> missing;
+  for (fs::path p = native_path(folder); !p.empty(); p = p.parent_path()) {
+    if (fs::exists(fs::symlink_status(p, ec))) break;
+    missing.push_back(p);
+    if (p == p.parent_path()) break;
+  }
+  for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+    if (!fs::create_directory(*it, ec) && ec) {
+      // Reported with the folder the user knows, as create_directories did.
+      return path_failure(folder, file_text::kCannotCreateFolder,
+                          filesystem_reason(ec, FileAccess::write));
+    }
+    made.folders.push_back(utf8_path(*it));
+  }
+  // A name in the way (a file, a link to nothing) fails here, not at the copy.
+  if (!fs::is_directory(native_path(folder), ec))
+    return path_failure(folder, file_text::kCannotCreateFolder,
+                        filesystem_reason(std::make_error_code(std::errc::not_a_directory),
+                                          FileAccess::write));
+  return Status::success();
+}
+
+Status prepare_into(const FileLocations& locations, PreparedUserFiles& made) {
+  for (auto const& folder : {locations.settings_folder, locations.user_data_folder})
+    if (Status st = create_folder(folder, made); !st) return st;
+  std::error_code ec;
+  for (auto const& entry : fs::directory_iterator(native_path(locations.data_folder), ec)) {
+    if (!entry.is_regular_file(ec)) continue;
+    fs::path const& file = entry.path();
+    Status st = Status::success();
+    if (file.extension() == ".ini")
+      st = copy_if_missing(file, native_path(locations.settings_folder), made);
+    else if (file.filename() == fs::path(std::string(kUserHotelFileName)))
+      st = copy_if_missing(file, native_path(locations.user_data_folder), made);
+    if (!st) return st;
+  }
   return Status::success();
 }
 
@@ -125,31 +168,28 @@ Status locate_files(const std::string& exe_folder, int edition, const UserEnviro
   return Status::success();
 }
 
-Status prepare_user_folders(const FileLocations& locations) {
+Status prepare_user_folders(const FileLocations& locations, PreparedUserFiles& made) {
+  made = {};
   if (!locations.installed) return Status::success();
   // An Edition that is not installed gets no user folders.
   std::string const data_file = program_path(locations.data_folder, kDataFileName);
   if (!file_exists(data_file))
     return path_failure(data_file, file_text::kEditionNotInstalled,
                         path_exists(data_file) ? file_text::kNotRegular : file_text::kMissing);
+  Status st = prepare_into(locations, made);
+  if (!st) {
+    undo_user_folders(made);
+    made = {};
+  }
+  return st;
+}
+
+void undo_user_folders(const PreparedUserFiles& made) {
   std::error_code ec;
-  for (auto const& folder : {locations.settings_folder, locations.user_data_folder}) {
-    fs::create_directories(native_path(folder), ec);
-    if (ec)
-      return path_failure(folder, file_text::kCannotCreateFolder,
-                          filesystem_reason(ec, FileAccess::write));
-  }
-  for (auto const& entry : fs::directory_iterator(native_path(locations.data_folder), ec)) {
-    if (!entry.is_regular_file(ec)) continue;
-    fs::path const& file = entry.path();
-    Status st = Status::success();
-    if (file.extension() == ".ini")
-      st = copy_if_missing(file, native_path(locations.settings_folder));
-    else if (file.filename() == fs::path(std::string(kUserHotelFileName)))
-      st = copy_if_missing(file, native_path(locations.user_data_folder));
-    if (!st) return st;
-  }
-  return Status::success();
+  for (auto const& file : made.files) fs::remove(native_path(file), ec);
+  // remove() takes a folder only when it is empty.
+  for (auto it = made.folders.rbegin(); it != made.folders.rend(); ++it)
+    fs::remove(native_path(*it), ec);
 }
 
 void apply_locations(const FileLocations& locations, AppState& state) {

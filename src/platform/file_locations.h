@@ -10,6 +10,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "data/app_state.h"
 #include "data/status.h"
@@ -54,12 +55,25 @@ bool is_portable_folder(const std::string& folder);
 Status locate_files(const std::string& exe_folder, int edition, const UserEnvironment& env,
                     FileLocations& out);
 
+// What one prepare_user_folders made, so that a start that fails after it
+// can take exactly that back.
+struct PreparedUserFiles {
+  std::vector<std::string> folders;  // created, each before the folders inside it
+  std::vector<std::string> files;    // defaults copied in
+};
+
 // First start of an installed program: creates the user's folders and copies
 // each default SettingsFile (*.ini) and the UserHotelFile that is not there
 // yet from the data folder. Never overwrites; nothing to do when portable.
 // An Edition whose data folder holds no DataFile is refused before any
-// folder is made.
-Status prepare_user_folders(const FileLocations& locations);
+// folder is made; a failure half-way takes back what this call made.
+Status prepare_user_folders(const FileLocations& locations, PreparedUserFiles& made);
+
+// Removes the copies and then the folders of made, innermost first. A folder
+// that has since received anything else stays, and so does its content:
+// nothing that was there before the start, or that someone else put there,
+// is touched.
+void undo_user_folders(const PreparedUserFiles& made);
 
 // Points the state at the folders (program_folder is the data folder).
 void apply_locations(const FileLocations& locations, AppState& state);

@@ -422,8 +422,8 @@ TEST(DataFileLayout, RegionNamesMustFitBlockZero) {
   for (int i = 0; i < 97; ++i) regions += "東京都内\t3\t0\n";
   texts["regions.tsv"] = regions;
   EXPECT_EQ(compile(texts).status.error,
-            "regions.tsv: the region count and names take 1206 bytes in Shift-JIS; they must fit "
-            "in the 1024 bytes of block 0");
+            "regions.tsv: 地域の数と名前が Shift-JIS で 1206 バイトあり、ブロック 0 の 1024 "
+            "バイトに収まりません");
 }
 
 // ---- Errors ------------------------------------------------------------------
@@ -446,59 +446,59 @@ TEST(DataCompilerErrors, NameTheFileAndTheLine) {
   }();
   std::vector<BadSource> const cases = {
       {"edition.tsv", "key\tval\nedition\t1\n",
-       "edition.tsv:1: the header must be the tab-separated columns key, value"},
+       "edition.tsv:1: 見出しの行はタブ区切りの列 key, value でなければなりません"},
       {"edition.tsv", "key\tvalue\nedition\t1\nstation_count\t51\n",
-       "edition.tsv:3: station_count 51 is not 1..50"},
+       "edition.tsv:3: station_count 51 が 1～50 の外です"},
       {"keiyo_1.tsv", keiyo + "# comment\n503A\t25:7x\n",
-       "keiyo_1.tsv:3: p1 \"25:7x\" is not H:MM (hour 0..47, minute 0..59)"},
+       "keiyo_1.tsv:3: p1 \"25:7x\" は H:MM の時刻ではありません（時 0～47、分 0～59）"},
       {"keiyo_1.tsv", keiyo + "503A\t0:00\n",
-       "keiyo_1.tsv:2: p1 \"0:00\" cannot be stored: 0 means no stop (write 24:00)"},
+       "keiyo_1.tsv:2: p1 \"0:00\" は記録できません：0 は停車なしのしるしです（24:00 "
+       "と書いてください）"},
       {"keiyo_1.tsv", keiyo + "503\t6:00\n",
-       "keiyo_1.tsv:2: code \"503\" is not a train number followed by one letter, at most 5 "
-       "characters"},
+       "keiyo_1.tsv:2: code \"503\" は列車番号と英字 1 文字の形（5 文字まで）ではありません"},
       {"keiyo_1.tsv", keiyo + "6000A\t\t23:59\n",
-       "keiyo_1.tsv:2: p2 23:59 plus the train number 6000 exceeds the 13-bit field (8191)"},
+       "keiyo_1.tsv:2: p2 23:59 と列車番号 6000 の和が 13 ビットの欄（8191）を超えています"},
       {"keiyo_2.tsv", keiyo + "503A\t6:00\t\t\t\t\t\t\t\t\t\t\t\t\n",
-       "keiyo_2.tsv:2: 14 fields, but the header has 13"},
+       "keiyo_2.tsv:2: 列が 14 個あります（見出しは 13 個）"},
       {"shinkansen_1.tsv", shin + "H2011\t0\t\t6:00\n",
-       "shinkansen_1.tsv:2: code \"H2011\" is longer than 4 characters"},
+       "shinkansen_1.tsv:2: code \"H2011\" が 4 文字を超えています"},
       {"shinkansen_1.tsv", shin + "ひ1\t0\t\t6:00\n",
-       "shinkansen_1.tsv:2: code \"ひ1\" must be single-byte text (ASCII or half-width kana)"},
+       "shinkansen_1.tsv:2: code \"ひ1\" は 1 バイト文字（ASCII か半角カナ）だけで書いてください"},
       {"shinkansen_1.tsv", shin + "H1\t0\tM\t6:00\n",
-       "shinkansen_1.tsv:2: vehicle \"M\" is not a vehicle type of Edition 1 (N, G, W, N5, F, "
-       "N7, RS)"},
+       "shinkansen_1.tsv:2: vehicle \"M\" は版 1 の車両の種類ではありません（N, G, W, N5, F, "
+       "N7, RS）"},
       {"shinkansen_2.tsv", shin + "H1\t256\t\t6:00\n",
-       "shinkansen_2.tsv:2: days 256 is not 0..255"},
+       "shinkansen_2.tsv:2: days 256 が 0～255 の外です"},
       {"shinkansen_2.tsv", many_trains,
-       "shinkansen_2.tsv:252: more than 250 trains (this is number 251)"},
+       "shinkansen_2.tsv:252: 列車が 250 件を超えています（これが 251 件目）"},
       {"shinkansen_stations.tsv", "direction\trow\tname\tkind\n1\t1\t東京\t0\n1\t1\t品川\t0\n",
-       "shinkansen_stations.tsv:3: direction 1 row 1 is given twice (first on line 2)"},
-      {"regions.tsv", "name\tarea\tdigit\n東京\t12\t0\n", "regions.tsv:2: area 12 is not 1..9"},
+       "shinkansen_stations.tsv:3: direction 1 row 1 が二度あります（最初は 2 行目）"},
+      {"regions.tsv", "name\tarea\tdigit\n東京\t12\t0\n", "regions.tsv:2: area 12 が 1～9 の外です"},
       {"districts.tsv", "name\n丸の内\n\xE2\x98\x83\n", "districts.tsv:3: name \"\xE2\x98\x83\": "},
       {"fare_pairs.tsv", pair + "東京\t名古屋\t6090\t4410\t0\t0\n",
-       "fare_pairs.tsv:2: station_b \"名古屋\" is not a station of direction 1 in "
-       "shinkansen_stations.tsv"},
+       "fare_pairs.tsv:2: station_b \"名古屋\" は shinkansen_stations.tsv の direction 1 "
+       "の駅ではありません"},
       {"fare_pairs.tsv", pair + "東京\t小田原\t40000\t0\t0\t0\n",
-       "fare_pairs.tsv:2: fare 40000 is not 0..32767"},
+       "fare_pairs.tsv:2: fare 40000 が 0～32767 の外です"},
       {"tickets.tsv",
        "station_a\tstation_b\tkind\tsheets\tvalidity\tprice\n東京\t小田原\t15\t64\t3\t1\n",
-       "tickets.tsv:2: kind 15 is not 1..14\ntickets.tsv:2: sheets 64 is not 1..63"},
-      {"km.tsv", "station\tkm\n東京\t0\n", "km.tsv:2: km \"0\" is not a distance with one decimal"},
+       "tickets.tsv:2: kind 15 が 1～14 の外です\ntickets.tsv:2: sheets 64 が 1～63 の外です"},
+      {"km.tsv", "station\tkm\n東京\t0\n", "km.tsv:2: km \"0\" は小数 1 けたの距離ではありません"},
       {"hotels.tsv", hotel + "小田原\t\tA\t0465-1\t4096\t\t\t\n",
-       "hotels.tsv:2: rooms 4096 is not 0..4095"},
+       "hotels.tsv:2: rooms 4096 が 0～4095 の外です"},
       {"hotels.tsv", hotel + "熱海\t\tA\t0465-1\t1\t\t\t\n",
-       "hotels.tsv:2: region \"熱海\" is not in regions.tsv"},
+       "hotels.tsv:2: region \"熱海\" は regions.tsv にありません"},
       {"hotels.tsv", hotel + "小田原\t箱根\tA\t0465-1\t1\t\t\t\n",
-       "hotels.tsv:2: district \"箱根\" is not in districts.tsv"},
-      {"hotels.tsv", hotel + "小田原\t\tA\t   \t1\t\t\t\n", "hotels.tsv:2: tel must not be blank"},
+       "hotels.tsv:2: district \"箱根\" は districts.tsv にありません"},
+      {"hotels.tsv", hotel + "小田原\t\tA\t   \t1\t\t\t\n", "hotels.tsv:2: tel が空白だけです"},
       {"hotels.tsv", hotel + "小田原\t\tA\t0465-22-11111\t1\t\t\t\n",
-       "hotels.tsv:2: tel \"0465-22-11111\" is longer than 12 characters"},
+       "hotels.tsv:2: tel \"0465-22-11111\" が 12 文字を超えています"},
       {"hotels.tsv", hotel + "小田原\t\tA\t1\t1\t\t￥5,000\t\n",
-       "hotels.tsv:2: charge \"￥5,000\" must be single-byte text"},
+       "hotels.tsv:2: charge \"￥5,000\" は 1 バイト文字"},
       {"hotels.tsv", hotel + "小田原\t\t" + std::string(65536, 'x') + "\t1\t1\t\t\t\n",
-       "hotels.tsv:2: name is 65536 bytes long in Shift-JIS; a value record holds at most 65535"},
+       "hotels.tsv:2: name は Shift-JIS で 65536 バイトあります（一つの値は 65535 バイトまで）"},
       {"hotels.tsv", hotel + "小田原\t\tA\t1\tmany\t\t\t\n",
-       "hotels.tsv:2: rooms \"many\" is not a whole number"},
+       "hotels.tsv:2: rooms \"many\" は整数ではありません"},
   };
   for (auto const& c : cases) {
     SCOPED_TRACE(c.file + ": " + c.error);
@@ -517,19 +517,19 @@ TEST(DataCompilerErrors, AllProblemsAreReportedAtOnce) {
   texts["regions.tsv"] = "name\tarea\tdigit\n東京\t0\t0\n東京\t1\t10\n";
   texts["edition.tsv"] = "key\tvalue\nedition\t2\nstation_count\t4\n";  // Nozomi and vehicles
   Compiled got = compile(texts);
-  EXPECT_EQ(got.status.error, "green.tsv: the file is missing");
+  EXPECT_EQ(got.status.error, "green.tsv: ファイルがありません");
   texts["green.tsv"] = "upper_km\tgreen\troom_1_2\troom_3_4\n";
   got = compile(texts);
   EXPECT_EQ(got.status.error,
-            "regions.tsv:2: area 0 is not 1..9\n"
-            "regions.tsv:3: digit 10 is not 0..9\n"
-            "shinkansen_1.tsv:2: vehicle \"N7\" is not a vehicle type of Edition 2 (M)\n"
-            "shinkansen_1.tsv:3: vehicle \"G\" is not a vehicle type of Edition 2 (M)\n"
-            "shinkansen_2.tsv:2: vehicle \"N\" is not a vehicle type of Edition 2 (M)\n"
-            "nozomi.tsv:2: Nozomi charges are read for Edition 1 only; this is Edition 2\n"
-            "hotels.tsv:2: region \"東京／羽田\" is not in regions.tsv\n"
-            "hotels.tsv:3: region \"小田原\" is not in regions.tsv\n"
-            "hotels.tsv:4: region \"大阪／伊丹\" is not in regions.tsv");
+            "regions.tsv:2: area 0 が 1～9 の外です\n"
+            "regions.tsv:3: digit 10 が 0～9 の外です\n"
+            "shinkansen_1.tsv:2: vehicle \"N7\" は版 2 の車両の種類ではありません（M）\n"
+            "shinkansen_1.tsv:3: vehicle \"G\" は版 2 の車両の種類ではありません（M）\n"
+            "shinkansen_2.tsv:2: vehicle \"N\" は版 2 の車両の種類ではありません（M）\n"
+            "nozomi.tsv:2: のぞみ料金は版 1 でしか読まれません（これは版 2）\n"
+            "hotels.tsv:2: region \"東京／羽田\" は regions.tsv にありません\n"
+            "hotels.tsv:3: region \"小田原\" は regions.tsv にありません\n"
+            "hotels.tsv:4: region \"大阪／伊丹\" は regions.tsv にありません");
 }
 
 // ---- Export and build again ----------------------------------------------------
@@ -571,10 +571,10 @@ TEST(DataExport, TextsThatASourceFileCannotCarryAreRefused) {
   source->trains[1].push_back(SourceShinkansenTrain{"H1", 0, "", {0, 1275}, 0});
   SourceTexts texts;
   EXPECT_EQ(format_data_source(*source, texts).error,
-            "districts.tsv: entry 2: an empty name would read as an empty line\n"
-            "districts.tsv: entry 3: \"#3\" would read as a comment line\n"
-            "districts.tsv: entry 4: \"a\tb\" holds a tab or a line break\n"
-            "shinkansen_1.tsv: entry 1: time 1275 cannot be written as H:MM");
+            "districts.tsv: 2 件目：空の名前は空の行として読まれてしまいます\n"
+            "districts.tsv: 3 件目：\"#3\" は注釈の行として読まれてしまいます\n"
+            "districts.tsv: 4 件目：\"a\tb\" にタブか改行があります\n"
+            "shinkansen_1.tsv: 1 件目：時刻 1275 は H:MM で書けません");
 }
 
 TEST(DataCompilerCli, BuildDataWritesOnlyGoodSources) {
@@ -603,7 +603,7 @@ TEST(DataCompilerCli, BuildDataWritesOnlyGoodSources) {
   ASSERT_TRUE(
       write_file_atomically(dir.path("src") + "/keiyo_3.tsv", keiyo_trains(1) + "9A\t1:5\n"));
   EXPECT_EQ(run("build-data \"" + dir.path("src") + "\" \"" + dir.path("bad.dat") + "\"", err), 1);
-  EXPECT_NE(err.find("keiyo_3.tsv:3: p1 \"1:5\" is not H:MM"), std::string::npos) << err;
+  EXPECT_NE(err.find("keiyo_3.tsv:3: p1 \"1:5\" は H:MM の時刻ではありません"), std::string::npos) << err;
   EXPECT_FALSE(file_exists(dir.path("bad.dat")));
   EXPECT_EQ(run("build-data \"" + dir.path("src") + "\"", err), 2);
 }

@@ -51,10 +51,10 @@ TEST(GtfsCsv, ReadsFieldsAndLines) {
 
 TEST(GtfsCsv, RefusesBrokenTables) {
   std::pair<const char*, const char*> const cases[] = {
-      {"a,b\n1,\"open\n2,3\n", "t.txt:2: a quoted field is not closed"},
-      {"a,b\n\"x\"y,1\n", "t.txt:2: text after the closing quote"},
-      {"a,b\n1,2\n1,2,3\n", "t.txt:3: 3 fields, but the header has 2"},
-      {"\n\n", "t.txt: the file has no header line"},
+      {"a,b\n1,\"open\n2,3\n", "t.txt:2: 引用符で始まる欄がファイルの終わりまで閉じていません"},
+      {"a,b\n\"x\"y,1\n", "t.txt:2: 1 番目の欄の閉じた引用符の後に文字があります"},
+      {"a,b\n1,2\n1,2,3\n", "t.txt:3: 欄が 3 個あります（見出しは 2 個）"},
+      {"\n\n", "t.txt: 見出しの行がありません"},
   };
   for (auto const& [text, error] : cases) {
     CsvTable table;

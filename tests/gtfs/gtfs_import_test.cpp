@@ -163,32 +163,32 @@ struct Damage {
 TEST(GtfsImport, ErrorsNameFileLineAndField) {
   Damage const cases[] = {
       {"stop_times.txt", "t1,06:40:00,06:40:00,ODW", "t1,06:40:00,06:40:00,XXX",
-       "stop_times.txt:2: stop_id \"XXX\": the stop is not in stops.txt"},
+       "stop_times.txt:2: stop_id \"XXX\": この停留所は stops.txt にありません"},
       {"trips.txt", "TKD,WK,t2", "TKD,NOPE,t2",
-       "trips.txt:3: service_id \"NOPE\": the service is in neither"},
+       "trips.txt:3: service_id \"NOPE\": この運行日は calendar.txt にも"},
       {"trips.txt", "TKD,DAILY,t3", "TKD,SH,t3",
-       "trips.txt:4: service_id \"SH\": the mapping gives no operating-day code"},
+       "trips.txt:4: service_id \"SH\": 対応表にこの運行日の運転日コードがありません"},
       {"trips.txt", "KY,SH,k2,2301M,0", "KY,SH,k2,2301M,1",
-       "trips.txt:7: service_id \"SH\": the mapping gives no Keiyo table for it"},
+       "trips.txt:7: service_id \"SH\": 対応表に、この運行日と direction_id \"1\" の京葉線の表がありません"},
       {"stop_times.txt", "t1,06:40:00,06:40:00", "t1,06:10:00,06:10:00",
-       "stop_times.txt:2: arrival_time: lies before the departure from the stop before"},
+       "stop_times.txt:2: arrival_time: 前の停留所の発車より前です"},
       {"stop_times.txt", "06:16:00,06:17:00", "06:17:00,06:16:00",
-       "stop_times.txt:4: departure_time \"06:16:00\": lies before the arrival"},
+       "stop_times.txt:4: departure_time \"06:16:00\": 到着より前です"},
       {"stop_times.txt", "t2,06:20:00,06:20:00,SYH", "t2,06:20:30,06:20:30,SYH",
-       "stop_times.txt:5: arrival_time \"06:20:30\": has seconds"},
+       "stop_times.txt:5: arrival_time \"06:20:30\": 秒があります"},
       {"stop_times.txt", "t3,24:12:00,24:12:00", "t3,48:12:00,48:12:00",
-       "stop_times.txt:9: arrival_time \"48:12:00\": lies past 47:59"},
+       "stop_times.txt:9: arrival_time \"48:12:00\": 47:59 を過ぎています"},
       {"stop_times.txt", "t4,7:00:00,7:00:00,ODW", "t4,7:00:00,7:00:00,TYO",
-       "stop_times.txt:11: stop_id \"SYH\": is not in the station list of direction 2"},
+       "stop_times.txt:11: stop_id \"SYH\": direction 2 の駅の並びで"},
       {"stop_times.txt", "k1,06:40:00,06:40:00,SOG,3", "k1,06:40:00,06:40:00,SOG,2",
-       "stop_times.txt:14: stop_sequence 2: is given twice"},
+       "stop_times.txt:14: stop_sequence 2: 一つの便の中で二度あります"},
       {"stops.txt", "ODW,小田原", "ODW,小田原\xF0\x9F\x98\x80",
-       "stops.txt:4: stop_name \"小田原\xF0\x9F\x98\x80\": Shift-JIS cannot hold"},
-      {"stops.txt", "千葉市\"", "千葉市", "stops.txt:7: a quoted field is not closed"},
+       "stops.txt:4: stop_name \"小田原\xF0\x9F\x98\x80\": Shift-JIS で表せない名前です"},
+      {"stops.txt", "千葉市\"", "千葉市", "stops.txt:7: 引用符で始まる欄が"},
       {"trips.txt", "KY,WK,k1,503A", "KY,WK,k1,X503", "trips.txt:6: trip_short_name \"X503\""},
       {"trips.txt", "TKD,DAILY,t3,こだま401号", "TKD,DAILY,t3,こだま40001号",
-       "trips.txt:4: trip_short_name \"こだま40001号\": gives the train code \"K40001\""},
-      {"trips.txt", "t4", "t1", "trips.txt:5: trip_id \"t1\": the trip is given twice"},
+       "trips.txt:4: trip_short_name \"こだま40001号\": 列車コード \"K40001\" になりますが"},
+      {"trips.txt", "t4", "t1", "trips.txt:5: trip_id \"t1\": この便が二度あります"},
   };
   for (auto const& c : cases) {
     FeedTexts feed = small_feed();
@@ -209,13 +209,13 @@ TEST(GtfsImport, LimitsOfTheDataFile) {
     feed["trips.txt"] += "TKD,DAILY,x" + std::to_string(i) + ",のぞみ" + std::to_string(i) + ",0\n";
   auto source = mini_source();
   Status const too_many = import_gtfs(feed, mapping(), *source);
-  EXPECT_NE(too_many.error.find("trips.txt:256: trip_id \"x247\": more than 250 trains"),
+  EXPECT_NE(too_many.error.find("trips.txt:256: trip_id \"x247\": DataFile の direction 1 に入る列車は 250 本までです"),
             std::string::npos)
       << too_many.error;
 
   GtfsMapping m;
   Status const row = parse_gtfs_mapping("station\t1\t51\tTYO\t0\n", "m.tsv", m);
-  EXPECT_NE(row.error.find("m.tsv:1: the direction must be 1 or 2 and the row 1..50"),
+  EXPECT_NE(row.error.find("m.tsv:1: 方向は 1 か 2、行は 1～50 です"),
             std::string::npos)
       << row.error;
   Status const position = parse_gtfs_mapping("keiyo_station\t1\t16\tKTYO\n", "m.tsv", m);

@@ -8,6 +8,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <utility>
+#include <vector>
 
 #include "cli/cli_run.h"
 #include "data/file_io.h"
@@ -65,7 +68,8 @@ TEST_F(Locations, DataFileOrSettingsFileBesideTheExecutableMeansPortable) {
     EXPECT_EQ(loc.settings_folder, bin());
     EXPECT_EQ(loc.user_data_folder, bin());
     // Portable: nothing to prepare, nothing created.
-    ASSERT_TRUE(prepare_user_folders(loc).ok());
+    PreparedUserFiles made;
+    ASSERT_TRUE(prepare_user_folders(loc, made).ok());
     EXPECT_FALSE(fs::exists(root_ / "home"));
     fs::remove(root_ / "usr/bin" / beside);
   }
@@ -132,7 +136,8 @@ TEST_F(Locations, FirstStartCopiesTheDefaultsOnceAndLeavesTheDataFolderAlone) {
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   FileLocations const loc{true, data_folder(1).string(), at("cfg"), at("dat")};
 
-  ASSERT_TRUE(prepare_user_folders(loc).ok());
+  PreparedUserFiles made;
+  ASSERT_TRUE(prepare_user_folders(loc, made).ok());
   EXPECT_EQ(read(root_ / "cfg/vorlash2.ini"), "default ini");
   EXPECT_EQ(read(root_ / "dat/hotelusr.csv"), "default hotels");
   EXPECT_FALSE(fs::exists(root_ / "cfg/vorlashj.dat"));
@@ -147,7 +152,7 @@ TEST_F(Locations, FirstStartCopiesTheDefaultsOnceAndLeavesTheDataFolderAlone) {
   ASSERT_TRUE(
       write_file_atomically(user_hotel_file_path(state, state.program_folder), "mine").ok());
   std::string const saved_ini = read(root_ / "cfg/vorlash2.ini");
-  ASSERT_TRUE(prepare_user_folders(loc).ok());
+  ASSERT_TRUE(prepare_user_folders(loc, made).ok());
   EXPECT_EQ(read(root_ / "cfg/vorlash2.ini"), saved_ini);
   EXPECT_EQ(read(root_ / "dat/hotelusr.csv"), "mine");
   EXPECT_EQ(read(data_folder(1) / "vorlash2.ini"), "default ini");
@@ -158,7 +163,8 @@ TEST_F(Locations, FirstStartCopiesTheDefaultsOnceAndLeavesTheDataFolderAlone) {
 // user's folders is made.
 TEST_F(Locations, EditionNotInstalledMakesNoFolder) {
   FileLocations const loc{true, data_folder(4).string(), at("cfg"), at("dat")};
-  Status const st = prepare_user_folders(loc);
+  PreparedUserFiles made;
+  Status const st = prepare_user_folders(loc, made);
   EXPECT_EQ(st.error, (data_folder(4) / "vorlashj.dat").string() +
                           ": この版はインストールされていません（ファイルがありません）");
   EXPECT_FALSE(fs::exists(root_ / "cfg"));
@@ -213,6 +219,54 @@ TEST_F(Locations, CliInstalledLayoutKeepsUserFilesInTheHome) {
   EXPECT_TRUE(fs::exists(root_ / "home/.config/vorlash/edition1/vorlash2.ini"));
   EXPECT_TRUE(fs::exists(root_ / "home/.local/share/vorlash/edition1/hotelusr.csv"));
   EXPECT_EQ(std::distance(fs::directory_iterator(data_folder(1)), fs::directory_iterator()), 3);
+}
+
+// Every path under folder with the content of its files: a picture of what a
+// run may not change.
+std::map<std::string, std::string> tree(const fs::path& folder) {
+  std::map<std::string, std::string> out;
+  std::error_code ec;
+  for (auto const& e : fs::recursive_directory_iterator(folder, ec)) {
+    std::string bytes = "(folder)";
+    if (!e.is_directory()) {
+      EXPECT_TRUE(read_file_bytes(e.path().string(), bytes).ok());
+    }
+    out[fs::relative(e.path(), folder).string()] = bytes;
+  }
+  return out;
+}
+
+// A start that fails, in the DataFile or while the user's folders are being
+// prepared, leaves the home as it found it: the folders and defaults it made
+// are gone, what was there before stays.
+TEST_F(Locations, FailedStartLeavesTheHomeAsItWas) {
+  struct Case {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> before;  // files in the home
+  };
+  Case const cases[] = {
+      {"no home yet", {}},
+      {"empty home", {{"keep", "mine"}}},
+      {"settings folder with the user's own file",
+       {{".config/vorlash/edition1/notes.txt", "mine"}, {".local/other", "mine"}}},
+      {"user data folder name taken by a file",
+       {{".config/x", "mine"}, {".local/share/vorlash", "not a folder"}}},
+  };
+  fs::copy_file(VORLASH_CLI, root_ / "usr/bin/vorlash-cli");
+  write(data_folder(1) / "vorlashj.dat", "damaged");
+  write(data_folder(1) / "vorlash2.ini", "default ini");
+  write(data_folder(1) / "hotelusr.csv", "default hotels");
+  for (auto const& c : cases) {
+    fs::remove_all(root_ / "home");
+    for (auto const& [rel, text] : c.before) write(root_ / "home" / rel, text);
+    auto const before = tree(root_ / "home");
+    auto const run =
+        test::run_shell("env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME=\"" + at("home") + "\" \"" +
+                        at("usr/bin/vorlash-cli") + "\" board 2>&1");
+    EXPECT_NE(run.status, 0) << c.name << run.out;
+    EXPECT_EQ(fs::exists(root_ / "home"), !c.before.empty()) << c.name;
+    EXPECT_EQ(tree(root_ / "home"), before) << c.name;
+  }
 }
 #endif
 
