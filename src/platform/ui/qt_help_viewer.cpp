@@ -56,7 +56,7 @@ void QtHelpViewer::show_contents(const std::string& help_file_path) {
   shown_manual_ = manual;
   window_->setSource(QUrl::fromLocalFile(to_qstring(manual)));
   auto const title = window_->documentTitle();
-  window_->setWindowTitle(title.isEmpty() ? QStringLiteral("ヘルプ") : title);
+  window_->setWindowTitle(title.isEmpty() ? to_qstring(kHelpTitle) : title);
   window_->show();
   window_->raise();
   window_->activateWindow();

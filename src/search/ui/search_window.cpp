@@ -22,6 +22,7 @@
 #include "search/ui/calendar_window.h"
 #include "search/ui/results_window.h"
 #include "search/ui/window_texts.h"
+#include "text/date.h"
 
 namespace vorlash {
 
@@ -147,8 +148,9 @@ void timetable25::build_controls() {
   }
   Label1 = new QLabel(date);
   Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setMinimumWidth(QFontMetrics(Label1->font()).horizontalAdvance(QStringLiteral("(水)")) +
-                          4);
+  // Wide enough for the widest weekday label, a Wednesday's, in either language.
+  QString const wednesday = to_qstring(format_weekday_paren(day_number(2000, 3, 15)));
+  Label1->setMinimumWidth(QFontMetrics(Label1->font()).horizontalAdvance(wednesday) + 4);
   date_layout->addWidget(Label1);
   date_layout->addStretch(1);
   Command3 = new QPushButton(to_qstring(text::kCalendarButton), date);
@@ -223,7 +225,10 @@ void timetable25::set_form1() {
 
 SearchForm timetable25::form_from_controls() const {
   SearchForm form;
-  for (int n = 1; n <= 15; ++n) form.text[static_cast<std::size_t>(n)] = to_utf8(Text[n]->text());
+  for (int n = 1; n <= 15; ++n) {
+    form.text[static_cast<std::size_t>(n)] =
+        is_station_field(n) ? typed_name(Text[n]->text()) : to_utf8(Text[n]->text());
+  }
   form.order = Option[1]->isChecked()   ? kOrderDeparture
                : Option[2]->isChecked() ? kOrderArrival
                                         : kOrderRide;
@@ -237,7 +242,8 @@ SearchForm timetable25::form_from_controls() const {
 // message line, the weekday), leaving the other boxes and their selection.
 void timetable25::show_form(const SearchForm& form) {
   for (int n = 1; n <= 15; ++n) {
-    auto const value = to_qstring(form.text[static_cast<std::size_t>(n)]);
+    auto const& text = form.text[static_cast<std::size_t>(n)];
+    auto const value = is_station_field(n) ? shown_qname(text) : to_qstring(text);
     if (Text[n]->text() != value) Text[n]->setText(value);
   }
   Label1->setText(to_qstring(form.weekday_label));
@@ -279,7 +285,7 @@ void timetable25::Text_DblClick(int field) {
   QPointer<timetable25> self = this;
   open_station_picker(ctx_, mode, [target, self](const std::string& name) {
     if (!target || !self) return;
-    target->setText(to_qstring(name));
+    target->setText(shown_qname(name));
     bring_to_front(self);
     target->setFocus();
   });

@@ -49,6 +49,10 @@ QLineEdit* field(const QString& name, int columns, QChar sample, QWidget* parent
   return edit;
 }
 
+bool is_station_field(int n) {
+  return n == kKeiyoStationField || n == kSinkansenStationField;
+}
+
 }  // namespace
 
 timetable5::timetable5(AppContext& ctx) : ctx_(ctx) {
@@ -68,7 +72,7 @@ void timetable5::build_controls() {
     return button;
   };
   for (int n = 1; n <= kSettingsFieldCount; ++n) {
-    bool const station = n == kKeiyoStationField || n == kSinkansenStationField;
+    bool const station = is_station_field(n);
     Text[n] = station ? field(QStringLiteral("Text%1").arg(n), kStationColumns, QChar(0x99C5), this)
                       : field(QStringLiteral("Text%1").arg(n), kNumberColumns, QChar('0'), this);
     if (!station) take_fullwidth_as_halfwidth(Text[n]);
@@ -184,7 +188,8 @@ void timetable5::set_form1() {
 
 SettingsForm timetable5::form_from_controls() const {
   SettingsForm form;
-  for (int n = 1; n <= kSettingsFieldCount; ++n) form.text[n] = to_utf8(Text[n]->text());
+  for (int n = 1; n <= kSettingsFieldCount; ++n)
+    form.text[n] = is_station_field(n) ? typed_name(Text[n]->text()) : to_utf8(Text[n]->text());
   form.message = to_utf8(Text[kMessageLine]->text());
   form.keiyo_down = Option[1]->isChecked();
   form.sinkansen_down = Option[3]->isChecked();
@@ -198,7 +203,7 @@ SettingsForm timetable5::form_from_controls() const {
 // message line), leaving untouched fields and their selection alone.
 void timetable5::show_form(const SettingsForm& form) {
   for (int n = 1; n <= kSettingsFieldCount; ++n) {
-    auto const text = to_qstring(form.text[n]);
+    auto const text = is_station_field(n) ? shown_qname(form.text[n]) : to_qstring(form.text[n]);
     if (Text[n]->text() != text) Text[n]->setText(text);
   }
   Text[kMessageLine]->setText(to_qstring(form.message));
@@ -224,7 +229,7 @@ void timetable5::Text_DblClick(int field) {
   // The picker may outlive this window; it then has no field to write into.
   QPointer<QLineEdit> target = Text[field];
   open_station_picker(ctx_, mode, [target](const std::string& name) {
-    if (target) target->setText(to_qstring(name));
+    if (target) target->setText(shown_qname(name));
   });
 }
 
