@@ -40,7 +40,7 @@ constexpr char kGlobalOptions[] =
     "              installed Edition's data and the user's folders when it holds no data)\n"
     "  --edition N the Edition of an installed program (default 1)\n"
     "  --at T      run as if the clock stood at T, \"YYYY-MM-DD HH:MM\"\n"
-    "  --lang L    the language of the output, ja or en (default: Japanese)\n"
+    "  --lang L    the language of the output, ja or en (default: from the locale)\n"
     "  --help      this text; COMMAND --help shows the usage of one command\n"
     "  --version   the program's name and version\n"
     "Exit status: 0 success, 1 unreadable or broken file, 2 input rejected.\n";

@@ -14,10 +14,10 @@
 
 namespace vorlash {
 
-// Whether the locale picks the language when nothing else does. Off while
-// the windows are only partly in English, so that no user is switched into
-// a half-translated program; "--lang en" and the menu choose it meanwhile.
-inline constexpr bool kLocalePicksLanguage = false;
+// Whether the locale picks the language when nothing else does (switched
+// off, every user speaks Japanese unless "--lang en" or the menu says
+// otherwise).
+inline constexpr bool kLocalePicksLanguage = true;
 
 // The value of "--lang X" or "--lang=X" in argv; nullopt when absent, and
 // an empty string when the option has no value.

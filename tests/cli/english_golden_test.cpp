@@ -82,6 +82,20 @@ TEST_P(EnglishGolden, JapaneseIsTheDefaultAndUnchangedByLangJa) {
   EXPECT_NE(plain.out, run(g, " --lang en").out);
 }
 
+TEST(EnglishLocale, AnEnglishLocaleSpeaksEnglishUnlessToldOtherwise) {
+  VORLASH_SKIP_CLI_ON_WINDOWS();
+  Golden const& g = kGoldens[0];
+  auto const in = [&](const char* locale, const char* lang) {
+    return vorlash::test::run_shell("LC_ALL=" + std::string(locale) + " \"" + VORLASH_CLI + "\"" +
+                                    lang + " " + g.arguments + " --dir \"" + edition_folder(1) +
+                                    "\" --at \"2000-03-15 10:00\" 2>&1")
+        .out;
+  };
+  EXPECT_EQ(in("en_US.UTF-8", ""), run(g, " --lang en").out);
+  EXPECT_EQ(in("en_US.UTF-8", " --lang ja"), run(g, "").out);
+  EXPECT_EQ(in("ja_JP.UTF-8", ""), run(g, "").out);
+}
+
 INSTANTIATE_TEST_SUITE_P(Editions, EnglishGolden, ::testing::ValuesIn(kGoldens),
                          [](auto const& info) {
                            return "edition" + std::to_string(info.param.edition) + "_" +

@@ -195,7 +195,13 @@ void timetable1::layout_controls(bool with_keiyo) {
   QFontMetrics const metrics(List1->font());
   int const margin = px(kMarginTwips);
   int const list_width = metrics.horizontalAdvance(QString(kListColumns, QChar('0'))) + 40;
-  int const width = std::max(px(kMinWidthTwips), list_width + 2 * margin);
+  // Four buttons side by side, each as wide as the widest caption (English
+  // captions are longer than the Japanese ones).
+  int widest_button = 0;
+  for (auto* button : {Command3, Command4, Command5, Command1})
+    widest_button = std::max(widest_button, button->sizeHint().width());
+  int const width =
+      std::max({px(kMinWidthTwips), list_width + 2 * margin, 4 * widest_button + 5 * margin});
   int const inner = width - 2 * margin;
 
   Command2->setGeometry(margin, margin, inner, px(kClockLineTwips));

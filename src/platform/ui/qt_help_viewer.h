@@ -20,7 +20,8 @@ inline constexpr Text kHelpFileMissing{"ヘルプファイルが見つかりま�
 inline constexpr Text kHelpTitle{"ヘルプ", "Help"};
 
 // The HTML manual that stands for a help file: ".hlp" (any case) replaced by
-// ".html"; a path without ".hlp" gets ".html" appended.
+// ".html"; a path without ".hlp" gets ".html" appended. In English, ".en.html"
+// instead when that file exists.
 std::string manual_path_for(const std::string& help_file_path);
 
 class QtHelpViewer final : public HelpViewer {
