@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/language.h"
 #include "text/names.h"
 
 namespace vorlash {
@@ -25,6 +26,16 @@ inline QString shown_qname(std::string_view japanese) {
 }
 inline std::string typed_name(const QString& text) {
   return data_name(to_utf8(text));
+}
+
+// What a station field is sized for: seven full-width characters, or in
+// English the longest station names ("Sakurambo-Higashine").
+struct FieldSample {
+  int columns;
+  QChar sample;
+};
+inline FieldSample station_field_sample() {
+  return language() == Language::en ? FieldSample{19, QChar('n')} : FieldSample{7, QChar(0x99C5)};
 }
 
 }  // namespace vorlash

@@ -31,7 +31,6 @@ namespace {
 namespace text = search_window_text;
 
 // Widths of the boxes, in characters like the sample.
-constexpr int kStationColumns = 7;
 constexpr int kTimeColumns = 3;
 constexpr int kYearColumns = 5;
 
@@ -69,7 +68,7 @@ void timetable25::build_controls() {
     Text[n] = new QLineEdit(this);
     Text[n]->setObjectName(QStringLiteral("Text%1").arg(n));
     if (is_station_field(n)) {
-      size_for(Text[n], kStationColumns, QChar(0x99C5));  // 駅
+      size_for(Text[n], station_field_sample().columns, station_field_sample().sample);
     } else if (n == kFieldYear) {
       size_for(Text[n], kYearColumns, QChar('0'));
       take_fullwidth_as_halfwidth(Text[n]);

@@ -28,7 +28,6 @@ constexpr int kMessageLine = 9;
 // Widths of the fields: digits of a minutes or count field, full-width
 // characters of a station name.
 constexpr int kNumberColumns = 6;
-constexpr int kStationColumns = 7;
 
 QString text_of(std::string_view s) {
   return to_qstring(s);
@@ -73,7 +72,8 @@ void timetable5::build_controls() {
   };
   for (int n = 1; n <= kSettingsFieldCount; ++n) {
     bool const station = is_station_field(n);
-    Text[n] = station ? field(QStringLiteral("Text%1").arg(n), kStationColumns, QChar(0x99C5), this)
+    Text[n] = station ? field(QStringLiteral("Text%1").arg(n), station_field_sample().columns,
+                              station_field_sample().sample, this)
                       : field(QStringLiteral("Text%1").arg(n), kNumberColumns, QChar('0'), this);
     if (!station) take_fullwidth_as_halfwidth(Text[n]);
   }

@@ -1,9 +1,10 @@
 // Every window in English on the sample data: a screenshot of each
-// (<build>/screenshots/en_timetableN.png) and no caption, label, button or
-// frame title narrower than its English text.
+// (<build>/screenshots/en_timetableN.png) and no caption, label, button,
+// frame title or filled-in field narrower than its English text.
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <functional>
 
 #include "board/ui/passing_stations_window.h"
@@ -48,6 +49,8 @@ QStringList cut_texts(QWidget* window) {
   for (auto* l : window->findChildren<QLabel*>()) {
     if (!l->wordWrap()) check(l, l->text(), l->sizeHint().width());
   }
+  for (auto* e : window->findChildren<QLineEdit*>())
+    check(e, e->text(), e->fontMetrics().horizontalAdvance(e->text()) + 8);
   for (auto* g : window->findChildren<QGroupBox*>()) {
     check(g, g->title(), g->fontMetrics().horizontalAdvance(g->title()) + 16);
   }
