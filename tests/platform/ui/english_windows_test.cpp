@@ -2,6 +2,7 @@
 // (<build>/screenshots/en_timetableN.png) and no caption, label, button,
 // frame title or filled-in field narrower than its English text.
 #include <QAbstractButton>
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include "hotel/ui/hotel_search_window.h"
 #include "hotel/ui/user_hotel_editor_window.h"
 #include "hotel/ui/user_hotel_list_window.h"
+#include "platform/language_choice.h"
 #include "search/ui/search_ui_fixture.h"
 #include "settings/ui/correction_window.h"
 #include "settings/ui/settings_window.h"
@@ -72,6 +74,7 @@ class EnglishWindowsTest : public QObject {
   void cleanup() { set_language(Language::ja); }
   void every_window_shows_its_english_whole_data();
   void every_window_shows_its_english_whole();
+  void language_menu_remembers_the_choice();
 };
 
 void EnglishWindowsTest::every_window_shows_its_english_whole_data() {
@@ -119,6 +122,29 @@ void EnglishWindowsTest::every_window_shows_its_english_whole() {
   save_screenshot(w, QStringLiteral("en_") + QString::fromLatin1(QTest::currentDataTag()));
   QStringList const cut = cut_texts(w);
   QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("\n"))));
+}
+
+// The menu View > Language writes the choice into the user's config folder
+// (here a temporary one) for the next start, and says so.
+void EnglishWindowsTest::language_menu_remembers_the_choice() {
+  QTemporaryDir config;
+  QByteArray const old_config = qgetenv("XDG_CONFIG_HOME");
+  QByteArray const old_appdata = qgetenv("APPDATA");
+  qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+  qputenv("APPDATA", config.path().toUtf8());
+  SearchRun run;
+  QVERIFY(run.start());
+  auto* japanese = run.window->findChild<QAction*>(QStringLiteral("mnu_language_ja"));
+  auto* english = run.window->findChild<QAction*>(QStringLiteral("mnu_language_en"));
+  QVERIFY(japanese && english && english->isChecked() && !japanese->isChecked());
+  japanese->trigger();
+  QVERIFY(japanese->isChecked() && !english->isChecked());
+  QCOMPARE(remembered_language(process_environment()), Language::ja);
+  QCOMPARE(run.f->messages.requests.size(), std::size_t{1});
+  QCOMPARE(run.f->messages.requests[0].text,
+           std::string("The language changes when the program starts next."));
+  qputenv("XDG_CONFIG_HOME", old_config);
+  qputenv("APPDATA", old_appdata);
 }
 
 QTEST_MAIN(EnglishWindowsTest)
