@@ -1,10 +1,12 @@
-// The desktop program. Its options: --version, --help, and "--edition N" to choose
-// the Edition of an installed program (1 when absent); a portable program
-// folder is the Edition whose DataFile stands beside the executable.
+// The desktop program. Its options: --version, --help, "--edition N" to choose
+// the Edition of an installed program (1 when absent; a portable program
+// folder is the Edition whose DataFile stands beside the executable), and
+// "--lang ja|en" for the language (platform/language_choice.h).
 #include <QApplication>
 #include <QTextBrowser>  // completes the help viewer's window type for qt_platform.h
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "app/app_texts.h"
@@ -12,6 +14,7 @@
 #include "board/ui/main_window.h"
 #include "data/app_state.h"
 #include "platform/file_locations.h"
+#include "platform/language_choice.h"
 #include "platform/ui/app_context.h"
 #include "platform/ui/program_identity.h"
 #include "platform/ui/japanese_ui_font.h"
@@ -35,15 +38,27 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "vorlash: %s\n", vorlash::app_text::kBadEdition.data());
     return 2;
   }
+  std::optional<vorlash::Language> lang;
+  if (auto const value = vorlash::lang_option(argc, argv)) {
+    lang = vorlash::parse_language(*value);
+    if (!lang) {
+      std::fprintf(stderr, "vorlash: --lang wants ja or en\n");
+      return 2;
+    }
+  }
+  vorlash::UserEnvironment const env = vorlash::process_environment();
+  vorlash::set_language(vorlash::chosen_language(lang, vorlash::remembered_language(env),
+                                                 vorlash::locale_language()));
   QApplication app(argc, argv);
   vorlash::identify_program(edition);  // desktop entry, window class and icon of the Edition
-  vorlash::install_qt_translation();  // standard dialogs and buttons in Japanese
+  // Standard dialogs and buttons in Japanese; Qt's own texts are English.
+  if (vorlash::language() == vorlash::Language::ja) vorlash::install_qt_translation();
   vorlash::use_japanese_ui_font();
   vorlash::QtPlatform platform;
   vorlash::FileLocations locations;
   vorlash::PreparedUserFiles made;
-  vorlash::Status st = vorlash::locate_files(vorlash::executable_folder(argv[0]), edition,
-                                             vorlash::process_environment(), locations);
+  vorlash::Status st =
+      vorlash::locate_files(vorlash::executable_folder(argv[0]), edition, env, locations);
   if (st) st = vorlash::prepare_user_folders(locations, made);
   if (!st) {
     // Started from the desktop menu there is no terminal to read: say it in a box too.

@@ -3,47 +3,66 @@
 // vehicle notes and the station picker header.
 #pragma once
 
+#include <algorithm>
+#include <string>
 #include <string_view>
+
+#include "text/language.h"
 
 namespace vorlash::board_text {
 
 // Clock line (caption of the main window's clock button).
-inline constexpr std::string_view kClockLinePrefix = "現在日時 ： ";
+inline constexpr Text kClockLinePrefix{"現在日時 ： ", "Now: "};
 
 // Frame captions of the two departure lists and the timetable window.
-inline constexpr std::string_view kSinkansenDown = "新幹線（下り）";
-inline constexpr std::string_view kSinkansenUp = "新幹線（上り）";
+inline constexpr Text kSinkansenDown{"新幹線（下り）", "Shinkansen (down)"};
+inline constexpr Text kSinkansenUp{"新幹線（上り）", "Shinkansen (up)"};
 // Keiyo tables 1..4: weekday down, weekday up, Saturday/holiday down and up.
-inline constexpr std::string_view kKeiyoCaption[5] = {
-    "", "京葉線（平日下り）", "京葉線（平日上り）", "京葉線（土休日下り）", "京葉線（土休日上り）"};
+inline constexpr Text kKeiyoCaption[5] = {
+    {"", ""},
+    {"京葉線（平日下り）", "Keiyo line (weekdays, down)"},
+    {"京葉線（平日上り）", "Keiyo line (weekdays, up)"},
+    {"京葉線（土休日下り）", "Keiyo line (weekends/holidays, down)"},
+    {"京葉線（土休日上り）", "Keiyo line (weekends/holidays, up)"}};
 
 // The columns of a departure-list row, for screen readers.
 inline constexpr std::string_view kListColumns = "列車名 / 発車時刻 / 行き先（到着時刻）";
 
 // Row marks and messages of the departure lists.
-inline constexpr std::string_view kHurry = "急げ!!";
-inline constexpr std::string_view kNoTrainsNow = "この時間は運行していません";
-inline constexpr std::string_view kServiceEnded = "本日の運行は終了しました";
-inline constexpr std::string_view kKeiyoRapid = "快速";
-inline constexpr std::string_view kKeiyoLocal = "普通";
+inline constexpr Text kHurry{"急げ!!", "Hurry!!"};
+inline constexpr Text kNoTrainsNow{"この時間は運行していません", "No trains run at this time"};
+inline constexpr Text kServiceEnded{"本日の運行は終了しました", "Today's service has ended"};
+inline constexpr Text kKeiyoRapid{"快速", "Rapid"};
+inline constexpr Text kKeiyoLocal{"普通", "Local"};
 
 // Shinkansen train names by the first letter of the train code.
 struct TrainName {
   char letter;
-  std::string_view name;
+  Text name;
 };
 inline constexpr TrainName kTrainNames[] = {
-    {'N', "のぞみ"}, {'H', "ひかり"}, {'K', "こだま"}, {'Y', "やまびこ"}, {'M', "こまち"},
-    {'T', "つばさ"}, {'O', "なすの"}, {'A', "あさひ"}, {'S', "あさま"},   {'G', "たにがわ"},
+    {'N', {"のぞみ", "Nozomi"}},     {'H', {"ひかり", "Hikari"}},  {'K', {"こだま", "Kodama"}},
+    {'Y', {"やまびこ", "Yamabiko"}}, {'M', {"こまち", "Komachi"}}, {'T', {"つばさ", "Tsubasa"}},
+    {'O', {"なすの", "Nasuno"}},     {'A', {"あさひ", "Asahi"}},   {'S', {"あさま", "Asama"}},
+    {'G', {"たにがわ", "Tanigawa"}},
 };
 
 // The train name for the first letter of a train code; empty when the letter
 // names no train. The departure board and the connection list share it.
-constexpr std::string_view train_name(char letter) {
+inline std::string_view train_name(char letter) {
   for (auto const& train : kTrainNames) {
     if (train.letter == letter) return train.name;
   }
   return {};
+}
+
+// The train name as the head of a list line: in English padded to the
+// longest name ("Yamabiko", "Tanigawa") and a blank, so that the train
+// numbers after it line up; in Japanese as it is.
+inline std::string train_name_field(char letter) {
+  std::string field(train_name(letter));
+  if (language() == Language::en) field.resize(std::max<std::size_t>(field.size(), 8) + 1, ' ');
+  return field;
 }
 
 // One-character vehicle marks of the departure list, by vehicle type code.
@@ -58,31 +77,43 @@ inline constexpr VehicleText kVehicleMarks[] = {
 inline constexpr std::string_view kNoVehicleMark = " ";
 
 // Vehicle notes of the passing-stations window, by vehicle type code.
-inline constexpr VehicleText kVehicleNotes[] = {
-    {"N", "　【のぞみ型車両】"},    {"G", "　【グランドひかり】"},
-    {"W", "　【ウエストひかり】"},  {"N5", "　【のぞみ５００系】"},
-    {"N7", "　【のぞみ７００系】"}, {"F", "　【ファミリひかり】"},
-    {"RS", "　【Rail Star】"},      {"M", "　【オール２階建て車両】"},
+struct VehicleNote {
+  std::string_view code;
+  Text text;
+};
+inline constexpr VehicleNote kVehicleNotes[] = {
+    {"N", {"　【のぞみ型車両】", "  [Nozomi type]"}},
+    {"G", {"　【グランドひかり】", "  [Grand Hikari]"}},
+    {"W", {"　【ウエストひかり】", "  [West Hikari]"}},
+    {"N5", {"　【のぞみ５００系】", "  [Nozomi 500 series]"}},
+    {"N7", {"　【のぞみ７００系】", "  [Nozomi 700 series]"}},
+    {"F", {"　【ファミリひかり】", "  [Family Hikari]"}},
+    {"RS", {"　【Rail Star】", "  [Rail Star]"}},
+    {"M", {"　【オール２階建て車両】", "  [All double-deck cars]"}},
 };
 
 // Timetable window.
-inline constexpr std::string_view kKeiyoRapidMark = "快";
+inline constexpr Text kKeiyoRapidMark{"快", "R"};
 inline constexpr std::string_view kKeiyoLocalMark = "  ";
-inline constexpr std::string_view kKeiyoNote = "（注）（　）内は新習志野駅とまり";
+inline constexpr Text kKeiyoNote{"（注）（　）内は新習志野駅とまり",
+                                 "(Note) ( ) terminates at Shin-Narashino"};
 // Shinkansen note lines for Editions 1..3.
-inline constexpr std::string_view kSinkansenNote[4] = {
-    "",
-    "（注）無印はひかり  [　］はのぞみ　（　）はこだま",
-    "（注）無印はやまびこ  ［　］はつばさ　＜　＞はこまち　（　）はなすの",
-    "（注）無印はあさひ ［　］はあさま　（　）はたにがわ",
+inline constexpr Text kSinkansenNote[4] = {
+    {"", ""},
+    {"（注）無印はひかり  [　］はのぞみ　（　）はこだま",
+     "(Note) plain: Hikari  [ ]: Nozomi  ( ): Kodama"},
+    {"（注）無印はやまびこ  ［　］はつばさ　＜　＞はこまち　（　）はなすの",
+     "(Note) plain: Yamabiko  [ ]: Tsubasa  < >: Komachi  ( ): Nasuno"},
+    {"（注）無印はあさひ ［　］はあさま　（　）はたにがわ",
+     "(Note) plain: Asahi  [ ]: Asama  ( ): Tanigawa"},
 };
 
 // Passing-stations window.
-inline constexpr std::string_view kArrow = " → ";
+inline constexpr Text kArrow{" → ", " -> "};
 
 // Station picker header for the Keiyo station field (the Shinkansen modes
 // show the edition title).
-inline constexpr std::string_view kKeiyoLine = "京葉線";
+inline constexpr Text kKeiyoLine{"京葉線", "Keiyo line"};
 
 // The About box: title line, version, Edition, data date and the files.
 inline constexpr std::string_view kAboutCaption = "バージョン情報";

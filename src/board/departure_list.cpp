@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 #include "board/board_texts.h"
 #include "board/train_selection.h"
 #include "text/date.h"
 #include "text/fullwidth.h"
+#include "text/names.h"
 #include "text/number_format.h"
 #include "text/utf8.h"
 
@@ -86,13 +88,13 @@ void edit_bin(const AppState& state, int d, [[maybe_unused]] int s, int t, std::
   std::string const code = trim(state.sinkansen.code[d][t]);
   int const length = char_count(code);
   if (!code.empty()) {
-    std::string_view const name = board_text::train_name(code.front());
-    if (!name.empty()) text = std::string(name);
+    std::string name = board_text::train_name_field(code.front());
+    if (!name.empty()) text = std::move(name);
   }
   std::string const number = length > 1 ? right_chars(code, length - 1) : std::string();
   std::string const formatted =
       all_digits(number) ? format_number(std::stoll(number), "000") : number;
-  text += to_fullwidth(formatted);
+  text += shown_digits(formatted);
   text += vehicle_mark(state.sinkansen.vehicle[d][t]);
 }
 
@@ -131,7 +133,8 @@ void edit_sinkansen(AppState& state, DepartureList& list) {
     edit_bin(state, d, s, t, text);
     text += " " + fullwidth_hhmm(departs);
     if (int const r = sinkansen_destination_row(state, d, s, t); r != 0)
-      text += "  " + tab.station[d][r] + " (" + fullwidth_hhmm(tab.time[d][r][t]) + ")";
+      text += "  " + std::string(shown_name(tab.station[d][r])) + " (" +
+              fullwidth_hhmm(tab.time[d][r][t]) + ")";
     if (departs <= w.hurry_limit) text += "  " + std::string(board_text::kHurry);
     list.rows.push_back(text);
     board.sinkansen_rows = static_cast<int>(list.rows.size());
@@ -173,7 +176,8 @@ void edit_keiyo(AppState& state, DepartureList& list) {
     std::string text(keiyo_kind(tab.code[k][t]));
     text += " " + fullwidth_hhmm(departs);
     if (int const p = keiyo_destination_position(state, k, j, t); p != 0)
-      text += "  " + tab.station[k][p] + " (" + fullwidth_hhmm(tab.time[k][p][t]) + ")";
+      text += "  " + std::string(shown_name(tab.station[k][p])) + " (" +
+              fullwidth_hhmm(tab.time[k][p][t]) + ")";
     if (departs <= w.hurry_limit) text += "  " + std::string(board_text::kHurry);
     list.rows.push_back(text);
     board.keiyo_rows = static_cast<int>(list.rows.size());

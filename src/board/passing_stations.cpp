@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "board/board_texts.h"
+#include "text/names.h"
 #include "text/number_format.h"
 
 namespace vorlash {
@@ -11,7 +12,7 @@ namespace {
 
 void add_stop(std::string& text, const std::string& name, int hhmm) {
   if (!text.empty()) text += board_text::kArrow;
-  text += name + "(" + format_hhmm(hhmm) + ")";
+  text += std::string(shown_name(name)) + "(" + format_hhmm(hhmm) + ")";
 }
 
 }  // namespace

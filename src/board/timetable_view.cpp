@@ -7,6 +7,7 @@
 
 #include "board/board_texts.h"
 #include "board/train_selection.h"
+#include "text/names.h"
 #include "text/number_format.h"
 #include "text/utf8.h"
 
@@ -105,7 +106,7 @@ TimetableView sinkansen_timetable(const AppState& state) {
     for (int r = std::min(last, kMaxRows); r >= s; --r) {
       int const kind = tab.row_kind[d][r];
       if ((kind == 0 || kind == 1) && tab.time[d][r][t] != 0) {
-        view.text += left_chars(trim(tab.station[d][r]), 1);
+        view.text += left_chars(std::string(shown_name(trim(tab.station[d][r]))), 1);
         break;
       }
     }

@@ -2,6 +2,7 @@
 
 #include "board/board_texts.h"
 #include "text/fullwidth.h"
+#include "text/names.h"
 #include "text/number_format.h"
 #include "text/utf8.h"
 
@@ -38,11 +39,12 @@ int find_keiyo_position(const AppState& state, int k) {
 
 std::string sinkansen_caption(const AppState& state, int d) {
   std::string caption(d == 1 ? board_text::kSinkansenDown : board_text::kSinkansenUp);
-  return caption + "  " + trim(state.sinkansen_line.station);
+  return caption + "  " + std::string(shown_name(trim(state.sinkansen_line.station)));
 }
 
 std::string keiyo_caption(const AppState& state, int k) {
-  return std::string(board_text::kKeiyoCaption[k]) + "  " + trim(state.keiyo_line.station);
+  return board_text::kKeiyoCaption[k] + "  " +
+         std::string(shown_name(trim(state.keiyo_line.station)));
 }
 
 void select_data(const AppState& state, int d, [[maybe_unused]] int s, int t, int& skip) {
@@ -120,7 +122,7 @@ void sort_keiyo(AppState& state, int k, int j) {
 }
 
 std::string fullwidth_hhmm(int hhmm) {
-  return to_fullwidth(format_number(hhmm / 100, "00") + ":" + format_number(hhmm % 100, "00"));
+  return shown_digits(format_number(hhmm / 100, "00") + ":" + format_number(hhmm % 100, "00"));
 }
 
 }  // namespace vorlash

@@ -34,6 +34,7 @@ struct Globals {
   std::optional<std::string> dir;
   std::optional<std::string> at;
   std::optional<std::string> edition;
+  std::optional<std::string> lang;
 };
 
 enum class Taken { no, yes, refused };
@@ -53,7 +54,8 @@ Taken take_global(const std::vector<std::string>& words, std::size_t& i, CliArgs
   }
   for (auto [name, slot] : {std::pair{std::string_view("--dir"), &globals.dir},
                             std::pair{std::string_view("--at"), &globals.at},
-                            std::pair{std::string_view("--edition"), &globals.edition}}) {
+                            std::pair{std::string_view("--edition"), &globals.edition},
+                            std::pair{std::string_view("--lang"), &globals.lang}}) {
     std::optional<std::string> value;
     if (word == name) {
       if (i + 1 >= words.size()) {
@@ -108,6 +110,13 @@ std::optional<CliArgs> parse_command_line(const std::vector<std::string>& words,
     out.edition = parse_edition(*globals.edition);
     if (out.edition == 0) {
       error = "--edition wants an Edition number, not \"" + *globals.edition + "\"";
+      return std::nullopt;
+    }
+  }
+  if (globals.lang) {
+    out.lang = parse_language(*globals.lang);
+    if (!out.lang) {
+      error = "--lang wants ja or en, not \"" + *globals.lang + "\"";
       return std::nullopt;
     }
   }

@@ -11,6 +11,7 @@
 
 #include "platform/clock.h"
 #include "text/date.h"
+#include "text/language.h"
 
 namespace vorlash::cli {
 
@@ -21,6 +22,7 @@ struct CliArgs {
   int edition = 1;                 // --edition: the Edition of an installed program
   std::string exe_folder;          // the folder of vorlash-cli, set by parse_args
   std::optional<ClockReading> at;  // --at "YYYY-MM-DD HH:MM"
+  std::optional<Language> lang;    // --lang ja|en
   bool help = false;               // --help or -h
   bool version = false;            // --version
 };

@@ -11,13 +11,18 @@
 #include "hotel/hotel_file.h"
 #include "hotel/user_hotels.h"
 #include "platform/file_locations.h"
+#include "text/language.h"
 #include "text/number_format.h"
 
 namespace vorlash::cli {
 
 namespace {
 
-const char* const kKeiyoTableNames[] = {"", "平日下り", "平日上り", "土休日下り", "土休日上り"};
+constexpr Text kKeiyoTableNames[] = {{"", ""},
+                                     {"平日下り", "weekdays, down"},
+                                     {"平日上り", "weekdays, up"},
+                                     {"土休日下り", "weekends/holidays, down"},
+                                     {"土休日上り", "weekends/holidays, up"}};
 const char* const kDirectionNames[] = {"", "down", "up"};
 
 std::string row_kind_name(int kind) {

@@ -15,6 +15,7 @@
 #include "hotel/hotel_texts.h"
 #include "hotel/user_hotels.h"
 #include "text/date.h"
+#include "text/names.h"
 
 namespace vorlash::cli {
 
@@ -58,11 +59,11 @@ int cmd_hotels(CliArgs& args) {
   std::vector<std::string> districts;
   while (auto district = take_option(args.args, "--district")) {
     if (district->empty()) return reject(kCommand, "--district wants a district name");
-    districts.push_back(*district);
+    districts.push_back(data_name(*district));
   }
   if (args.args.empty()) return reject(kCommand, "a REGION is required");
   if (args.args.size() > 1) return reject(kCommand, "unexpected argument \"" + args.args[1] + "\"");
-  std::string const region = args.args[0];
+  std::string const region = data_name(args.args[0]);  // Japanese or English
 
   auto state = std::make_unique<AppState>();
   if (!load_program(args, *state)) return kExitBrokenFile;

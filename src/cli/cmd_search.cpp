@@ -13,6 +13,7 @@
 #include "search/result_text.h"
 #include "search/search_form.h"
 #include "search/search_results.h"
+#include "text/names.h"
 #include "text/utf8.h"
 
 namespace vorlash::cli {
@@ -59,8 +60,11 @@ struct SearchOptions {
 // Takes the options from args. Returns the rejection, or "" when every option
 // is well-formed (the window's own checks come later).
 std::string take_search_options(std::vector<std::string>& args, SearchOptions& out) {
+  // Stations may be named in Japanese or in English.
   out.from = take_option(args, "--from");
   out.to = take_option(args, "--to");
+  if (out.from) out.from = data_name(*out.from);
+  if (out.to) out.to = data_name(*out.to);
   auto const date = take_option(args, "--date");
   auto const dep = take_option(args, "--dep");
   auto const arr = take_option(args, "--arr");

@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "platform/command_line.h"
+#include "platform/language_choice.h"
 
 namespace {
 
@@ -69,6 +70,7 @@ constexpr char kGlobalOptions[] =
     "              installed Edition's data and the user's folders when it holds no data)\n"
     "  --edition N the Edition of an installed program (default 1)\n"
     "  --at T      run as if the clock stood at T, \"YYYY-MM-DD HH:MM\"\n"
+    "  --lang L    the language of the output, ja or en (default: from the locale)\n"
     "  --help      this text; COMMAND --help shows the usage of one command\n"
     "  --version   the program's name and version\n"
     "Exit status: 0 success, 1 unreadable or broken file, 2 input rejected.\n";
@@ -90,6 +92,8 @@ int main(int argc, char** argv) {
   for (auto& word : words) utf8_argv.push_back(word.data());
   auto args = parse_args(static_cast<int>(utf8_argv.size()), utf8_argv.data());
   if (!args) return kExitRejected;
+  vorlash::set_language(
+      vorlash::chosen_language(args->lang, std::nullopt, vorlash::locale_language()));
   if (args->version && !args->help) {
     std::printf("vorlash-cli %s\n", VORLASH_VERSION);
     return kExitOk;

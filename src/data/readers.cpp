@@ -21,7 +21,7 @@ using namespace data_text;
 // The control values that give the first block of a section.
 struct SectionStart {
   int control;
-  std::string_view section;
+  Text section;
 };
 constexpr SectionStart kSectionStarts[] = {{2, kDistrictSection},
                                            {3, kKeiyoStationSection},
@@ -183,14 +183,14 @@ Status get_control(const DataFile& file, AppState& state) {
 
 Status apply_edition(AppState& state) {
   struct Edition {
-    const char* title;
+    Text const& title;
     int code;
     const char* settings;
   };
   static constexpr Edition kEditions[] = {
-      {"東海道・山陽新幹線", 5006, "vorlash2.ini"},
-      {"東北・山形・秋田新幹線", 5057, "vorlash3.ini"},
-      {"上越・長野行新幹線", 5058, "vorlash4.ini"},
+      {kEditionTitles[1], 5006, "vorlash2.ini"},
+      {kEditionTitles[2], 5057, "vorlash3.ini"},
+      {kEditionTitles[3], 5058, "vorlash4.ini"},
   };
   state.edition = state.control[23];
   state.edition_title.clear();

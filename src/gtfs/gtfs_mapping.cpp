@@ -185,7 +185,8 @@ std::string code_from_short_name(const GtfsMapping& m, std::string_view short_na
   for (auto const& [letter, name] : m.train_names) {
     if (!short_name.starts_with(name)) continue;
     std::string_view rest = short_name.substr(name.size());
-    if (rest.ends_with("号")) rest.remove_suffix(std::string_view("号").size());
+    constexpr std::string_view kNumberMark = "号";  // data text: not translated
+    if (rest.ends_with(kNumberMark)) rest.remove_suffix(kNumberMark.size());
     std::string digits;
     while (!rest.empty()) {
       if (rest[0] >= '0' && rest[0] <= '9') {

@@ -1,5 +1,6 @@
 // The texts a transit feed written by export-gtfs carries: agency, route
-// names and the service and id schemes.
+// names and the service and id schemes. The feed is data, in Japanese in
+// every language of the program.
 #pragma once
 
 #include <string_view>
@@ -7,7 +8,7 @@
 namespace vorlash::gtfs_text {
 
 inline constexpr std::string_view kAgencyId = "VORLASH";
-inline constexpr std::string_view kAgencyName = "vorlash 時刻表";
+inline constexpr std::string_view kAgencyName = "vorlash 時刻表";  // data text: not translated
 inline constexpr std::string_view kPublisherUrl = "https://vorlash.invalid/";
 inline constexpr std::string_view kTimezone = "Asia/Tokyo";
 inline constexpr std::string_view kLanguage = "ja";
@@ -16,8 +17,11 @@ inline constexpr std::string_view kShinkansenRoute = "SHINKANSEN";
 inline constexpr std::string_view kKeiyoRoute = "KEIYO";
 // Route names by Edition 1..3, and the Keiyo line.
 inline constexpr std::string_view kShinkansenName[4] = {
-    "新幹線", "東海道・山陽新幹線", "東北・山形・秋田新幹線", "上越・長野新幹線"};
-inline constexpr std::string_view kKeiyoName = "京葉線";
+    "新幹線",                                             // data text: not translated
+    "東海道・山陽新幹線",                                 // data text: not translated
+    "東北・山形・秋田新幹線",                             // data text: not translated
+    "上越・長野新幹線"};                                  // data text: not translated
+inline constexpr std::string_view kKeiyoName = "京葉線";  // data text: not translated
 // Extended route types: high-speed rail and regional rail.
 inline constexpr int kHighSpeedRail = 101;
 inline constexpr int kRegionalRail = 106;

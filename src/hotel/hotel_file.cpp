@@ -25,7 +25,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kHotelSection = hotel_text::kHotelSection;
+constexpr Text kHotelSection = hotel_text::kHotelSection;
 
 constexpr std::size_t kIndexEntries = 250;  // per index block
 constexpr int kMoreIndexBlocks = 999;       // count of a full index block
@@ -311,8 +311,8 @@ void selection_sort(int count, KeyOf key_of, Swap swap_at) {
 
 std::string fold_region(std::string region) {
   std::string const t = trim(region);
-  if (t.rfind("東京", 0) == 0) return "東京";
-  if (t.rfind("大阪", 0) == 0) return "大阪";
+  if (t.rfind("東京", 0) == 0) return "東京";  // data text: not translated
+  if (t.rfind("大阪", 0) == 0) return "大阪";  // data text: not translated
   return region;
 }
 

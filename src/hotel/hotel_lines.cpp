@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "text/date.h"
+#include "text/language.h"
+#include "text/names.h"
 #include "text/number_format.h"
 #include "text/utf8.h"
 
@@ -24,9 +26,9 @@ std::string with_tabs(std::string_view field, int base) {
 std::string hotel_list_title(const AppState& state) {
   using namespace hotel_text;
   auto const& search = state.hotel_search;
-  return trim(search.origin_text) + std::string(kTitleArrow) + trim(search.region_text) +
-         std::string(kTitleGap) + format_date_paren(state.clock.corrected_date) +
-         std::string(kTitleTail);
+  return std::string(shown_name(trim(search.origin_text))) + std::string(kTitleArrow) +
+         std::string(shown_name(trim(search.region_text))) + std::string(kTitleGap) +
+         format_date_paren(state.clock.corrected_date) + std::string(kTitleTail);
 }
 
 HotelGridRow hotel_grid_header() {
@@ -36,19 +38,25 @@ HotelGridRow hotel_grid_header() {
 }
 
 HotelGridRow hotel_grid_cells(const HotelRecord& hotel) {
-  return {hotel.district, hotel.name,
-          hotel.tel,      format_number(hotel.rooms, hotel_text::kRoomsPicture),
-          hotel.access,   hotel.charge,
+  return {std::string(shown_name(hotel.district)),
+          hotel.name,
+          hotel.tel,
+          format_number(hotel.rooms, hotel_text::kRoomsPicture),
+          hotel.access,
+          hotel.charge,
           hotel.remarks};
 }
 
 int field_tabs(std::string_view field, int base) {
+  // English names mix half-width and full-width text: counted in columns.
+  if (language() == Language::en) return std::max(0, base - display_columns(field) / 8);
   return std::max(0, base - char_count(field) / kCharsPerTab);
 }
 
 std::string hotel_list_line(const HotelRecord& hotel) {
-  return with_tabs(hotel.region, kRegionTabs) + with_tabs(hotel.district, kDistrictTabs) +
-         with_tabs(hotel.name, kNameTabs) + hotel.tel;
+  return with_tabs(shown_name(hotel.region), kRegionTabs) +
+         with_tabs(shown_name(hotel.district), kDistrictTabs) + with_tabs(hotel.name, kNameTabs) +
+         hotel.tel;
 }
 
 }  // namespace vorlash

@@ -5,112 +5,163 @@
 #include <array>
 #include <string_view>
 
+#include "text/language.h"
+
 namespace vorlash::user_hotel_text {
 
 // Both windows show their frame caption as their title.
-inline constexpr std::string_view kFrame = "ホテル情報";
+inline constexpr Text kFrame{"ホテル情報", "Hotel information"};
 
 // List window.
-inline constexpr std::array<std::string_view, 4> kColumnLabels = {"地域名", "地区名", "ホテル名",
-                                                                  "電話番号"};
-inline constexpr std::string_view kEndRegistration = "登録終了";
-inline constexpr std::string_view kAdd = "追加";
-inline constexpr std::string_view kChange = "修正";
-inline constexpr std::string_view kDelete = "削除";
-inline constexpr std::string_view kCancel = "取消";
-inline constexpr std::string_view kConfirmDelete = "本当に削除しますよ！！";
+inline constexpr std::array<Text, 4> kColumnLabels = {{{"地域名", "Region"},
+                                                       {"地区名", "District"},
+                                                       {"ホテル名", "Hotel"},
+                                                       {"電話番号", "Telephone"}}};
+inline constexpr Text kEndRegistration{"登録終了", "Finish"};
+inline constexpr Text kAdd{"追加", "Add"};
+inline constexpr Text kChange{"修正", "Change"};
+inline constexpr Text kDelete{"削除", "Delete"};
+inline constexpr Text kCancel{"取消", "Cancel"};
+inline constexpr Text kConfirmDelete{"本当に削除しますよ！！",
+                                     "This hotel will really be deleted!!"};
 inline constexpr int kConfirmDeleteHelp = 251;
 
 // Editor.
-inline constexpr std::string_view kAddMode = "追加モード";
-inline constexpr std::string_view kChangeMode = "修正モード";
-inline constexpr std::string_view kStore = "更新";
-inline constexpr std::string_view kStoreAsNew = "追加更新";
+inline constexpr Text kAddMode{"追加モード", "Add mode"};
+inline constexpr Text kChangeMode{"修正モード", "Change mode"};
+inline constexpr Text kStore{"更新", "Store"};
+inline constexpr Text kStoreAsNew{"追加更新", "Store as new"};
 inline constexpr std::string_view kAreaButton = "?";
-inline constexpr std::string_view kConfirmAdd = "追加しますよ！！";
+inline constexpr Text kConfirmAdd{"追加しますよ！！", "The hotel will be added!!"};
 inline constexpr int kConfirmAddHelp = 253;
-inline constexpr std::string_view kConfirmChange = "更新しますよ！！";
+inline constexpr Text kConfirmChange{"更新しますよ！！", "The hotel will be changed!!"};
 inline constexpr int kConfirmChangeHelp = 252;
 
 // The editor's boxes in the order of the Enter key: label, hint, example.
-inline constexpr std::array<std::string_view, 8> kFieldLabels = {
-    "地域名", "地区名", "ホテル名", "電話番号", "部屋数", "交通", "部屋代", "備考"};
-inline constexpr std::array<std::string_view, 8> kHints = {
-    "地域名を選択して下さい",
-    "地区名を入力して下さい(日本語6文字以内)",
-    "ホテル名を入力して下さい(日本語16文字以内)",
-    "電話番号を入力して下さい(カナ12文字以内)",
-    "部屋数を入力して下さい(数字4文字以内)",
-    "交通を入力して下さい(日本語12文字以内)",
-    "部屋代を入力して下さい(¥付きで数字8文字以内)",
-    "備考を入力して下さい(日本語8文字以内)"};
-inline constexpr std::array<std::string_view, 8> kExamples = {
-    "入力例：大阪／伊丹",   "入力例：京橋", "入力例：ソルマーホテル",
-    "入力例：012-345-6789", "入力例：123",  "入力例：京橋駅徒歩１０分",
-    "入力例：¥10,000",      "入力例：○"};
+inline constexpr std::array<Text, 8> kFieldLabels = {{{"地域名", "Region"},
+                                                      {"地区名", "District"},
+                                                      {"ホテル名", "Hotel"},
+                                                      {"電話番号", "Telephone"},
+                                                      {"部屋数", "Rooms"},
+                                                      {"交通", "Access"},
+                                                      {"部屋代", "Charge"},
+                                                      {"備考", "Remarks"}}};
+inline constexpr std::array<Text, 8> kHints = {
+    {{"地域名を選択して下さい", "Choose the region"},
+     {"地区名を入力して下さい(日本語6文字以内)",
+      "Enter the district (6 Japanese characters at most)"},
+     {"ホテル名を入力して下さい(日本語16文字以内)",
+      "Enter the hotel name (16 Japanese characters at most)"},
+     {"電話番号を入力して下さい(カナ12文字以内)",
+      "Enter the telephone number (12 characters at most)"},
+     {"部屋数を入力して下さい(数字4文字以内)", "Enter the number of rooms (4 digits at most)"},
+     {"交通を入力して下さい(日本語12文字以内)",
+      "Enter the access (12 Japanese characters at most)"},
+     {"部屋代を入力して下さい(¥付きで数字8文字以内)",
+      "Enter the room charge (8 characters at most, with ¥)"},
+     {"備考を入力して下さい(日本語8文字以内)", "Enter remarks (8 Japanese characters at most)"}}};
+inline constexpr std::array<Text, 8> kExamples = {
+    {{"入力例：大阪／伊丹", "Example: Osaka/Itami"},
+     {"入力例：京橋", "Example: Kyobashi"},
+     {"入力例：ソルマーホテル", "Example: Solmer Hotel"},
+     {"入力例：012-345-6789", "Example: 012-345-6789"},
+     {"入力例：123", "Example: 123"},
+     {"入力例：京橋駅徒歩１０分", "Example: 10 min walk from Kyobashi"},
+     {"入力例：¥10,000", "Example: ¥10,000"},
+     {"入力例：○", "Example: Good"}}};
 
 // Editor checks (shown in the message line).
-inline constexpr std::string_view kRegionEmpty = "ホテル検索地域名は省略できません";
-inline constexpr std::string_view kRegionUnknown = "ホテル検索地域名の入力です";
-inline constexpr std::string_view kNameEmpty = "ホテル名は省略できません";
-inline constexpr std::string_view kTelEmpty = "電話番号は省略できません";
-inline constexpr std::string_view kRoomsNotNumber = "部屋数の入力に誤り(数字のみ可)";
+inline constexpr Text kRegionEmpty{"ホテル検索地域名は省略できません",
+                                   "The hotel region cannot be left empty"};
+inline constexpr Text kRegionUnknown{"ホテル検索地域名の入力です", "The hotel region is not valid"};
+inline constexpr Text kNameEmpty{"ホテル名は省略できません", "The hotel name cannot be left empty"};
+inline constexpr Text kTelEmpty{"電話番号は省略できません",
+                                "The telephone number cannot be left empty"};
+inline constexpr Text kRoomsNotNumber{"部屋数の入力に誤り(数字のみ可)", "Rooms: digits only"};
 // The UserHotelFile encloses texts in double quotes without escaping and is
 // Shift-JIS with one hotel a line: such texts could not be read back.
-inline constexpr std::string_view kQuoteRefused = "ダブルクォーテーション(\")は入力できません";
-inline constexpr std::string_view kLineBreakRefused = "改行は入力できません";
-inline constexpr std::string_view kCharRefusedHead = "保存できない文字です：";
+inline constexpr Text kQuoteRefused{"ダブルクォーテーション(\")は入力できません",
+                                    "Double quotes (\") cannot be entered"};
+inline constexpr Text kLineBreakRefused{"改行は入力できません", "Line breaks cannot be entered"};
+inline constexpr Text kCharRefusedHead{"保存できない文字です：",
+                                       "Character that cannot be saved: "};
 // A new hotel would push a DataFile hotel out of the table's 1000 slots.
-inline constexpr std::string_view kTableFullHead =
-    "これ以上ホテルを登録できません(データファイルのホテルと合わせて1000件までのため、登録は";
-inline constexpr std::string_view kTableFullTail = "件まで)";
+inline constexpr Text kTableFullHead{
+    "これ以上ホテルを登録できません(データファイルのホテルと合わせて1000件までのため、登録は",
+    "No more hotels can be registered (1000 hotels at most together with the data file's hotels, "
+    "so up to "};
+inline constexpr Text kTableFullTail{"件まで)", " may be registered)"};
 
 // The list window opening on a UserHotelFile it cannot read whole: the
 // file, "2、5～7行目" and this, the note, then where the original is kept.
-inline constexpr std::string_view kLineTail = "行目";
-inline constexpr std::string_view kMoreLines = "ほか";
-inline constexpr std::string_view kUnreadable = "が読み込めません。";
-inline constexpr std::string_view kFileUnreadable = "このファイルが読み込めません。";
+inline constexpr Text kLineHead{"", "Lines "};
+inline constexpr Text kListComma{"、", ", "};
+inline constexpr Text kRangeDash{"～", "-"};
+inline constexpr Text kLineTail{"行目", ""};  // nothing in English
+inline constexpr Text kMoreLines{"ほか", " and more"};
+inline constexpr Text kUnreadable{"が読み込めません。", " cannot be read."};
+inline constexpr Text kFileUnreadable{"このファイルが読み込めません。",
+                                      "This file cannot be read."};
 // The DataFile's hotel section cannot be read when the window opens: which
 // DataFile hotels the user hotels push out is unknown.
-inline constexpr std::string_view kDataHotelsUnread =
+inline constexpr Text kDataHotelsUnread{
     "データファイルのホテル情報が読み込めないため、"
-    "ホテル検索に出なくなるホテルを確かめられません。";
-inline constexpr std::string_view kUnreadNote =
-    "読み込めなかった行のホテルは一覧に出ず、登録終了で書き込むファイルにも入りません。";
-inline constexpr std::string_view kKeptHead = "元のファイルは ";
-inline constexpr std::string_view kKeptTail = " に残してあります。";
-inline constexpr std::string_view kNotKept =
-    "元のファイルの控えを作れませんでした。登録終了しても元のファイルは置き換えません。";
+    "ホテル検索に出なくなるホテルを確かめられません。",
+    "The data file's hotels cannot be read, so it cannot be told which hotels no longer show in "
+    "the hotel search."};
+inline constexpr Text kUnreadNote{
+    "読み込めなかった行のホテルは一覧に出ず、登録終了で書き込むファイルにも入りません。",
+    "The hotels of the lines not read are not listed and are not in the file written on Finish."};
+inline constexpr Text kKeptHead{"元のファイルは ", "The original file is kept as "};
+inline constexpr Text kKeptTail{" に残してあります。", "."};
+inline constexpr Text kNotKept{
+    "元のファイルの控えを作れませんでした。登録終了しても元のファイルは置き換えません。",
+    "No copy of the original file could be made. Finish will not replace the original file."};
 
 // The user hotels push DataFile hotels out of the table: "…" count, this,
 // their regions, the tail.
-inline constexpr std::string_view kLeftOutHead =
-    "登録ホテルとデータファイルのホテルを合わせると1000件を超えるため、データファイルのホテル";
-inline constexpr std::string_view kLeftOutCount = "件がホテル検索に出ません(地域：";
-inline constexpr std::string_view kMoreRegions = "ほか";
-inline constexpr std::string_view kLeftOutTail =
-    ")。登録ホテルをその件数だけ減らすと、すべて出るようになります。";
+inline constexpr Text kLeftOutHead{
+    "登録ホテルとデータファイルのホテルを合わせると1000件を超えるため、データファイルのホテル",
+    "The registered hotels and the data file's hotels together exceed 1000, so "};
+inline constexpr Text kLeftOutCount{
+    "件がホテル検索に出ません(地域：",
+    " of the data file's hotels are left out of the hotel search (regions: "};
+inline constexpr Text kMoreRegions{"ほか", " and more"};
+inline constexpr Text kLeftOutTail{
+    ")。登録ホテルをその件数だけ減らすと、すべて出るようになります。",
+    "). Registering that many fewer hotels brings them all back."};
 // "登録終了" could not write the UserHotelFile.
-inline constexpr std::string_view kWriteFailed = "ホテル情報を保存できませんでした。";
+inline constexpr Text kWriteFailed{"ホテル情報を保存できませんでした。",
+                                   "The hotel information could not be saved."};
 
 // A UserHotelFile line that cannot be read, or a hotel that cannot be
 // written ("{}" filled by fill()).
-inline constexpr std::string_view kLineUnread = "{} 行目: {}";
-inline constexpr std::string_view kLineSeparator = "；";
-inline constexpr std::string_view kNoClosingQuote =
-    "{} 番目の項目のダブルクォーテーションが閉じていません";
-inline constexpr std::string_view kTextAfterQuote =
-    "{} 番目の項目の閉じたダブルクォーテーションの後に文字があります";
-inline constexpr std::string_view kFieldCount = "項目が {} 個あります（8 個のはずです）";
-inline constexpr std::string_view kRoomsFieldNotNumber = "部屋数「{}」が数字ではありません";
-inline constexpr std::string_view kTooManyUserHotels = "ホテルが {} 件を超えています";
-inline constexpr std::string_view kNotShiftJis = "Shift-JIS として読めない文字があります";
-inline constexpr std::string_view kHotelField = "{}: 利用者ホテル {} の{}: {}";
-inline constexpr std::array<std::string_view, 7> kFieldNames = {
-    "地域名", "地区名", "ホテル名", "電話番号", "交通", "部屋代", "備考"};
-inline constexpr std::string_view kQuoteNotStored = "ダブルクォーテーション(\")は保存できません";
-inline constexpr std::string_view kBreakNotStored = "改行は保存できません";
-inline constexpr std::string_view kNotInShiftJis = "Shift-JIS にない文字は保存できません";
+inline constexpr Text kLineUnread{"{} 行目: {}", "line {}: {}"};
+inline constexpr Text kLineSeparator{"；", "; "};
+inline constexpr Text kNoClosingQuote{"{} 番目の項目のダブルクォーテーションが閉じていません",
+                                      "the double quote of field {} is not closed"};
+inline constexpr Text kTextAfterQuote{
+    "{} 番目の項目の閉じたダブルクォーテーションの後に文字があります",
+    "field {} has text after its closing double quote"};
+inline constexpr Text kFieldCount{"項目が {} 個あります（8 個のはずです）",
+                                  "{} fields (there should be 8)"};
+inline constexpr Text kRoomsFieldNotNumber{"部屋数「{}」が数字ではありません",
+                                           "rooms \"{}\" is not a number"};
+inline constexpr Text kTooManyUserHotels{"ホテルが {} 件を超えています", "more than {} hotels"};
+inline constexpr Text kNotShiftJis{"Shift-JIS として読めない文字があります",
+                                   "characters that cannot be read as Shift-JIS"};
+inline constexpr Text kHotelField{"{}: 利用者ホテル {} の{}: {}", "{}: user hotel {}, {}: {}"};
+inline constexpr std::array<Text, 7> kFieldNames = {{{"地域名", "region"},
+                                                     {"地区名", "district"},
+                                                     {"ホテル名", "hotel name"},
+                                                     {"電話番号", "telephone number"},
+                                                     {"交通", "access"},
+                                                     {"部屋代", "room charge"},
+                                                     {"備考", "remarks"}}};
+inline constexpr Text kQuoteNotStored{"ダブルクォーテーション(\")は保存できません",
+                                      "double quotes (\") cannot be saved"};
+inline constexpr Text kBreakNotStored{"改行は保存できません", "line breaks cannot be saved"};
+inline constexpr Text kNotInShiftJis{"Shift-JIS にない文字は保存できません",
+                                     "characters outside Shift-JIS cannot be saved"};
 
 }  // namespace vorlash::user_hotel_text

@@ -252,13 +252,13 @@ std::string line_runs(const std::vector<int>& lines) {
     std::size_t j = i;
     while (j + 1 < lines.size() && lines[j + 1] == lines[j] + 1) ++j;
     if (runs == kShownRuns)
-      return text + std::string(txt::kLineTail) + std::string(txt::kMoreLines);
-    if (runs++ > 0) text += "、";
+      return txt::kLineHead + text + std::string(txt::kLineTail) + std::string(txt::kMoreLines);
+    if (runs++ > 0) text += txt::kListComma;
     text += std::to_string(lines[i]);
-    if (j > i) text += "～" + std::to_string(lines[j]);
+    if (j > i) text += txt::kRangeDash + std::to_string(lines[j]);
     i = j;
   }
-  return text + std::string(txt::kLineTail);
+  return txt::kLineHead + text + std::string(txt::kLineTail);
 }
 
 }  // namespace
@@ -290,7 +290,7 @@ std::string left_out_message(const LeftOutHotels& left_out) {
       regions += std::string(txt::kMoreRegions);
       break;
     }
-    if (i > 0) regions += "、";
+    if (i > 0) regions += txt::kListComma;
     regions += left_out.regions[i];
   }
   return std::string(txt::kLeftOutHead) + std::to_string(left_out.count) +

@@ -129,6 +129,16 @@ std::string executable_folder(const char* argv0) {
   return utf8_path(fs::absolute(native_path(argv0 ? argv0 : ""), ec).parent_path());
 }
 
+std::string user_config_folder(const UserEnvironment& env) {
+#if defined(_WIN32)
+  if (env.appdata.empty()) return {};
+  return utf8_path(native_path(env.appdata) / kProgramSubfolder);
+#else
+  if (env.home.empty() && env.xdg_config_home.empty()) return {};
+  return utf8_path(xdg_base(env.xdg_config_home, env.home, ".config") / kProgramSubfolder);
+#endif
+}
+
 FileLocations portable_locations(const std::string& folder) {
   return {false, folder, folder, folder};
 }

@@ -32,6 +32,11 @@ struct UserEnvironment {
 // Reads UserEnvironment from this process's environment.
 UserEnvironment process_environment();
 
+// The program's own folder among the user's settings, shared by every
+// Edition and layout ($XDG_CONFIG_HOME/vorlash, ~/.config/vorlash, or
+// %APPDATA%\vorlash); empty when the environment names no home.
+std::string user_config_folder(const UserEnvironment& env);
+
 struct FileLocations {
   bool installed = false;
   std::string data_folder;       // DataFile and manual

@@ -12,10 +12,12 @@
 #include <utility>
 #include <vector>
 
+#include "text/language.h"
+
 namespace vorlash {
 
-inline constexpr char kErrorTitle[] = "エラーメッセージ";
-inline constexpr char kConfirmTitle[] = "確認メッセージ";
+inline constexpr Text kErrorTitle{"エラーメッセージ", "Error"};
+inline constexpr Text kConfirmTitle{"確認メッセージ", "Confirmation"};
 
 enum class MessageButtons { Ok, OkCancel };
 enum class MessageAnswer { Ok, Cancel };
@@ -30,12 +32,12 @@ struct MessageRequest {
 
 // An error box: title kErrorTitle, OK only.
 inline MessageRequest error_message(std::string text, int help_context = 0) {
-  return {kErrorTitle, std::move(text), MessageButtons::Ok, help_context};
+  return {kErrorTitle.str(), std::move(text), MessageButtons::Ok, help_context};
 }
 
 // A confirmation: title kConfirmTitle, OK and Cancel.
 inline MessageRequest confirm_message(std::string text, int help_context = 0) {
-  return {kConfirmTitle, std::move(text), MessageButtons::OkCancel, help_context};
+  return {kConfirmTitle.str(), std::move(text), MessageButtons::OkCancel, help_context};
 }
 
 class MessageBoxes {

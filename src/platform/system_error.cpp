@@ -53,12 +53,13 @@ std::string system_reason(int code, FileAccess access) {
 }
 
 std::string too_large_reason(std::size_t max_size) {
-  return std::string(file_text::kTooLarge) + "（" + std::to_string(max_size) +
-         std::string(file_text::kSizeLimitTail) + "）";
+  return file_text::kTooLarge + file_text::kReasonOpen + std::to_string(max_size) +
+         std::string(file_text::kSizeLimitTail) + std::string(file_text::kReasonClose);
 }
 
 Status path_failure(const std::string& path, std::string_view what, std::string_view reason) {
-  return Status::failure(path + ": " + std::string(what) + "（" + std::string(reason) + "）");
+  return Status::failure(path + ": " + std::string(what) + file_text::kReasonOpen +
+                         std::string(reason) + std::string(file_text::kReasonClose));
 }
 
 std::string filesystem_reason(const std::error_code& ec, FileAccess access) {
@@ -72,7 +73,7 @@ Status read_failure(const std::string& path, std::string_view reason) {
 
 Status save_failure(const std::string& path, std::string_view reason, bool had_old) {
   Status st = path_failure(path, file_text::kCannotSave, reason);
-  if (had_old) st.error += "。" + std::string(file_text::kOldFileKept);
+  if (had_old) st.error += std::string(file_text::kSentenceEnd) + std::string(file_text::kOldFileKept);
   return st;
 }
 

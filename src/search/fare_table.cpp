@@ -8,30 +8,12 @@
 
 namespace vorlash {
 
-const std::array<const char*, kTicketKinds + 1> kTicketNames = {
-    "",
-    "のぞみ指定席特急回数券（普通車用）",
-    "のぞみ指定席特急回数券（グリーン車用）",
-    "新幹線エコノミーきっぷ（普通車用）",
-    "新幹線エコノミーきっぷ（グリーン車用）",
-    "新幹線指定席特急回数券（普通車用）",
-    "新幹線指定席特急回数券（グリーン車用）",
-    "なすのきっぷ（往復割引きっぷ：普通車自由席）",
-    "なすの指定席特急回数券",
-    "のぞみ東京ビジネス回数券（普通車用）",
-    "のぞみ東京ビジネス回数券（グリーン車用）",
-    "新幹線ウィークエンド回数券（普通車自由席）",
-    "新幹線オフピーク回数券（普通車自由席）",
-    "こまち回数券",
-    "新幹線自由席特急回数券",
-};
-
 namespace {
 
 constexpr std::int32_t kContinues = 999;  // trailer of a full block
 
 struct FareSection {
-  std::string_view name;
+  Text name;
   int control;              // control value holding the first block
   std::size_t record_size;  // bytes
   int full_block;           // records in a block whose trailer is 999
@@ -157,9 +139,11 @@ Status get_paytable(const DataFile& file, AppState& state, const YieldFn& yield)
                       Status s = r.key(0, key);
                       if (s) s = r.station(key % 64, e.station_a);
                       if (s) s = r.station((key / 64) % 64, e.station_b);
-                      if (s) s = r.fits16(key / 4096, "自由席特急料金", e.free_seat_express);
-                      if (s) s = r.int16(1, "運賃", e.fare);
-                      if (s) s = r.int16(2, "特急料金", e.express);
+                      if (s)
+                        s = r.fits16(key / 4096, fare_texts::kFieldFreeSeatExpress,
+                                     e.free_seat_express);
+                      if (s) s = r.int16(1, fare_texts::kFieldFare, e.fare);
+                      if (s) s = r.int16(2, fare_texts::kFieldExpress, e.express);
                       e.coupon = r.field(3);
                       return s;
                     });
@@ -169,10 +153,10 @@ Status get_paytable(const DataFile& file, AppState& state, const YieldFn& yield)
                     [&](std::string_view record, int i) -> Status {
                       RecordReader const r(file, state, kGreenSection, record, i);
                       GreenBracket& e = t.green[static_cast<std::size_t>(i)];
-                      Status s = r.int16(0, "上限キロ", e.upper_km);
-                      if (s) s = r.int16(1, "グリーン料金", e.green);
-                      if (s) s = r.int16(2, "個室料金（1～2人）", e.room_1_2);
-                      if (s) s = r.int16(3, "個室料金（3～4人）", e.room_3_4);
+                      Status s = r.int16(0, fare_texts::kFieldUpperKm, e.upper_km);
+                      if (s) s = r.int16(1, fare_texts::kFieldGreen, e.green);
+                      if (s) s = r.int16(2, fare_texts::kFieldRoom12, e.room_1_2);
+                      if (s) s = r.int16(3, fare_texts::kFieldRoom34, e.room_3_4);
                       return s;
                     });
   if (!st) return st;
@@ -187,7 +171,7 @@ Status get_paytable(const DataFile& file, AppState& state, const YieldFn& yield)
                       if (s) s = r.station(key / 4096, e.station_a);
                       if (s) s = r.station((key / 64) % 64, e.station_b);
                       if (s) s = r.key(1, terms);
-                      if (s) s = r.fits16(terms / 64, "有効期間", e.validity);
+                      if (s) s = r.fits16(terms / 64, fare_texts::kFieldValidity, e.validity);
                       if (!s) return s;
                       e.sheets = key % 64;
                       e.kind = terms % 64;
@@ -207,16 +191,17 @@ Status get_paytable(const DataFile& file, AppState& state, const YieldFn& yield)
                         Status s = r.key(0, key);
                         if (s) s = r.station(key / 64, e.station_a);
                         if (s) s = r.station(key % 64, e.station_b);
-                        if (s) s = r.int16(1, "予備の値", e.spare);
-                        if (s) s = r.int16(2, "のぞみ特急料金", e.nozomi_express);
-                        if (s) s = r.int16(3, "加算額", e.supplement);
+                        if (s) s = r.int16(1, fare_texts::kFieldSpare, e.spare);
+                        if (s) s = r.int16(2, fare_texts::kFieldNozomiExpress, e.nozomi_express);
+                        if (s) s = r.int16(3, fare_texts::kFieldSupplement, e.supplement);
                         return s;
                       });
     if (!st) return st;
   }
 
   state.fares = t;
-  for (std::size_t k = 0; k <= kTicketKinds; ++k) state.ticket_name[k] = kTicketNames[k];
+  for (std::size_t k = 0; k <= kTicketKinds; ++k)
+    state.ticket_name[k] = fare_texts::kTicketNames[k];
   return Status::success();
 }
 

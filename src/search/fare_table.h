@@ -12,9 +12,6 @@
 
 namespace vorlash {
 
-// The names of ticket kinds 1..14 (slot 0 empty).
-extern const std::array<const char*, kTicketKinds + 1> kTicketNames;
-
 // Reads the five fare sections (control values 11..15; the Nozomi section
 // only for Edition 1) into fresh tables and stores them, with the ticket
 // names, into AppState when all were read. Station rows are turned into names

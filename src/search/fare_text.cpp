@@ -8,6 +8,8 @@
 #include "search/fare_calc.h"
 #include "search/fare_texts.h"
 #include "text/fullwidth.h"
+#include "text/language.h"
+#include "text/names.h"
 #include "text/number_format.h"
 #include "text/utf8.h"
 
@@ -23,10 +25,12 @@ constexpr int kOffPeakCoupon = 12;
 constexpr int kDayTicket = 7;  // the only kind whose validity counts days
 constexpr int kCouponSheets = 6;
 constexpr int kCouponMonths = 3;
+constexpr int kChargeTabs = 5;  // stops before the "：" of a charge line
+constexpr int kTotalTabs = 4;   // and of a total line, after its leading TAB
 
-// An amount in full-width "##,###": 13440 -> "１３，４４０", 0 -> "".
+// An amount "##,###", full-width in Japanese: 13440 -> "１３，４４０", 0 -> "".
 std::string amount(long long yen) {
-  return to_fullwidth(format_number(yen, "##,###"));
+  return shown_digits(format_number(yen, "##,###"));
 }
 
 std::string tabs(int n) {
@@ -34,15 +38,18 @@ std::string tabs(int n) {
 }
 
 // TABs that line up the "：" of labels of different lengths in a fixed-pitch
-// font (a tab stop spans four full-width characters).
+// font (a tab stop spans four full-width or eight English characters).
+// English labels are longer, and their charge lines get two more stops.
 int pad_tabs(std::string_view label, int width) {
+  if (language() == Language::en)
+    return width + (width == kChargeTabs ? 2 : 0) - char_count(label) / 8;
   return width - 2 * char_count(label) / 8;
 }
 
 // Label, padding, "：", amount, "円" (no line end).
 std::string charge_text(std::string_view label, long long yen) {
   std::string line(label);
-  line += tabs(pad_tabs(label, 5));
+  line += tabs(pad_tabs(label, kChargeTabs));
   line += ft::kColon;
   line += amount(yen);
   line += ft::kYen;
@@ -57,7 +64,7 @@ void add_charge_line(std::string& text, std::string_view label, long long yen) {
 void add_total_line(std::string& text, std::string_view label, long long yen) {
   text += '\t';
   text += label;
-  text += tabs(pad_tabs(label, 4));
+  text += tabs(pad_tabs(label, kTotalTabs));
   text += ft::kColon;
   text += amount(yen);
   text += ft::kYen;
@@ -78,15 +85,15 @@ void add_ticket_line(std::string& text, std::string_view name, long long price, 
                      int validity, bool validity_in_days) {
   text += charge_text(name, per_sheet(price, sheets));
   // charge_text ended with "円"; the per-sheet text continues it.
-  text.resize(text.size() - ft::kYen.size());
+  text.resize(text.size() - ft::kYen.get().size());
   text += ft::kPerSheet;
   text += ft::kTicketOpen;
-  text += to_fullwidth(format_number(sheets, "##"));
+  text += shown_digits(format_number(sheets, "##"));
   text += ft::kSheetsSuffix;
-  text += to_fullwidth(format_number(validity, "##"));
+  text += shown_digits(format_number(validity, "##"));
   text += validity_in_days ? ft::kValidityDays : ft::kValidityMonths;
   text += ft::kPriceLabel;
-  text += to_fullwidth(format_number(price, "###,###"));
+  text += shown_digits(format_number(price, "###,###"));
   text += ft::kTicketClose;
   text += kCrLf;
 }
@@ -147,9 +154,9 @@ void add_supplements(std::string& text, AppState const& state, FareAmounts const
       text += kCrLf;
       header = true;
     }
-    std::string label = n.station_a;
+    std::string label(shown_name(n.station_a));
     label += ft::kSectionJoin;
-    label += n.station_b;
+    label += shown_name(n.station_b);
     label += ft::kSectionSuffix;
     add_total_line(text, label, n.supplement);
   }
@@ -165,7 +172,7 @@ std::string edit_unchin(AppState& state) {
 
   text += charge_text(ft::kLabelFare, a.fare);
   text += ft::kValidityOpen;
-  text += to_fullwidth(format_number(a.validity_days, "##"));
+  text += shown_digits(format_number(a.validity_days, "##"));
   text += ft::kValidityClose;
   text += kCrLf;
   add_charge_line(text, ft::kLabelOrdinaryExpress, a.ordinary_express);

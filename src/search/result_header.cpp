@@ -3,6 +3,7 @@
 #include "search/result_text.h"
 #include "search/search_texts.h"
 #include "text/date.h"
+#include "text/names.h"
 #include "text/number_format.h"
 #include "text/utf8.h"
 
@@ -11,9 +12,9 @@ namespace vorlash {
 std::string header_line(const AppState& state) {
   auto const& c = state.cond;
   namespace tx = search_texts;
-  std::string out = c.st_station;
+  std::string out(shown_name(c.st_station));
   out += tx::kHeaderArrow;
-  out += c.ed_station;
+  out += shown_name(c.ed_station);
   out += tx::kHeaderOpen;
   out += format_date_jp(c.plan_date);
   out += season_text(state.fare_flags.season_class);
@@ -43,7 +44,8 @@ std::vector<std::string> printout_items(const AppState& state, std::string_view 
       join({tx::kPrintTitleOpen, state.edition_title, tx::kPrintTitleMiddle, state.version_text,
             tx::kPrintTitleClose}),
       equals,
-      join({tx::kPrintStations, trim(c.st_station), tx::kPrintAlighting, trim(c.ed_station)}),
+      join({tx::kPrintStations, shown_name(trim(c.st_station)), tx::kPrintAlighting,
+            shown_name(trim(c.ed_station))}),
       join({tx::kPrintDepartureTimes, format_hhmm(c.st_time1), tx::kPrintTimesBetween,
             format_hhmm(c.st_time2)}),
       join({tx::kPrintArrivalTimes, format_hhmm(c.ed_time1), tx::kPrintTimesBetween,

@@ -7,6 +7,7 @@
 
 #include "board/board_texts.h"
 #include "search/search_texts.h"
+#include "text/names.h"
 #include "text/number_format.h"
 #include "text/utf8.h"
 
@@ -64,8 +65,10 @@ class ListBuilder {
         st_(state.search.st_row),
         ed_(state.search.ed_row),
         time_(state.sinkansen.time[d_ == 2 ? 2 : 1]),
-        station_(state.sinkansen.station[d_ == 2 ? 2 : 1]),
-        kind_(state.sinkansen.row_kind[d_ == 2 ? 2 : 1]) {}
+        kind_(state.sinkansen.row_kind[d_ == 2 ? 2 : 1]) {
+    auto const& names = state.sinkansen.station[d_ == 2 ? 2 : 1];
+    for (std::size_t r = 0; r < names.size(); ++r) station_[r] = shown_name(names[r]);
+  }
 
   void append_connection(std::string& text, const Connection& c);
 
@@ -92,7 +95,7 @@ class ListBuilder {
   const AppState& state_;
   int d_, st_, ed_;
   std::array<std::array<int, kMaxTrains + 1>, kMaxRows + 1> const& time_;
-  std::array<std::string, kMaxRows + 1> const& station_;
+  std::array<std::string, kMaxRows + 1> station_;  // as the language shows them
   std::array<int, kMaxRows + 1> const& kind_;
   std::array<std::string, kMaxTrains + 1> label_{};
   std::array<bool, kMaxTrains + 1> labelled_{};
@@ -161,7 +164,7 @@ std::string train_label(const AppState& state, int d, int t) {
   std::string const code = trim(state.sinkansen.code[d][t]);
   std::string out;
   if (!code.empty()) {
-    out = board_text::train_name(code.front());
+    out = board_text::train_name_field(code.front());
     out += train_number(right_chars(code, char_count(code) - 1));
   }
   std::string const vehicle = trim(state.sinkansen.vehicle[d][t]);
@@ -237,7 +240,7 @@ std::string no_connection_text(const AppState& state) {
   out += kCrLf;
   auto const condition = [&](std::string_view label, std::string const& station, int from, int to) {
     out += label;
-    out += station;
+    out += shown_name(station);
     out += "   \t";
     out += std::to_string(from) + " -> " + std::to_string(to);
     out += kCrLf;

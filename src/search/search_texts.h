@@ -4,26 +4,31 @@
 
 #include <string_view>
 
+#include "text/language.h"
+
 namespace vorlash::search_texts {
 
 // Message line of the search window.
-inline constexpr std::string_view kInputError = "入力エラーです";
-inline constexpr std::string_view kBadCombination = "指定できない組み合わせです";
-inline constexpr std::string_view kTwoHourRule = "発車時刻の範囲を２時間以内としてください";
+inline constexpr Text kInputError{"入力エラーです", "Input error"};
+inline constexpr Text kBadCombination{"指定できない組み合わせです",
+                                      "This combination cannot be chosen"};
+inline constexpr Text kTwoHourRule{"発車時刻の範囲を２時間以内としてください",
+                                   "Keep the departure time range within 2 hours"};
 
 // Confirmation before a search with two transfers.
-inline constexpr std::string_view kConfirmTitle = "確認メッセージ";
-inline constexpr std::string_view kConfirmTwoTransfers =
-    "乗り換え回数が２回の場合、検索に時間がかかります";
+inline constexpr Text kConfirmTitle{"確認メッセージ", "Confirmation"};
+inline constexpr Text kConfirmTwoTransfers{"乗り換え回数が２回の場合、検索に時間がかかります",
+                                           "A search with two transfers takes time"};
 inline constexpr int kConfirmTwoTransfersHelp = 258;
 
 // Option captions of the display order, for sort_order 1, 2, 3.
-inline constexpr std::string_view kOrderDeparture = "発車時刻順";
-inline constexpr std::string_view kOrderArrival = "到着時刻順";
-inline constexpr std::string_view kOrderRide = "乗車時間順";
+inline constexpr Text kOrderDeparture{"発車時刻順", "By departure"};
+inline constexpr Text kOrderArrival{"到着時刻順", "By arrival"};
+inline constexpr Text kOrderRide{"乗車時間順", "By travel time"};
 
 // Loading window text while the search runs.
-inline constexpr std::string_view kSearching = "新幹線列車検索中!!  しばらくお待ち下さい";
+inline constexpr Text kSearching{"新幹線列車検索中!!  しばらくお待ち下さい",
+                                 "Searching Shinkansen trains!!  Please wait"};
 
 // Vehicle marks of the connection list, by vehicle type code.
 struct VehicleMark {
@@ -38,48 +43,52 @@ inline constexpr std::string_view kNoVehicleMark = "  ";
 
 // Connection list.
 inline constexpr std::string_view kRideOpen = "[";
-inline constexpr std::string_view kRideClose = "分]";
-inline constexpr std::string_view kDeparts = "発)→";
-inline constexpr std::string_view kArrives = "着) ";
-inline constexpr std::string_view kContinues = "～ ";
+inline constexpr Text kRideClose{"分]", " min]"};
+inline constexpr Text kDeparts{"発)→", " dep)->"};
+inline constexpr Text kArrives{"着) ", " arr) "};
+inline constexpr Text kContinues{"～ ", "-> "};
 
 // No connection found.
-inline constexpr std::string_view kNoConnection = "条件にあう新幹線を検索できませんでした";
-inline constexpr std::string_view kBoardingCondition = "乗車条件：";
-inline constexpr std::string_view kAlightingCondition = "下車条件：";
+inline constexpr Text kNoConnection{"条件にあう新幹線を検索できませんでした",
+                                    "No Shinkansen connection meets the conditions"};
+inline constexpr Text kBoardingCondition{"乗車条件：", "Boarding: "};
+inline constexpr Text kAlightingCondition{"下車条件：", "Alighting: "};
 
 // Header line of the results window.
-inline constexpr std::string_view kHeaderArrow = " → ";
-inline constexpr std::string_view kHeaderOpen = "  【";
-inline constexpr std::string_view kHeaderClose = "】";
-inline constexpr std::string_view kHeaderOrder = "　表示順序：";
+inline constexpr Text kHeaderArrow{" → ", " -> "};
+inline constexpr Text kHeaderOpen{"  【", "  ["};
+inline constexpr Text kHeaderClose{"】", "]"};
+inline constexpr Text kHeaderOrder{"　表示順序：", "  Order: "};
 
 // Legend of the vehicle marks.
-inline constexpr std::string_view kLegendEdition1 =
+inline constexpr Text kLegendEdition1{
     "列車名の[N]:のぞみ型 [n]:のぞみ500系 [E]:のぞみ700系 [G]:ｸﾞﾗﾝﾄﾞひかり [W]:ｳｴｽﾄひかり "
-    "[R]:Rail Star";
-inline constexpr std::string_view kLegendOther =
-    "列車名の[M]は「オール２階建て車両」で運行しています";
+    "[R]:Rail Star",
+    "Train marks [N]: Nozomi type [n]: Nozomi 500 series [E]: Nozomi 700 series [G]: Grand Hikari "
+    "[W]: West Hikari [R]: Rail Star"};
+inline constexpr Text kLegendOther{"列車名の[M]は「オール２階建て車両」で運行しています",
+                                   "Trains marked [M] run with all double-deck cars"};
 
 // Printout.
-inline constexpr std::string_view kPrintConfirm = "印刷開始します！！";
+inline constexpr Text kPrintConfirm{"印刷開始します！！", "Printing starts!!"};
 inline constexpr int kPrintConfirmHelp = 257;
-inline constexpr std::string_view kPrintFont = "ＭＳ ゴシック";
+inline constexpr std::string_view kPrintFont = "ＭＳ ゴシック";  // data text: not translated
 inline constexpr int kPrintFontPoints = 9;
-inline constexpr std::string_view kPrintTitleOpen = "ソルマー時刻表（";
-inline constexpr std::string_view kPrintTitleMiddle = "編）＆ホテル情報　(Version ";
+inline constexpr Text kPrintTitleOpen{"ソルマー時刻表（", "Solmer Timetable ("};
+inline constexpr Text kPrintTitleMiddle{"編）＆ホテル情報　(Version ", ") & Hotel Guide (Version "};
 inline constexpr std::string_view kPrintTitleClose = ")";
-inline constexpr std::string_view kPrintStations = "　検索条件　　乗車駅　：";
-inline constexpr std::string_view kPrintAlighting = "　下車駅：";
-inline constexpr std::string_view kPrintDepartureTimes = "              乗車時間：";
-inline constexpr std::string_view kPrintArrivalTimes = "              下車時間：";
-inline constexpr std::string_view kPrintTimesBetween = " ～ ";
-inline constexpr std::string_view kPrintTransfers = "　　　　　　　乗換条件：";
-inline constexpr std::string_view kPrintOneTransfer = "１回乗り換え";
-inline constexpr std::string_view kPrintTwoTransfers = "２回乗り換え";
-inline constexpr std::string_view kPrintWaitOpen = "　　［乗り換え時間：";
-inline constexpr std::string_view kPrintWaitClose = "分］";
-inline constexpr std::string_view kPrintOrder = "　　　　　　　表示順　：";
-inline constexpr std::string_view kPrintDate = "              日付　　：";
+inline constexpr Text kPrintStations{"　検索条件　　乗車駅　：", "  Search:     From       : "};
+inline constexpr Text kPrintAlighting{"　下車駅：", "  To: "};
+inline constexpr Text kPrintDepartureTimes{"              乗車時間：",
+                                           "              Departure  : "};
+inline constexpr Text kPrintArrivalTimes{"              下車時間：", "              Arrival    : "};
+inline constexpr Text kPrintTimesBetween{" ～ ", " - "};
+inline constexpr Text kPrintTransfers{"　　　　　　　乗換条件：", "              Transfers  : "};
+inline constexpr Text kPrintOneTransfer{"１回乗り換え", "1 transfer"};
+inline constexpr Text kPrintTwoTransfers{"２回乗り換え", "2 transfers"};
+inline constexpr Text kPrintWaitOpen{"　　［乗り換え時間：", "  [transfer time: "};
+inline constexpr Text kPrintWaitClose{"分］", " min]"};
+inline constexpr Text kPrintOrder{"　　　　　　　表示順　：", "              Order      : "};
+inline constexpr Text kPrintDate{"              日付　　：", "              Date       : "};
 
 }  // namespace vorlash::search_texts

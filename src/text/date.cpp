@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "text/date_texts.h"
 #include "text/number_format.h"
 
 namespace vorlash {
@@ -64,23 +65,24 @@ bool is_valid_date(int year, int month, int day) {
 }
 
 std::string weekday_name(int weekday) {
-  static constexpr const char* kNames[7] = {"日", "月", "火", "水", "木", "金", "土"};
   if (weekday < 1 || weekday > 7) return {};
-  return kNames[weekday - 1];
+  return date_text::kWeekdays[weekday - 1].str();
 }
 
 namespace {
 
 std::string ymd_text(int dn) {
   CivilDate const c = civil_date(dn);
-  return format_number(c.year, "0000") + "/" + format_number(c.month, "00") + "/" +
-         format_number(c.day, "00");
+  std::string_view const sep = date_text::kDateSeparator;
+  return format_number(c.year, "0000") + std::string(sep) + format_number(c.month, "00") +
+         std::string(sep) + format_number(c.day, "00");
 }
 
 }  // namespace
 
 std::string format_date_jp(int dn) {
-  return ymd_text(dn) + "（" + weekday_name(weekday_of(dn)) + "）";
+  return ymd_text(dn) + date_text::kWeekdayOpen + weekday_name(weekday_of(dn)) +
+         date_text::kWeekdayClose;
 }
 
 std::string format_date_paren(int dn) {

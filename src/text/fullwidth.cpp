@@ -1,5 +1,7 @@
 #include "text/fullwidth.h"
 
+#include "text/language.h"
+
 namespace vorlash {
 
 namespace {
@@ -70,6 +72,10 @@ std::string to_halfwidth(std::string_view text) {
     ++i;
   }
   return out;
+}
+
+std::string shown_digits(std::string_view text) {
+  return language() == Language::en ? std::string(text) : to_fullwidth(text);
 }
 
 }  // namespace vorlash

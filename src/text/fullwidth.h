@@ -11,6 +11,10 @@ namespace vorlash {
 // other characters are left as they are.
 std::string to_fullwidth(std::string_view text);
 
+// Digits and times as the language shows them: full-width in Japanese,
+// half-width (as they are) in English.
+std::string shown_digits(std::string_view text);
+
 // The reverse, for what a user typed with the input method on: every
 // full-width form of a printable ASCII character ("１０" -> "10", "－" -> "-",
 // "￥" -> the single-byte yen sign) and the full-width blank become

@@ -29,6 +29,20 @@ int char_count(std::string_view utf8) {
   return n;
 }
 
+int display_columns(std::string_view utf8) {
+  int n = 0;
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    auto const b = static_cast<unsigned char>(utf8[i]);
+    if (is_continuation(b)) continue;
+    bool const narrow_kana = b == 0xEF && i + 2 < utf8.size() &&
+                             ((static_cast<unsigned char>(utf8[i + 1]) == 0xBD &&
+                               static_cast<unsigned char>(utf8[i + 2]) >= 0xA1) ||
+                              static_cast<unsigned char>(utf8[i + 1]) == 0xBE);
+    n += b < 0x80 || narrow_kana ? 1 : 2;
+  }
+  return n;
+}
+
 std::string left_chars(std::string_view utf8, int n) {
   if (n <= 0) return {};
   return std::string(utf8.substr(0, offset_of(utf8, n)));

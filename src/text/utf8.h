@@ -9,6 +9,10 @@ namespace vorlash {
 // Number of characters (code points) of a UTF-8 text.
 int char_count(std::string_view utf8);
 
+// Columns in a fixed-pitch font: one for ASCII and half-width katakana, two
+// for every other character.
+int display_columns(std::string_view utf8);
+
 // The first n characters / the last n characters / n characters from the
 // 0-based character index start (fewer when the text is shorter).
 std::string left_chars(std::string_view utf8, int n);

@@ -53,9 +53,15 @@ inline CliRun run_shell(const std::string& command) {
   return run;
 }
 
-// The quoted path of vorlash-cli, to start a command line with.
+// The quoted path of vorlash-cli, to start a command line with; on POSIX
+// systems under the C locale, so that a tester's English locale does not
+// turn the expected Japanese output into English.
 inline std::string cli_path() {
+#if defined(_WIN32)
   return std::string("\"") + VORLASH_CLI + "\"";
+#else
+  return std::string("LC_ALL=C \"") + VORLASH_CLI + "\"";
+#endif
 }
 
 }  // namespace vorlash::test

@@ -73,7 +73,9 @@ class Editions : public ::testing::Test {
     form.text[kFieldBoarding] = from;
     form.text[kFieldAlighting] = to;
     bool const ok = check_station_combination(form, state);
-    EXPECT_EQ(form.text[kMessageLine], ok ? "" : search_texts::kBadCombination) << from << to;
+    EXPECT_EQ(form.text[kMessageLine],
+              ok ? std::string_view() : search_texts::kBadCombination.get())
+        << from << to;
     return ok;
   }
 

@@ -275,7 +275,8 @@ class CombinationTest : public ::testing::Test {
     form.text[kFieldBoarding] = "R" + std::to_string(st);
     form.text[kFieldAlighting] = "R" + std::to_string(ed);
     bool const ok = check_station_combination(form, tt.state());
-    EXPECT_EQ(form.text[kMessageLine], ok ? "" : search_texts::kBadCombination);
+    EXPECT_EQ(form.text[kMessageLine],
+              ok ? std::string_view() : search_texts::kBadCombination.get());
     return ok;
   }
 

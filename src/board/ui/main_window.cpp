@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <tuple>
 
 #include "board/about.h"
 #include "board/board_texts.h"
@@ -20,6 +21,8 @@
 #include "board/ui/timetable_window.h"
 #include "board/ui/window_texts.h"
 #include "data/ui/start_up.h"
+#include "platform/language_choice.h"
+#include "platform/message_box.h"
 #include "platform/ui/captions.h"
 #include "platform/ui/fonts.h"
 #include "platform/ui/key_handling.h"
@@ -177,6 +180,16 @@ void timetable1::build_menus() {
       entry(view, "mnu_view_search", kMenuViewSearch, [this] { ctx_.open(kSearchWindow); });
   mnu_view_hotel_search = entry(view, "mnu_view_hotel_search", kMenuViewHotelSearch,
                                 [this] { ctx_.open(kHotelSearchWindow); });
+  view->addSeparator();
+  auto* languages = view->addMenu(mnemonic_caption(kMenuViewLanguage));
+  languages->setObjectName(QStringLiteral("mnu_language"));
+  for (auto [name, caption, lang] :
+       {std::tuple{"mnu_language_ja", kLanguageJapanese, Language::ja},
+        std::tuple{"mnu_language_en", kLanguageEnglish, Language::en}}) {
+    auto* a = entry(languages, name, caption, [this, lang] { mnu_language_Click(lang); });
+    a->setCheckable(true);
+    a->setChecked(language() == lang);
+  }
 
   auto* help = menu("mnu_help", kMenuHelp);
   mnu_topics = entry(help, "mnu_topics", kMenuHelpTopics, [this] { mnu_topics_Click(); });
@@ -188,7 +201,13 @@ void timetable1::layout_controls(bool with_keiyo) {
   QFontMetrics const metrics(List1->font());
   int const margin = px(kMarginTwips);
   int const list_width = metrics.horizontalAdvance(QString(kListColumns, QChar('0'))) + 40;
-  int const width = std::max(px(kMinWidthTwips), list_width + 2 * margin);
+  // Four buttons side by side, each as wide as the widest caption (English
+  // captions are longer than the Japanese ones).
+  int widest_button = 0;
+  for (auto* button : {Command3, Command4, Command5, Command1})
+    widest_button = std::max(widest_button, button->sizeHint().width());
+  int const width =
+      std::max({px(kMinWidthTwips), list_width + 2 * margin, 4 * widest_button + 5 * margin});
   int const inner = width - 2 * margin;
 
   Command2->setGeometry(margin, margin, inner, px(kClockLineTwips));
@@ -321,6 +340,20 @@ void timetable1::mnu_hotels_Click() {
   // table is read afresh the next time it is needed.
   ctx_.open(kUserHotelWindow);
   ctx_.state.hotel_loaded = 0;
+}
+
+// The choice is remembered for the next start; the open windows keep their
+// language until then.
+void timetable1::mnu_language_Click(Language lang) {
+  for (auto* a : menuBar()->findChildren<QAction*>()) {
+    if (a->objectName().startsWith(QStringLiteral("mnu_language_")))
+      a->setChecked(a->objectName().endsWith(to_qstring(language_code(lang))));
+  }
+  Status const st = remember_language(process_environment(), lang);
+  ctx_.platform.messages.show(st ? MessageRequest{kConfirmTitle.str(),
+                                                  board_window_text::kLanguageNextStart.str(),
+                                                  MessageButtons::Ok, 0}
+                                 : error_message(st.error));
 }
 
 void timetable1::mnu_topics_Click() {

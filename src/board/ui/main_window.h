@@ -21,6 +21,7 @@
 
 #include "data/status.h"
 #include "platform/ui/app_context.h"
+#include "text/language.h"
 
 class QAction;
 class QGroupBox;
@@ -87,6 +88,7 @@ class timetable1 final : public QMainWindow {
   void mnu_topics_Click();
   // ﾍﾙﾌﾟ > バージョン情報: program, version, Edition, data date, files.
   void mnu_about_Click();
+  void mnu_language_Click(Language lang);
   // Escape on a control: stores the position, closes (unload step) and ends.
   void end_proc();
   // The unload step of the SettingsFile.

@@ -37,7 +37,7 @@ timetable22::timetable22(AppContext& ctx, StationTarget target)
   List1->setObjectName(QStringLiteral("List1"));
   List1->setFont(fixed_pitch_font(10));
   List1->setSelectionMode(QAbstractItemView::SingleSelection);
-  for (auto const& name : choices.names) List1->addItem(to_qstring(name));
+  for (auto const& name : choices.names) List1->addItem(shown_qname(name));
   set_spoken_name(List1, {choices.header, board_window_text::kPickerListName});
   QFontMetrics const metrics(List1->font());
   List1->setMinimumSize(metrics.horizontalAdvance(QString(kListColumns, QChar('0'))) + 24,
@@ -94,7 +94,7 @@ void timetable22::List1_Click() {
 void timetable22::Command3_Click() {
   for (int row = 0; row < List1->count(); ++row) {
     if (!List1->item(row)->isSelected()) continue;
-    if (target_) target_(to_utf8(List1->item(row)->text()));
+    if (target_) target_(typed_name(List1->item(row)->text()));
     end_proc();
     return;
   }

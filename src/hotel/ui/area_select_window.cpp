@@ -149,7 +149,7 @@ void timetable15::init_set() {
 
 void timetable15::set_list1(int area) {
   List1->clear();
-  for (auto const& name : regions_of_area(ctx_.state, area)) List1->addItem(to_qstring(name));
+  for (auto const& name : regions_of_area(ctx_.state, area)) List1->addItem(shown_qname(name));
   if (last_list_ == List1) last_list_ = nullptr;
   Command1->setEnabled(false);
   ctx_.state.control9_flg = area;
@@ -158,7 +158,7 @@ void timetable15::set_list1(int area) {
 
 void timetable15::set_list2() {
   List2->clear();
-  for (auto const& place : recent_places(ctx_.state)) List2->addItem(to_qstring(place));
+  for (auto const& place : recent_places(ctx_.state)) List2->addItem(shown_qname(place));
 }
 
 void timetable15::set_captions() {
@@ -202,7 +202,7 @@ void timetable15::List2_DblClick() {
 }
 
 void timetable15::deliver(const QListWidget* list) {
-  auto const choice = trim(to_utf8(first_selected(list)));
+  auto const choice = trim(typed_name(first_selected(list)));
   if (target_) target_(choice);
 }
 

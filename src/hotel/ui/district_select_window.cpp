@@ -145,13 +145,13 @@ void timetable7::init_set() {
 void timetable7::set_list1() {
   List1->clear();
   for (auto const& district : district_lists(ctx_.state).available)
-    List1->addItem(to_qstring(district));
+    List1->addItem(shown_qname(district));
 }
 
 void timetable7::set_list2() {
   List2->clear();
   for (auto const& district : district_lists(ctx_.state).chosen)
-    List2->addItem(to_qstring(district));
+    List2->addItem(shown_qname(district));
 }
 
 void timetable7::set_move_all_buttons() {
@@ -202,7 +202,7 @@ void timetable7::Command6_Click() {
   store_position(ctx_.state, kDistrictSelectWindow, this);
   std::vector<std::string> chosen;
   for (int row = 0; row < List2->count(); ++row)
-    chosen.push_back(to_utf8(List2->item(row)->text()));
+    chosen.push_back(typed_name(List2->item(row)->text()));
   store_selected_districts(ctx_.state, chosen);
   reopen_list();
 }

@@ -104,7 +104,7 @@ void timetable12::init_sec() {
 
 void timetable12::set_text1() {
   auto const& recent = ctx_.state.arrival_ground[1];
-  Text1->setText(to_qstring(recent.empty() ? hotel_text::kDefaultRegion : recent));
+  Text1->setText(shown_qname(recent.empty() ? hotel_text::kDefaultRegion : recent));
 }
 
 bool timetable12::eventFilter(QObject* watched, QEvent* event) {
@@ -124,7 +124,7 @@ void timetable12::Text1_GotFocus() {
 }
 
 bool timetable12::check_text1() {
-  if (check_region(ctx_.state, to_utf8(Text1->text()))) return true;
+  if (check_region(ctx_.state, typed_name(Text1->text()))) return true;
   ctx_.platform.messages.show(
       error_message(std::string(hotel_text::kRegionError), hotel_text::kRegionErrorHelp));
   return false;
@@ -143,7 +143,7 @@ void timetable12::Command1_Click() {
   // The hotel loader lets events run; a second start meanwhile would build
   // a second list over the half-loaded table.
   if (searching_) return;
-  auto const text = to_utf8(Text1->text());
+  auto const text = typed_name(Text1->text());
   switch (check_search_start(ctx_.state, text)) {
     case SearchStart::EmptyRegion:
       Text1->setFocus();
@@ -182,7 +182,7 @@ void timetable12::open_area_selection_window() {
 }
 
 void timetable12::receive_region(const std::string& region) {
-  Text1->setText(to_qstring(region));
+  Text1->setText(shown_qname(region));
   activateWindow();
   Command1->setFocus();
 }

@@ -153,6 +153,8 @@ QLineEdit* timetable14::box(HotelField field) const {
 HotelInput timetable14::input() const {
   HotelInput in;
   for (std::size_t i = 0; i < boxes_.size(); ++i) in[i] = to_utf8(boxes_[i]->text());
+  // The region is one of the data's, typed in either language.
+  in[0] = typed_name(box(HotelField::region)->text());
   return in;
 }
 
@@ -187,7 +189,7 @@ void timetable14::set_text9() {
     region =
         ctx_.state.hotel[static_cast<std::size_t>(std::clamp(search.edited_slot, 0, kMaxHotels))]
             .region;
-  box(HotelField::region)->setText(to_qstring(region));
+  box(HotelField::region)->setText(shown_qname(region));
 }
 
 void timetable14::show_message(const std::string& text) {
@@ -280,7 +282,7 @@ void timetable14::Command4_Click() {
 }
 
 void timetable14::receive_region(const std::string& region) {
-  box(HotelField::region)->setText(to_qstring(region));
+  box(HotelField::region)->setText(shown_qname(region));
   activateWindow();
   box(HotelField::district)->setFocus();
 }

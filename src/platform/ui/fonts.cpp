@@ -3,8 +3,9 @@
 namespace vorlash {
 
 QStringList fixed_pitch_families() {
-  return {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"),
-          QStringLiteral("VL Gothic"), QStringLiteral("Noto Sans Mono CJK JP")};
+  return {QStringLiteral("ＭＳ ゴシック"),  // data text: not translated
+          QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"), QStringLiteral("VL Gothic"),
+          QStringLiteral("Noto Sans Mono CJK JP")};
 }
 
 QFont fixed_pitch_font(int point_size) {

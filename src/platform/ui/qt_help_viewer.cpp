@@ -10,6 +10,7 @@
 
 #include "data/file_io.h"
 #include "platform/ui/qt_strings.h"
+#include "text/language.h"
 
 namespace vorlash {
 
@@ -50,12 +51,15 @@ const QWidget* main_or_active_window() {
 
 std::string manual_path_for(const std::string& help_file_path) {
   auto const n = help_file_path.size();
+  std::string stem = help_file_path;
   if (n >= 4) {
     auto ext = help_file_path.substr(n - 4);
     for (auto& c : ext) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    if (ext == ".hlp") return help_file_path.substr(0, n - 4) + ".html";
+    if (ext == ".hlp") stem = help_file_path.substr(0, n - 4);
   }
-  return help_file_path + ".html";
+  // In English the English manual beside the Japanese one, when it is there.
+  if (language() == Language::en && file_exists(stem + ".en.html")) return stem + ".en.html";
+  return stem + ".html";
 }
 
 QtHelpViewer::QtHelpViewer(MessageBoxes& messages) : messages_(messages) {}
@@ -91,7 +95,7 @@ void QtHelpViewer::show_contents(const std::string& help_file_path) {
   shown_manual_ = manual;
   window_->setSource(QUrl::fromLocalFile(to_qstring(manual)));
   auto const title = window_->documentTitle();
-  window_->setWindowTitle(title.isEmpty() ? QStringLiteral("ヘルプ") : title);
+  window_->setWindowTitle(title.isEmpty() ? to_qstring(kHelpTitle) : title);
   window_->show();
   window_->raise();
   window_->activateWindow();

@@ -15,10 +15,13 @@
 namespace vorlash {
 
 // The message shown when the manual is missing; the file's path follows.
-inline constexpr char kHelpFileMissing[] = "ヘルプファイルが見つかりません：";
+inline constexpr Text kHelpFileMissing{"ヘルプファイルが見つかりません：",
+                                       "The help file cannot be found: "};
+inline constexpr Text kHelpTitle{"ヘルプ", "Help"};
 
 // The HTML manual that stands for a help file: ".hlp" (any case) replaced by
-// ".html"; a path without ".hlp" gets ".html" appended.
+// ".html"; a path without ".hlp" gets ".html" appended. In English, ".en.html"
+// instead when that file exists.
 std::string manual_path_for(const std::string& help_file_path);
 
 class QtHelpViewer final : public HelpViewer {

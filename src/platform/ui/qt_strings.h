@@ -5,6 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "text/language.h"
+#include "text/names.h"
+
 namespace vorlash {
 
 inline QString to_qstring(std::string_view utf8) {
@@ -13,6 +16,26 @@ inline QString to_qstring(std::string_view utf8) {
 
 inline std::string to_utf8(const QString& text) {
   return text.toUtf8().toStdString();
+}
+
+// A place name of the data (station, region, district) as the language
+// shows it, and back: what the user typed or picked, in either language, as
+// the data spell it.
+inline QString shown_qname(std::string_view japanese) {
+  return to_qstring(shown_name(japanese));
+}
+inline std::string typed_name(const QString& text) {
+  return data_name(to_utf8(text));
+}
+
+// What a station field is sized for: seven full-width characters, or in
+// English the longest station names ("Sakurambo-Higashine").
+struct FieldSample {
+  int columns;
+  QChar sample;
+};
+inline FieldSample station_field_sample() {
+  return language() == Language::en ? FieldSample{19, QChar('n')} : FieldSample{7, QChar(0x99C5)};
 }
 
 }  // namespace vorlash

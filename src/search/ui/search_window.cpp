@@ -31,7 +31,6 @@ namespace {
 namespace text = search_window_text;
 
 // Widths of the boxes, in characters like the sample.
-constexpr int kStationColumns = 7;
 constexpr int kTimeColumns = 3;
 constexpr int kYearColumns = 5;
 
@@ -69,7 +68,7 @@ void timetable25::build_controls() {
     Text[n] = new QLineEdit(this);
     Text[n]->setObjectName(QStringLiteral("Text%1").arg(n));
     if (is_station_field(n)) {
-      size_for(Text[n], kStationColumns, QChar(0x99C5));  // 駅
+      size_for(Text[n], station_field_sample().columns, station_field_sample().sample);
     } else if (n == kFieldYear) {
       size_for(Text[n], kYearColumns, QChar('0'));
       take_fullwidth_as_halfwidth(Text[n]);
@@ -152,8 +151,9 @@ void timetable25::build_controls() {
   }
   Label1 = new QLabel(date);
   Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setMinimumWidth(QFontMetrics(Label1->font()).horizontalAdvance(QStringLiteral("(水)")) +
-                          4);
+  // Wide enough for the widest weekday label, a Wednesday's, in either language.
+  QString const wednesday = to_qstring(format_weekday_paren(day_number(2000, 3, 15)));
+  Label1->setMinimumWidth(QFontMetrics(Label1->font()).horizontalAdvance(wednesday) + 4);
   date_layout->addWidget(Label1);
   date_layout->addStretch(1);
   Command3 = new QPushButton(to_qstring(text::kCalendarButton), date);
@@ -230,7 +230,10 @@ void timetable25::set_form1() {
 
 SearchForm timetable25::form_from_controls() const {
   SearchForm form;
-  for (int n = 1; n <= 15; ++n) form.text[static_cast<std::size_t>(n)] = to_utf8(Text[n]->text());
+  for (int n = 1; n <= 15; ++n) {
+    form.text[static_cast<std::size_t>(n)] =
+        is_station_field(n) ? typed_name(Text[n]->text()) : to_utf8(Text[n]->text());
+  }
   form.order = Option[1]->isChecked()   ? kOrderDeparture
                : Option[2]->isChecked() ? kOrderArrival
                                         : kOrderRide;
@@ -244,7 +247,8 @@ SearchForm timetable25::form_from_controls() const {
 // message line, the weekday), leaving the other boxes and their selection.
 void timetable25::show_form(const SearchForm& form) {
   for (int n = 1; n <= 15; ++n) {
-    auto const value = to_qstring(form.text[static_cast<std::size_t>(n)]);
+    auto const& text = form.text[static_cast<std::size_t>(n)];
+    auto const value = is_station_field(n) ? shown_qname(text) : to_qstring(text);
     if (Text[n]->text() != value) Text[n]->setText(value);
   }
   Label1->setText(to_qstring(form.weekday_label));
@@ -298,7 +302,7 @@ void timetable25::Text_DblClick(int field) {
   QPointer<timetable25> self = this;
   open_station_picker(ctx_, mode, [target, self](const std::string& name) {
     if (!target || !self) return;
-    target->setText(to_qstring(name));
+    target->setText(shown_qname(name));
     bring_to_front(self);
     target->setFocus();
   });

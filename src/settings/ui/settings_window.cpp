@@ -28,7 +28,6 @@ constexpr int kMessageLine = 9;
 // Widths of the fields: digits of a minutes or count field, full-width
 // characters of a station name.
 constexpr int kNumberColumns = 6;
-constexpr int kStationColumns = 7;
 
 QString text_of(std::string_view s) {
   return to_qstring(s);
@@ -47,6 +46,10 @@ QLineEdit* field(const QString& name, int columns, QChar sample, QWidget* parent
   QFontMetrics const metrics(edit->font());
   edit->setFixedWidth(metrics.horizontalAdvance(QString(columns, sample)) + 12);
   return edit;
+}
+
+bool is_station_field(int n) {
+  return n == kKeiyoStationField || n == kSinkansenStationField;
 }
 
 }  // namespace
@@ -68,8 +71,9 @@ void timetable5::build_controls() {
     return button;
   };
   for (int n = 1; n <= kSettingsFieldCount; ++n) {
-    bool const station = n == kKeiyoStationField || n == kSinkansenStationField;
-    Text[n] = station ? field(QStringLiteral("Text%1").arg(n), kStationColumns, QChar(0x99C5), this)
+    bool const station = is_station_field(n);
+    Text[n] = station ? field(QStringLiteral("Text%1").arg(n), station_field_sample().columns,
+                              station_field_sample().sample, this)
                       : field(QStringLiteral("Text%1").arg(n), kNumberColumns, QChar('0'), this);
     if (!station) take_fullwidth_as_halfwidth(Text[n]);
   }
@@ -187,7 +191,8 @@ void timetable5::set_form1() {
 
 SettingsForm timetable5::form_from_controls() const {
   SettingsForm form;
-  for (int n = 1; n <= kSettingsFieldCount; ++n) form.text[n] = to_utf8(Text[n]->text());
+  for (int n = 1; n <= kSettingsFieldCount; ++n)
+    form.text[n] = is_station_field(n) ? typed_name(Text[n]->text()) : to_utf8(Text[n]->text());
   form.message = to_utf8(Text[kMessageLine]->text());
   form.keiyo_down = Option[1]->isChecked();
   form.sinkansen_down = Option[3]->isChecked();
@@ -201,7 +206,7 @@ SettingsForm timetable5::form_from_controls() const {
 // message line), leaving untouched fields and their selection alone.
 void timetable5::show_form(const SettingsForm& form) {
   for (int n = 1; n <= kSettingsFieldCount; ++n) {
-    auto const text = to_qstring(form.text[n]);
+    auto const text = is_station_field(n) ? shown_qname(form.text[n]) : to_qstring(form.text[n]);
     if (Text[n]->text() != text) Text[n]->setText(text);
   }
   Text[kMessageLine]->setText(to_qstring(form.message));
@@ -227,7 +232,7 @@ void timetable5::Text_DblClick(int field) {
   // The picker may outlive this window; it then has no field to write into.
   QPointer<QLineEdit> target = Text[field];
   open_station_picker(ctx_, mode, [target](const std::string& name) {
-    if (target) target->setText(to_qstring(name));
+    if (target) target->setText(shown_qname(name));
   });
 }
 
