@@ -27,17 +27,6 @@ int main(int argc, char** argv) {
     std::printf("vorlash %s\n", VORLASH_VERSION);
     return 0;
   }
-  for (int i = 1; i < argc; ++i) {
-    if (std::string_view(argv[i]) == "--help" || std::string_view(argv[i]) == "-h") {
-      std::fputs(vorlash::app_text::kUsage.data(), stdout);
-      return 0;
-    }
-  }
-  int const edition = vorlash::edition_option(argc, argv);
-  if (edition == 0) {
-    std::fprintf(stderr, "vorlash: %s\n", vorlash::app_text::kBadEdition.data());
-    return 2;
-  }
   std::optional<vorlash::Language> lang;
   if (auto const value = vorlash::lang_option(argc, argv)) {
     lang = vorlash::parse_language(*value);
@@ -49,6 +38,17 @@ int main(int argc, char** argv) {
   vorlash::UserEnvironment const env = vorlash::process_environment();
   vorlash::set_language(vorlash::chosen_language(lang, vorlash::remembered_language(env),
                                                  vorlash::locale_language()));
+  for (int i = 1; i < argc; ++i) {
+    if (std::string_view(argv[i]) == "--help" || std::string_view(argv[i]) == "-h") {
+      std::fputs(vorlash::app_text::kUsage.get().data(), stdout);
+      return 0;
+    }
+  }
+  int const edition = vorlash::edition_option(argc, argv);
+  if (edition == 0) {
+    std::fprintf(stderr, "vorlash: %s\n", vorlash::app_text::kBadEdition.get().data());
+    return 2;
+  }
   QApplication app(argc, argv);
   vorlash::identify_program(edition);  // desktop entry, window class and icon of the Edition
   // Standard dialogs and buttons in Japanese; Qt's own texts are English.

@@ -26,7 +26,8 @@ inline constexpr Text kKeiyoCaption[5] = {
     {"京葉線（土休日上り）", "Keiyo line (weekends/holidays, up)"}};
 
 // The columns of a departure-list row, for screen readers.
-inline constexpr std::string_view kListColumns = "列車名 / 発車時刻 / 行き先（到着時刻）";
+inline constexpr Text kListColumns{"列車名 / 発車時刻 / 行き先（到着時刻）",
+                                   "Train / Departure / Destination (arrival)"};
 
 // Row marks and messages of the departure lists.
 inline constexpr Text kHurry{"急げ!!", "Hurry!!"};
@@ -116,15 +117,15 @@ inline constexpr Text kArrow{" → ", " -> "};
 inline constexpr Text kKeiyoLine{"京葉線", "Keiyo line"};
 
 // The About box: title line, version, Edition, data date and the files.
-inline constexpr std::string_view kAboutCaption = "バージョン情報";
-inline constexpr std::string_view kAboutTitleOpen = "ソルマー時刻表（";
-inline constexpr std::string_view kAboutTitleClose = "編）＆ホテル情報";
-inline constexpr std::string_view kAboutVersion = "バージョン：";
-inline constexpr std::string_view kAboutEdition = "エディション：";
-inline constexpr std::string_view kAboutDataDateOpen = "時刻表データ：";
-inline constexpr std::string_view kAboutDataDateClose = " 現在";
-inline constexpr std::string_view kAboutDataFile = "データファイル：";
-inline constexpr std::string_view kAboutSettingsFile = "設定ファイル：";
-inline constexpr std::string_view kAboutUserHotelFile = "ユーザーホテルファイル：";
+inline constexpr Text kAboutCaption{"バージョン情報", "About"};
+inline constexpr Text kAboutTitleOpen{"ソルマー時刻表（", "Solmer Timetable ("};
+inline constexpr Text kAboutTitleClose{"編）＆ホテル情報", ") & Hotel Guide"};
+inline constexpr Text kAboutVersion{"バージョン：", "Version: "};
+inline constexpr Text kAboutEdition{"エディション：", "Edition: "};
+inline constexpr Text kAboutDataDateOpen{"時刻表データ：", "Timetable data as of "};
+inline constexpr Text kAboutDataDateClose{" 現在", ""};  // nothing in English
+inline constexpr Text kAboutDataFile{"データファイル：", "Data file: "};
+inline constexpr Text kAboutSettingsFile{"設定ファイル：", "Settings file: "};
+inline constexpr Text kAboutUserHotelFile{"ユーザーホテルファイル：", "Your hotels file: "};
 
 }  // namespace vorlash::board_text
