@@ -12,6 +12,7 @@
 #include "data/app_state.h"
 #include "platform/file_locations.h"
 #include "platform/ui/app_context.h"
+#include "platform/ui/exit_when_shown.h"
 #include "platform/ui/qt_platform.h"
 #include "platform/ui/translation.h"
 
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   vorlash::timetable1 main_window(ctx);
   if (!main_window.form_load()) return 1;
+  vorlash::exit_when_shown_if_asked(main_window);
   main_window.show();
   QApplication::setQuitOnLastWindowClosed(true);
   return QApplication::exec();
