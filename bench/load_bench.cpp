@@ -2,9 +2,12 @@
 // before every command: the installation (control block), the SettingsFile
 // and every DataFile section, every text converted from Shift-JIS. And a
 // whole search printout on a fresh load, as `vorlash-cli search` makes it.
+// The floor of the load, one open and read of the DataFile, is timed beside.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <memory>
+#include <string>
 
 #include "board/clock_day.h"
 #include "data/app_state.h"
@@ -37,6 +40,22 @@ void BM_StartUpLoad(benchmark::State& bench) {
   }
 }
 BENCHMARK(BM_StartUpLoad)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadDataFileFloor(benchmark::State& bench) {
+  std::string const path = std::string(VORLASH_SAMPLE_DIR) + "/vorlashj.dat";
+  std::string bytes(std::size_t{8} << 20, '\0');
+  for (auto _ : bench) {
+    std::FILE* const f = std::fopen(path.c_str(), "rb");
+    if (!f) {
+      bench.SkipWithError("the sample DataFile does not open");
+      break;
+    }
+    std::size_t const n = std::fread(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+    benchmark::DoNotOptimize(n);
+  }
+}
+BENCHMARK(BM_ReadDataFileFloor)->Unit(benchmark::kMicrosecond);
 
 void BM_SearchPrintout(benchmark::State& bench) {
   for (auto _ : bench) {

@@ -18,6 +18,7 @@
 #include "platform/ui/app_context.h"
 #include "platform/ui/program_identity.h"
 #include "platform/ui/japanese_ui_font.h"
+#include "platform/ui/exit_when_shown.h"
 #include "platform/ui/qt_platform.h"
 #include "platform/ui/translation.h"
 
@@ -83,6 +84,7 @@ int main(int argc, char** argv) {
     vorlash::undo_user_folders(made);
     return ctx.handed_to_running_copy ? 0 : 1;
   }
+  vorlash::exit_when_shown_if_asked(main_window);
   main_window.show();
   QApplication::setQuitOnLastWindowClosed(true);
   int const status = QApplication::exec();

@@ -21,7 +21,16 @@ std::uint32_t le32(const char* p) {
 }  // namespace
 
 DataFile::DataFile(std::string bytes, std::string name)
+    : bytes_(std::make_shared<const std::string>(std::move(bytes))), name_(std::move(name)) {}
+
+DataFile::DataFile(std::shared_ptr<const std::string> bytes, std::string name)
     : bytes_(std::move(bytes)), name_(std::move(name)) {}
+
+DataFile DataFile::borrowing(const std::string& bytes, std::string name) {
+  // A pointer that owns nothing: the caller keeps the bytes alive.
+  return DataFile(std::shared_ptr<const std::string>(std::shared_ptr<const std::string>(), &bytes),
+                  std::move(name));
+}
 
 Status DataFile::open(const std::string& path, DataFile& out) {
   std::string bytes;
@@ -43,33 +52,33 @@ Status DataFile::block(long b, std::string_view section, std::string_view& out) 
   using std::to_string;
   if (b < 0) return fail(section, fill(data_text::kNotABlock, {to_string(b)}));
   auto const start = static_cast<std::size_t>(b) * kBlockSize;
-  if (start > bytes_.size() || bytes_.size() - start < kBlockSize)
-    return fail(section, fill(data_text::kBlockPastEnd, {to_string(b), to_string(bytes_.size())}));
-  out = std::string_view(bytes_).substr(start, kBlockSize);
+  if (start > size() || size() - start < kBlockSize)
+    return fail(section, fill(data_text::kBlockPastEnd, {to_string(b), to_string(size())}));
+  out = bytes().substr(start, kBlockSize);
   return Status::success();
 }
 
 Status DataFile::long_at(std::size_t offset, std::string_view section, std::int32_t& out) const {
-  if (offset > bytes_.size() || bytes_.size() - offset < 4)
-    return fail(section, fill(data_text::kLongPastEnd,
-                              {std::to_string(offset), std::to_string(bytes_.size())}));
-  out = static_cast<std::int32_t>(le32(bytes_.data() + offset));
+  if (offset > size() || size() - offset < 4)
+    return fail(section,
+                fill(data_text::kLongPastEnd, {std::to_string(offset), std::to_string(size())}));
+  out = static_cast<std::int32_t>(le32(bytes_->data() + offset));
   return Status::success();
 }
 
 Status DataFile::value_record(std::size_t& pos, std::string_view section, std::string& text) const {
-  if (pos > bytes_.size() || bytes_.size() - pos < 4)
-    return fail(section, fill(data_text::kRecordPastEnd,
-                              {std::to_string(pos), std::to_string(bytes_.size())}));
-  int const type = block_u16(bytes_, pos);
-  std::size_t const length = static_cast<std::size_t>(block_u16(bytes_, pos + 2));
+  if (pos > size() || size() - pos < 4)
+    return fail(section,
+                fill(data_text::kRecordPastEnd, {std::to_string(pos), std::to_string(size())}));
+  int const type = block_u16(*bytes_, pos);
+  std::size_t const length = static_cast<std::size_t>(block_u16(*bytes_, pos + 2));
   if (type != 8)
     return fail(section,
                 fill(data_text::kRecordNotText, {std::to_string(pos), std::to_string(type)}));
-  if (bytes_.size() - pos - 4 < length)
-    return fail(section, fill(data_text::kRecordPastEnd,
-                              {std::to_string(pos), std::to_string(bytes_.size())}));
-  std::string_view const raw = std::string_view(bytes_).substr(pos + 4, length);
+  if (size() - pos - 4 < length)
+    return fail(section,
+                fill(data_text::kRecordPastEnd, {std::to_string(pos), std::to_string(size())}));
+  std::string_view const raw = bytes().substr(pos + 4, length);
   if (Status st = sjis_to_utf8(raw, text); !st)
     return fail(section, fill(data_text::kRecordNotSjis, {std::to_string(pos)}));
   pos += 4 + length;

@@ -4,8 +4,10 @@
 // file is refused instead of filling tables with garbage.
 #pragma once
 
+#include <concepts>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -27,14 +29,17 @@ class DataFile {
   DataFile() = default;
   // A DataFile made of the given bytes; name is used in error messages.
   explicit DataFile(std::string bytes, std::string name = "vorlashj.dat");
+  // A DataFile over bytes held elsewhere, which must outlive it: read once
+  // at start-up, they are not copied for every section read from them.
+  static DataFile borrowing(const std::string& bytes, std::string name);
 
   // Reads the whole file at path (a regular file of at most
   // kMaxDataFileSize bytes); errors name the path.
   static Status open(const std::string& path, DataFile& out);
 
   const std::string& name() const { return name_; }
-  std::size_t size() const { return bytes_.size(); }
-  std::string_view bytes() const { return bytes_; }
+  std::size_t size() const { return bytes_->size(); }
+  std::string_view bytes() const { return *bytes_; }
 
   // The 1024 bytes of block b. A block that does not lie wholly inside the
   // file is an error.
@@ -61,7 +66,9 @@ class DataFile {
   Status fail(std::string_view section, std::string_view what) const;
 
  private:
-  std::string bytes_;
+  DataFile(std::shared_ptr<const std::string> bytes, std::string name);
+
+  std::shared_ptr<const std::string> bytes_ = std::make_shared<const std::string>();
   std::string name_ = "vorlashj.dat";
 };
 
@@ -73,5 +80,14 @@ int block_u16(std::string_view block, std::size_t offset);
 // the section and the field.
 Status fixed_text(const DataFile& file, std::string_view section, std::string_view field,
                   std::string_view what, std::string& out);
+
+// The same for fields read by the thousand: `what` is a callable that gives
+// the field's name, worded only when the field is refused.
+template <std::invocable What>
+Status fixed_text(const DataFile& file, std::string_view section, std::string_view field,
+                  What&& what, std::string& out) {
+  if (Status st = fixed_text(file, section, field, std::string_view(), out); st) return st;
+  return fixed_text(file, section, field, what(), out);
+}
 
 }  // namespace vorlash

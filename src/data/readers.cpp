@@ -1,6 +1,8 @@
 #include "data/readers.h"
 
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "data/data_file_texts.h"
 #include "data/file_io.h"
@@ -98,6 +100,17 @@ bool is_blank(std::string_view field) {
 // The numeric value of a Keiyo train code without its last character
 // ("1234A" -> 1234); a code without digits gives 0.
 int keiyo_train_number(const std::string& code) {
+  // The usual code, digits then one letter padded with blanks, is read
+  // directly; anything else goes the general way below.
+  std::size_t digits = 0;
+  int number = 0;
+  while (digits < code.size() && digits < 9 && code[digits] >= '0' && code[digits] <= '9')
+    number = number * 10 + (code[digits++] - '0');
+  if (digits > 0 && digits < code.size() &&
+      code.find_first_not_of(' ', digits + 1) == std::string::npos &&
+      static_cast<unsigned char>(code[digits]) < 0x80 && code[digits] != ' ' &&
+      code[digits] != '.' && (code[digits] < '0' || code[digits] > '9'))
+    return number;
   std::string const t = trim(code);
   std::string const head = left_chars(t, char_count(t) - 1);
   return static_cast<int>(round_half_even(leading_number(head)));
@@ -227,7 +240,7 @@ Status get_hatyaku(const DataFile& file, AppState& state, const YieldFn&) {
     table->area[idx] = static_cast<int>(round_half_even(leading_number(bytes.substr(at, 2))));
     table->digit[idx] = static_cast<int>(round_half_even(leading_number(bytes.substr(at + 2, 1))));
   }
-  state.regions = *table;
+  state.regions = std::move(*table);
   return Status::success();
 }
 
@@ -242,14 +255,17 @@ Status get_tiku(const DataFile& file, AppState& state, const YieldFn&) {
   pos += 4;
   if (Status st = file.value_records(pos, table->count, kDistrictSection, table->name); !st)
     return st;
-  state.districts = *table;
+  state.districts = std::move(*table);
   return Status::success();
 }
 
 Status get_keiyo_station(const DataFile& file, AppState& state, const YieldFn&) {
-  auto table = std::make_unique<KeiyoTables>(state.keiyo);
-  table->station_count = {};
-  table->station = {};
+  // Only the station lists change: the times stay where they are.
+  struct StationLists {
+    std::array<int, kKeiyoTables + 1> station_count{};
+    std::array<std::array<std::string, kMaxKeiyoPositions + 1>, kKeiyoTables + 1> station{};
+  };
+  auto table = std::make_unique<StationLists>();
   std::size_t pos = 0;
   if (Status st = section_start(file, kKeiyoStationSection, state.control[3], pos); !st) return st;
   for (int k = 1; k <= kKeiyoTables; ++k) {
@@ -267,7 +283,8 @@ Status get_keiyo_station(const DataFile& file, AppState& state, const YieldFn&) 
         !st)
       return st;
   }
-  state.keiyo = *table;
+  state.keiyo.station_count = table->station_count;
+  state.keiyo.station = std::move(table->station);
   return Status::success();
 }
 
@@ -289,10 +306,10 @@ Status get_keiyo_time(const DataFile& file, AppState& state, const YieldFn& yiel
     table->train_count[kk] = static_cast<int>(count);
     for (std::size_t t = 1; t <= count; ++t) {
       std::string_view const field = block.substr(kKeiyoCodeWidth * (t - 1), kKeiyoCodeWidth);
-      if (Status st = fixed_text(file, kKeiyoTimeSection, field,
-                                 fill(kKeiyoTrainCode, {str(k), str(static_cast<long long>(t))}),
-                                 table->code[kk][t]);
-          !st)
+      auto const what = [&] {
+        return fill(kKeiyoTrainCode, {str(k), str(static_cast<long long>(t))});
+      };
+      if (Status st = fixed_text(file, kKeiyoTimeSection, field, what, table->code[kk][t]); !st)
         return st;
     }
     run(yield);
@@ -325,15 +342,18 @@ Status get_keiyo_time(const DataFile& file, AppState& state, const YieldFn& yiel
     if (!st) return st;
     run(yield);
   }
-  state.keiyo = *table;
+  state.keiyo = std::move(*table);
   return Status::success();
 }
 
 Status get_sinkansen_station(const DataFile& file, AppState& state, const YieldFn&) {
-  auto table = std::make_unique<ShinkansenTables>(state.sinkansen);
-  table->station_count = {};
-  table->station = {};
-  table->row_kind = {};
+  // Only the station lists change: the times stay where they are.
+  struct StationLists {
+    std::array<int, 3> station_count{};
+    std::array<std::array<std::string, kMaxRows + 1>, 3> station{};
+    std::array<std::array<int, kMaxRows + 1>, 3> row_kind{};
+  };
+  auto table = std::make_unique<StationLists>();
   std::size_t pos = 0;
   if (Status st = section_start(file, kSinkansenStationSection, state.control[5], pos); !st)
     return st;
@@ -358,18 +378,22 @@ Status get_sinkansen_station(const DataFile& file, AppState& state, const YieldF
     return file.fail(kSinkansenStationSection, fill(kStationCount, {str(rows), str(kMaxRows)}));
   table->station_count[1] = rows;
   table->station_count[2] = rows;
-  state.sinkansen = *table;
+  state.sinkansen.station_count = table->station_count;
+  state.sinkansen.station = std::move(table->station);
+  state.sinkansen.row_kind = table->row_kind;
   return Status::success();
 }
 
-Status get_sinkansen_time(const DataFile& file, AppState& state, const YieldFn& yield) {
-  auto table = std::make_unique<ShinkansenTables>(state.sinkansen);
-  table->train_count = {};
-  table->code = {};
-  table->time = {};
-  table->operating_day = {};
-  table->vehicle = {};
-  long b = state.control[6] - 1;
+namespace {
+
+// Reads the Shinkansen time section starting at block b. With out == nullptr
+// it only checks the section: once that passed, a second reading writes into
+// the tables and cannot fail, so they need no copy to stay whole on failure.
+Status read_sinkansen_time(const DataFile& file, long b, int edition, const YieldFn& yield,
+                           ShinkansenTables* out) {
+  std::array<int, 3> train_count{};
+  std::string checked_code;
+  --b;
   for (std::size_t d = 1; d <= 2; ++d) {
     ++b;
     std::string_view block;
@@ -379,15 +403,16 @@ Status get_sinkansen_time(const DataFile& file, AppState& state, const YieldFn& 
       std::string_view const field =
           block.substr(kSinkansenCodeWidth * (c - 1), kSinkansenCodeWidth);
       if (is_blank(field)) break;
-      if (Status st = fixed_text(file, kSinkansenTimeSection, field,
-                                 fill(kSinkansenTrainCode, {str(static_cast<long long>(d)),
-                                                            str(static_cast<long long>(c))}),
-                                 table->code[d][c]);
-          !st)
-        return st;
+      auto const what = [&] {
+        return fill(kSinkansenTrainCode,
+                    {str(static_cast<long long>(d)), str(static_cast<long long>(c))});
+      };
+      std::string& code = out ? out->code[d][c] : checked_code;
+      if (Status st = fixed_text(file, kSinkansenTimeSection, field, what, code); !st) return st;
       ++count;
     }
-    table->train_count[d] = count;
+    train_count[d] = count;
+    if (out) out->train_count[d] = count;
     run(yield);
   }
   for (std::size_t d = 1; d <= 2; ++d) {
@@ -405,7 +430,7 @@ Status get_sinkansen_time(const DataFile& file, AppState& state, const YieldFn& 
       if (r < 1 || r > kMaxRows)
         return file.fail(kSinkansenTimeSection,
                          fill(kStreamRowOutside, {what, str(r), str(kMaxRows)}));
-      table->time[d][static_cast<std::size_t>(r)][static_cast<std::size_t>(t)] = time;
+      if (out) out->time[d][static_cast<std::size_t>(r)][static_cast<std::size_t>(t)] = time;
       return Status::success();
     });
     if (!st) return st;
@@ -414,9 +439,9 @@ Status get_sinkansen_time(const DataFile& file, AppState& state, const YieldFn& 
     std::string_view block;
     ++b;
     if (Status st2 = file.block(b, kSinkansenTimeSection, block); !st2) return st2;
-    int const count = table->train_count[d];
-    for (std::size_t i = 1; i <= static_cast<std::size_t>(count); ++i)
-      table->operating_day[d][i] = static_cast<unsigned char>(block[4 * (i - 1)]);
+    int const count = train_count[d];
+    for (std::size_t i = 1; out && i <= static_cast<std::size_t>(count); ++i)
+      out->operating_day[d][i] = static_cast<unsigned char>(block[4 * (i - 1)]);
     run(yield);
 
     ++b;
@@ -425,15 +450,15 @@ Status get_sinkansen_time(const DataFile& file, AppState& state, const YieldFn& 
       int const h = block_u16(block, 4 * (i - 1));
       if (h == 0) break;
       int train = 0;
-      std::string code;
-      if (state.edition == 1) {
+      const char* code = nullptr;
+      if (edition == 1) {
         for (auto const& range : kEdition1Vehicles) {
           if (h > range.base) {
             train = h - range.base;
             code = range.code;
           }
         }
-      } else if (state.edition == 2 || state.edition == 3) {
+      } else if (edition == 2 || edition == 3) {
         train = h & 0xFF;
         code = "M";
       } else {
@@ -444,12 +469,28 @@ Status get_sinkansen_time(const DataFile& file, AppState& state, const YieldFn& 
                          fill(kVehicleTrainOutside,
                               {str(static_cast<long long>(d)), str(static_cast<long long>(i)),
                                str(train), str(kMaxTrains)}));
-      table->vehicle[d][static_cast<std::size_t>(train)] = code;
+      if (out) out->vehicle[d][static_cast<std::size_t>(train)] = code;
     }
     run(yield);
   }
-  state.sinkansen = *table;
   return Status::success();
+}
+
+}  // namespace
+
+Status get_sinkansen_time(const DataFile& file, AppState& state, const YieldFn& yield) {
+  long const first = state.control[6];
+  // The checking reading lets events run between blocks; the writing one
+  // does not, so nothing sees the tables half written.
+  if (Status st = read_sinkansen_time(file, first, state.edition, yield, nullptr); !st) return st;
+  auto& sk = state.sinkansen;
+  sk.train_count = {};
+  for (auto& codes : sk.code) std::fill(codes.begin(), codes.end(), std::string());
+  for (auto& rows : sk.time)
+    for (auto& row : rows) row.fill(0);
+  for (auto& days : sk.operating_day) days.fill(0);
+  for (auto& vehicles : sk.vehicle) std::fill(vehicles.begin(), vehicles.end(), std::string());
+  return read_sinkansen_time(file, first, state.edition, YieldFn{}, &sk);
 }
 
 Status read_whole_data_file(const std::string& path, AppState& state) {

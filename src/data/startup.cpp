@@ -1,6 +1,7 @@
 #include "data/startup.h"
 
 #include <memory>
+#include <utility>
 
 #include "data/data_file.h"
 #include "data/file_io.h"
@@ -13,7 +14,7 @@ namespace vorlash {
 Status startup_data_file(const AppState& state, DataFile& file) {
   std::string const path = program_path(state.program_folder, state.data_file_name);
   if (state.data_file_bytes.empty()) return DataFile::open(path, file);
-  file = DataFile(state.data_file_bytes, path);
+  file = DataFile::borrowing(state.data_file_bytes, path);
   return Status::success();
 }
 
@@ -24,11 +25,15 @@ Status identify_installation(AppState& state, const std::string& program_folder)
   state.data_date_text = "2000/03/11";
   state.program_folder = program_folder;
   state.data_file_bytes.clear();
-  DataFile file;
-  if (Status st = DataFile::open(program_path(program_folder, state.data_file_name), file); !st)
+  // Read straight into the state, where every later section is read from.
+  std::string const path = program_path(program_folder, state.data_file_name);
+  std::string bytes;
+  if (Status st = read_file_bytes(path, bytes); !st) return st;
+  state.data_file_bytes = std::move(bytes);
+  if (Status st = get_control(DataFile::borrowing(state.data_file_bytes, path), state); !st) {
+    state.data_file_bytes.clear();
     return st;
-  if (Status st = get_control(file, state); !st) return st;
-  state.data_file_bytes = std::string(file.bytes());
+  }
   return apply_edition(state);
 }
 

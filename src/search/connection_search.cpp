@@ -8,7 +8,11 @@
 //  - a one-transfer scan only looks at trains that arrive in the arrival
 //    window, unless a second transfer can follow;
 //  - for each second train the rows where a third train could be found are
-//    worked out once per search, so hopeless second-transfer scans end at once;
+//    worked out once per search, in one sweep per row over the trains in time
+//    order, so hopeless second-transfer scans end at once;
+//  - with two transfers, a first train's scan at a row only visits the
+//    trains that can still add a candidate there, so a timetable whose
+//    journeys mostly miss the arrival window is not walked train by train;
 //  - candidate lists stop growing once the rest could never be stored.
 #include "search/connection_search.h"
 
@@ -88,7 +92,9 @@ class Searcher {
  private:
   int time(int row, int t) const { return time_[row][t]; }
   void build_index(int row);
+  void find_third_leg_rows();
   std::uint64_t third_leg_rows(int u);
+  RowIndex const& useful_at(int row);
   void one_transfer_search(int first, int cap);
   void second_transfer_search(int second, int boarded_row, int need);
   bool add_candidate(int cap, TransferCandidate const& c);
@@ -149,27 +155,72 @@ void Searcher::prepare() {
   for (int row = std::max(w_.st_row + 1, 1); row <= w_.ed_row - 1; ++row) build_index(row);
 }
 
-// Bit v: the second-transfer scan of train u, at loop row v, finds a third
-// train. It depends on u and v only, never on the first train.
-std::uint64_t Searcher::third_leg_rows(int u) {
-  if (w_.third_leg_rows_stamp[u] == w_.stamp) return w_.third_leg_rows[u];
-  std::uint64_t rows = 0;
+// Bit v of train u: the second-transfer scan of u, at loop row v, finds a
+// third train. It depends on u and v only, never on the first train. For
+// each row the trains come in time order, so the window of finishers each
+// one reaches moves forward and is found without a search.
+void Searcher::find_third_leg_rows() {
+  if (w_.third_leg_rows_stamp == w_.stamp) return;
+  w_.third_leg_rows_stamp = w_.stamp;
+  std::fill_n(w_.third_leg_rows.begin(), w_.train_count + 1, std::uint64_t{0});
+  auto const& order = w_.order[w_.dir].by_time;
   int const last = w_.ed_row - 1;
   for (int v = std::max(w_.st_row + 1, 1); v <= last; ++v) {
-    int const a = time(v, u);
-    if (a == 0) continue;
     int const board = kind_[v] == 1 ? v + 1 : v;
     if (board > last) continue;
-    int const latest = latest_departure(a, w_.wait_time);
-    Range const r = time_range(w_.finishing_at[board], a, latest);
-    int found = r.hi - r.lo;
-    int const own = time(board, u);
-    if (w_.finisher[u] && a <= own && own <= latest) --found;  // u is no third train for itself
-    if (found > 0) rows |= std::uint64_t{1} << v;
+    RowIndex const& finishers = w_.finishing_at[board];
+    if (finishers.count == 0) continue;
+    auto const first = finishers.key.begin();
+    auto const end = first + finishers.count;
+    auto lo = first;
+    auto hi = first;
+    int previous_latest = -1;
+    for (int i = 0; i < w_.train_count; ++i) {
+      int const u = order[v][i];
+      int const a = time(v, u);
+      if (a == 0) continue;
+      int const latest = latest_departure(a, w_.wait_time);
+      while (lo != end && *lo < key_low(a)) ++lo;
+      // The latest departure grows with the arrival, except after a time
+      // whose minutes are not below 60.
+      if (latest >= previous_latest) {
+        hi = std::max(hi, lo);
+        while (hi != end && *hi <= key_high(latest)) ++hi;
+      } else {
+        hi = std::upper_bound(lo, end, key_high(latest));
+      }
+      previous_latest = latest;
+      auto found = hi - lo;
+      int const own = time(board, u);
+      if (w_.finisher[u] && a <= own && own <= latest) --found;  // u is no third train for itself
+      if (found > 0) w_.third_leg_rows[u] |= std::uint64_t{1} << v;
+    }
   }
-  w_.third_leg_rows[u] = rows;
-  w_.third_leg_rows_stamp[u] = w_.stamp;
-  return rows;
+}
+
+std::uint64_t Searcher::third_leg_rows(int u) {
+  find_third_leg_rows();
+  return w_.third_leg_rows[u];
+}
+
+// The running trains boarded at `row` that add a candidate there: a finisher
+// is one itself, any other only when its second-transfer scan from the row
+// on can find a third train.
+RowIndex const& Searcher::useful_at(int row) {
+  RowIndex& useful = w_.useful_at[row];
+  if (w_.useful_at_stamp[row] == w_.stamp) return useful;
+  w_.useful_at_stamp[row] = w_.stamp;
+  int const start = kind_[row] == 1 ? row + 1 : row;
+  bool const third_legs = start + 1 <= w_.ed_row - 1;
+  RowIndex const& running = w_.running_at[row];
+  int n = 0;
+  for (int i = 0; i < running.count; ++i) {
+    int const u = static_cast<int>(running.key[i] & 255);
+    if (w_.finisher[u] || (third_legs && (third_leg_rows(u) >> (start + 1)) != 0))
+      useful.key[n++] = running.key[i];
+  }
+  useful.count = n;
+  return useful;
 }
 
 // Third-leg candidates of second train u boarded at row j: the first `need`
@@ -219,7 +270,7 @@ void Searcher::one_transfer_search(int first, int cap) {
       ++s;
       if (s > last) return;
     }
-    RowIndex const& index = w_.two_transfers ? w_.running_at[s] : w_.finishing_at[s];
+    RowIndex const& index = w_.two_transfers ? useful_at(s) : w_.finishing_at[s];
     Range const r = time_range(index, a, latest);
     if (r.lo == r.hi) continue;
     TrainSet set = trains_of(index, r);

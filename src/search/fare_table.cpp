@@ -1,6 +1,7 @@
 #include "search/fare_table.h"
 
 #include <memory>
+#include <utility>
 
 #include "search/fare_texts.h"
 #include "text/fill.h"
@@ -199,7 +200,7 @@ Status get_paytable(const DataFile& file, AppState& state, const YieldFn& yield)
     if (!st) return st;
   }
 
-  state.fares = t;
+  state.fares = std::move(t);
   for (std::size_t k = 0; k <= kTicketKinds; ++k)
     state.ticket_name[k] = fare_texts::kTicketNames[k];
   return Status::success();

@@ -54,10 +54,16 @@ struct SearchWork {
   std::array<RowIndex, kMaxRows + 1> finishing_at{};  // the finishers, by row
 
   // For a second train U, bit v is set when the second-transfer scan at
-  // loop row v can find a third train; computed when U is first needed.
+  // loop row v can find a third train; computed for every train at once when
+  // first needed in a search.
   std::array<std::uint64_t, kMaxTrains + 1> third_leg_rows{};
-  std::array<std::uint32_t, kMaxTrains + 1> third_leg_rows_stamp{};
+  std::uint32_t third_leg_rows_stamp = 0;
   std::uint32_t stamp = 0;
+  // Two transfers: the running trains boarded at a row that can still add a
+  // candidate there (they finish, or a third train follows them), built when
+  // the row is first scanned in a search.
+  std::array<RowIndex, kMaxRows + 1> useful_at{};
+  std::array<std::uint32_t, kMaxRows + 1> useful_at_stamp{};
 
   int candidate_count = 0;
   std::array<TransferCandidate, kMaxCandidates + 1> candidate{};

@@ -17,19 +17,6 @@ int lead_index(unsigned char b) {
   return -1;
 }
 
-void put_utf8(char32_t cp, std::string& out) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 // Reads one strict UTF-8 character at i (no overlong forms, no surrogates);
 // returns its length, 0 when the bytes are not UTF-8.
 std::size_t next_utf8(std::string_view s, std::size_t i, char32_t& cp) {
@@ -77,12 +64,26 @@ std::string_view shown_char(std::string_view utf8, std::size_t i) {
 }  // namespace
 
 Status sjis_to_utf8(std::string_view sjis, std::string& utf8) {
-  utf8.clear();
-  utf8.reserve(sjis.size() * 3 / 2);
+  // Written through a pointer into room for the longest result (every byte
+  // becoming three), then cut to size: one allocation at most per text.
+  utf8.resize(sjis.size() * 3);
+  char* out = utf8.data();
+  auto const put = [&out](char32_t cp) {
+    if (cp < 0x80) {
+      *out++ = static_cast<char>(cp);
+    } else if (cp < 0x800) {
+      *out++ = static_cast<char>(0xC0 | (cp >> 6));
+      *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+      *out++ = static_cast<char>(0xE0 | (cp >> 12));
+      *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+    }
+  };
   for (std::size_t i = 0; i < sjis.size(); ++i) {
     auto const b = static_cast<unsigned char>(sjis[i]);
     if (b < 0x80) {
-      utf8 += static_cast<char>(b);
+      *out++ = static_cast<char>(b);
       continue;
     }
     char32_t cp = cp932::kSingleByte[b];
@@ -97,8 +98,9 @@ Status sjis_to_utf8(std::string_view sjis, std::string& utf8) {
       }
       ++i;
     }
-    put_utf8(cp, utf8);
+    put(cp);
   }
+  utf8.resize(static_cast<std::size_t>(out - utf8.data()));
   return Status::success();
 }
 
