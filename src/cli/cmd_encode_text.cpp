@@ -7,7 +7,9 @@
 
 #include "cli/commands.h"
 #include "data/file_io.h"
+#include "text/fill.h"
 #include "text/sjis.h"
+#include "text/sjis_texts.h"
 
 namespace vorlash::cli {
 
@@ -40,8 +42,9 @@ int cmd_encode_text(CliArgs& args) {
     if (has_end && line.ends_with('\r')) line.remove_suffix(1);
     std::string sjis;
     if (Status const converted = utf8_to_sjis(line, sjis); !converted) {
-      std::fprintf(stderr, "vorlash-cli: %s: %d 行目: %s\n", in_path.c_str(), line_no,
-                   converted.error.c_str());
+      std::fprintf(
+          stderr, "vorlash-cli: %s\n",
+          fill(sjis_text::kLineOf, {in_path, std::to_string(line_no), converted.error}).c_str());
       return kExitBrokenFile;
     }
     output += sjis;

@@ -54,7 +54,7 @@ Status check_output_folder(const OutputFolder& out) {
   Status refused = path_failure(
       out.dir, output_text::kNotWritten,
       std::string(output_text::kForeignHead) + first + std::string(output_text::kForeignTail));
-  refused.error += "。" + std::string(output_text::kChooseOther);
+  refused.error += std::string(file_text::kSentenceEnd) + std::string(output_text::kChooseOther);
   return refused;
 }
 

@@ -3,16 +3,20 @@
 
 #include <string_view>
 
+#include "text/language.h"
+
 namespace vorlash::output_text {
 
 // "<folder>: 書き込みません（「<entry>」…）。…"
-inline constexpr std::string_view kNotWritten = "書き込みません";
-inline constexpr std::string_view kForeignHead = "「";
-inline constexpr std::string_view kForeignTail = "」はこのコマンドが書くファイルではありません";
-inline constexpr std::string_view kChooseOther =
-    "空のフォルダーか、このコマンドが前に書いたフォルダーを指定してください";
+inline constexpr Text kNotWritten{"書き込みません", "not written"};
+inline constexpr Text kForeignHead{"「", "\""};
+inline constexpr Text kForeignTail{"」はこのコマンドが書くファイルではありません",
+                                   "\" is not a file this command writes"};
+inline constexpr Text kChooseOther{
+    "空のフォルダーか、このコマンドが前に書いたフォルダーを指定してください",
+    "Choose an empty folder or one that this command wrote before"};
 
 // Errors from the folder given with --base start with this.
-inline constexpr std::string_view kFromBase = "--base のフォルダー ";
+inline constexpr Text kFromBase{"--base のフォルダー ", "the --base folder "};
 
 }  // namespace vorlash::output_text
