@@ -16,9 +16,9 @@
 #include "platform/file_locations.h"
 #include "platform/language_choice.h"
 #include "platform/ui/app_context.h"
-#include "platform/ui/program_identity.h"
-#include "platform/ui/japanese_ui_font.h"
 #include "platform/ui/exit_when_shown.h"
+#include "platform/ui/japanese_ui_font.h"
+#include "platform/ui/program_identity.h"
 #include "platform/ui/qt_platform.h"
 #include "platform/ui/translation.h"
 

@@ -73,7 +73,8 @@ Status read_failure(const std::string& path, std::string_view reason) {
 
 Status save_failure(const std::string& path, std::string_view reason, bool had_old) {
   Status st = path_failure(path, file_text::kCannotSave, reason);
-  if (had_old) st.error += std::string(file_text::kSentenceEnd) + std::string(file_text::kOldFileKept);
+  if (had_old)
+    st.error += std::string(file_text::kSentenceEnd) + std::string(file_text::kOldFileKept);
   return st;
 }
 

@@ -98,7 +98,9 @@ void timetable25::build_controls() {
     int column = 1;
     for (int i = 0; i < 4; ++i) {
       Text[first + 1 + i]->setParent(box);
-      set_spoken_name(Text[first + 1 + i], {times, i < 2 ? std::string_view{} : std::string_view(text::kUntil), units[i]});
+      set_spoken_name(
+          Text[first + 1 + i],
+          {times, i < 2 ? std::string_view{} : std::string_view(text::kUntil), units[i]});
       grid->addWidget(Text[first + 1 + i], 1, column++);
       grid->addWidget(label(units[i], box), 1, column++);
       if (i == 1) grid->addWidget(label(text::kUntil, box), 1, column++);
