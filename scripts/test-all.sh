@@ -14,6 +14,7 @@ jobs=${JOBS:-2}
 echo "== Sample data sources are up to date with their generators"
 for gen in tools/make_edition*.py; do python3 "$gen" --check; done
 python3 tools/make_cp932_table.py --check
+python3 tools/make_tilde_font.py --check
 python3 bench/make_dense_timetable.py --check
 
 echo "== Build and run all tests"

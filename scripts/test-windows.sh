@@ -123,7 +123,7 @@ if [ "$desktop" = 1 ]; then
 # PDF, against the same search of vorlash-cli.exe; blanks and page numbers
 # aside, since the printout lays the lines out in columns.
 squeeze() {
-  sed -e 's/^ *[0-9]* \/ [0-9]* *$//' -e 's/〜/～/g' | tr -d ' \t\r\n\f' | sed 's/　//g'
+  sed -e 's/^ *[0-9]* \/ [0-9]* *$//' | tr -d ' \t\r\n\f' | sed 's/　//g'
 }
 pdftotext -layout -enc UTF-8 "$shots/printout-direct.pdf" - | squeeze >"$work/printed"
 wine "$build"/bin/vorlash-cli.exe search --lang ja --dir "$native/bin" --at "2000-03-11 14:05" \

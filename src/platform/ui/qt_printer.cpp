@@ -9,6 +9,7 @@
 
 #include "platform/print_layout.h"
 #include "platform/ui/fonts.h"
+#include "platform/ui/print_tilde_font.h"
 #include "platform/ui/qt_strings.h"
 
 namespace vorlash {
@@ -37,14 +38,25 @@ QFont job_font(const PrintJob& job) {
   return font;
 }
 
+// The job's font, and the same with the tilde font first for "～" alone, so
+// that every other character is drawn exactly as without it.
+struct JobFonts {
+  QFont text;
+  QFont tilde;
+};
+
 // Draws the text of a row character by character at its columns, so that the
 // columns hold even where a character comes from a fallback font of other
 // widths. Blanks are not drawn.
-void draw_row(QPainter& painter, const PrintRow& row, qreal cell, qreal baseline) {
+void draw_row(QPainter& painter, const JobFonts& fonts, const PrintRow& row, qreal cell,
+              qreal baseline) {
   int column = row.indent;
   for (char32_t const ch : to_qstring(row.text).toUcs4()) {
+    bool const tilde = ch == U'\uFF5E';
+    if (tilde) painter.setFont(fonts.tilde);
     if (ch != U' ' && ch != U'\u3000')
       painter.drawText(QPointF(column * cell, baseline), QString::fromUcs4(&ch, 1));
+    if (tilde) painter.setFont(fonts.text);
     column += char_columns(ch);
   }
 }
@@ -53,6 +65,7 @@ void draw_row(QPainter& painter, const PrintRow& row, qreal cell, qreal baseline
 // Returns false when the printer refuses a new page.
 bool paint_job(QPainter& painter, QPrinter& printer, const PrintJob& job) {
   auto const font = job_font(job);
+  JobFonts const fonts{font, with_print_tilde(font)};
   painter.setFont(font);
 
   auto const page = printer.pageLayout().paintRectPixels(printer.resolution());
@@ -69,12 +82,12 @@ bool paint_job(QPainter& painter, QPrinter& printer, const PrintJob& job) {
     if (p > 0 && !printer.newPage()) return false;
     qreal top = 0;
     for (auto const& row : pages[static_cast<std::size_t>(p)]) {
-      draw_row(painter, row, cell, top + metrics.ascent());
+      draw_row(painter, fonts, row, cell, top + metrics.ascent());
       top += line_height;
     }
     auto const number = page_number_text(p + 1, count);
     PrintRow const foot{(columns - text_columns(number)) / 2, number};
-    draw_row(painter, foot, cell, page.height() - metrics.descent());
+    draw_row(painter, fonts, foot, cell, page.height() - metrics.descent());
   }
   return true;
 }

@@ -2,9 +2,9 @@
 // printing into a PDF file).
 //
 // Page layout (platform/print_layout.h): the job's font (falling back to the
-// installed fixed-pitch Japanese fonts), every character in its column, TAB
-// stops as on screen, margins of at least 15 mm, a page number at the foot of
-// every page.
+// installed fixed-pitch Japanese fonts; "～" from print_tilde_font.h), every
+// character in its column, TAB stops as on screen, margins of at least 15 mm,
+// a page number at the foot of every page.
 #pragma once
 
 #include <QString>

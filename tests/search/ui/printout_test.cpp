@@ -35,8 +35,7 @@ QString joined(const Words& words) {
 
 // The words of a line of vorlash-cli as the printout places them: a TAB
 // advances to the next multiple of eight columns, a full-width character
-// takes two. The Japanese fonts draw "～" and "〜" with one glyph, which reads
-// back as "〜".
+// takes two.
 Words words_on_screen(const QString& line) {
   Words words;
   int column = 0;
@@ -50,7 +49,7 @@ Words words_on_screen(const QString& line) {
     bool const blank = c == QChar(' ') || c == QChar(0x3000);
     if (!blank) {
       if (!in_word) words.push_back({column, {}});
-      words.back().text += c == QChar(0xFF5E) ? QChar(0x301C) : c;
+      words.back().text += c;
     }
     in_word = !blank;
     column += columns_of(c);

@@ -41,11 +41,9 @@ inline QString pdf_text(const QString& file) {
 
 // A text without its blanks, tabs, line and page breaks, so that a printout
 // can be compared with the text read back from the page, however the page
-// broke and spaced its lines. The Japanese fonts draw "～" (full-width
-// tilde) and "〜" (wave dash) with one glyph, which reads back as the latter.
+// broke and spaced its lines.
 inline QString squeezed(QString text) {
   text.remove(QRegularExpression(QStringLiteral("[\\s\\x{3000}]")));
-  text.replace(QChar(0x301C), QChar(0xFF5E));
   return text;
 }
 
