@@ -13,6 +13,7 @@
 #include "app/register_windows.h"
 #include "board/ui/main_window.h"
 #include "data/app_state.h"
+#include "data/file_paths.h"
 #include "platform/file_locations.h"
 #include "platform/language_choice.h"
 #include "platform/ui/app_context.h"

@@ -2,6 +2,7 @@
 
 #include "board/board_texts.h"
 #include "data/file_io.h"
+#include "data/file_paths.h"
 #include "platform/file_locations.h"
 
 namespace vorlash {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "board/clock_day.h"
+#include "data/file_paths.h"
 #include "data/startup.h"
 #include "platform/file_locations.h"
 #include "text/utf8.h"

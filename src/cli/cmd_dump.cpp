@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "data/data_file.h"
 #include "data/file_io.h"
+#include "data/file_paths.h"
 #include "data/startup.h"
 #include "hotel/hotel_file.h"
 #include "hotel/user_hotels.h"

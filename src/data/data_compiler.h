@@ -9,9 +9,9 @@
 #include <map>
 #include <string>
 
+#include "base/status.h"
 #include "data/app_state.h"
 #include "data/data_source.h"
-#include "data/status.h"
 
 namespace vorlash {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/status.h"
+#include "base/status.h"
 
 namespace vorlash {
 

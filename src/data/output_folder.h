@@ -11,7 +11,7 @@
 #include <set>
 #include <string>
 
-#include "data/status.h"
+#include "base/status.h"
 
 namespace vorlash {
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/status.h"
 #include "data/app_state.h"
 #include "data/data_file.h"
-#include "data/status.h"
 
 namespace vorlash {
 

@@ -7,9 +7,9 @@
 #include <functional>
 #include <string>
 
+#include "base/status.h"
 #include "data/app_state.h"
 #include "data/data_file.h"
-#include "data/status.h"
 
 namespace vorlash {
 

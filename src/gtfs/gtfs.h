@@ -9,9 +9,9 @@
 #include <map>
 #include <string>
 
+#include "base/status.h"
 #include "data/data_source.h"
 #include "data/output_folder.h"
-#include "data/status.h"
 #include "gtfs/gtfs_mapping.h"
 
 namespace vorlash {

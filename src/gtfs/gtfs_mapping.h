@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/status.h"
 #include "data/app_state.h"
-#include "data/status.h"
 
 namespace vorlash {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/status.h"
+#include "base/status.h"
 
 namespace vorlash {
 

@@ -8,14 +8,14 @@
 #include <string_view>
 #include <vector>
 
+#include "base/status.h"
 #include "data/app_state.h"
 #include "data/data_file.h"
 #include "data/readers.h"
-#include "data/status.h"
+#include "platform/program_files.h"
 
 namespace vorlash {
 
-inline constexpr std::string_view kUserHotelFileName = "hotelusr.csv";
 inline constexpr int kRemarksWidth = 8;
 
 // "東京／羽田" -> "東京", "大阪／関西" -> "大阪" (tested on the trimmed text);

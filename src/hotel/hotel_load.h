@@ -6,9 +6,10 @@
 #include <functional>
 #include <string>
 
+#include "base/status.h"
 #include "data/app_state.h"
+#include "data/file_paths.h"
 #include "data/readers.h"
-#include "data/status.h"
 #include "hotel/hotel_file.h"
 
 namespace vorlash {

@@ -13,8 +13,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/status.h"
 #include "data/app_state.h"
-#include "data/status.h"
+#include "data/file_paths.h"
 #include "hotel/hotel_file.h"
 
 namespace vorlash {

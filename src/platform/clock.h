@@ -6,7 +6,7 @@
 #include <ctime>
 #include <string>
 
-#include "data/status.h"
+#include "base/status.h"
 #include "platform/file_texts.h"
 
 namespace vorlash {

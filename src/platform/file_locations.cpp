@@ -4,10 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "data/file_io.h"
-#include "hotel/hotel_file.h"
 #include "platform/file_texts.h"
 #include "platform/native_path.h"
+#include "platform/program_files.h"
 #include "platform/safe_file.h"
 #include "platform/system_error.h"
 
@@ -21,7 +20,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr char kDataFileName[] = "vorlashj.dat";
 constexpr char kProgramSubfolder[] = "vorlash";
 
 std::string env_value(const char* name) {
@@ -83,9 +81,9 @@ Status create_folder(const std::string& folder, PreparedUserFiles& made) {
   }
   // A name in the way (a file, a link to nothing) fails here, not at the copy.
   if (!fs::is_directory(native_path(folder), ec))
-    return path_failure(folder, file_text::kCannotCreateFolder,
-                        filesystem_reason(std::make_error_code(std::errc::not_a_directory),
-                                          FileAccess::write));
+    return path_failure(
+        folder, file_text::kCannotCreateFolder,
+        filesystem_reason(std::make_error_code(std::errc::not_a_directory), FileAccess::write));
   return Status::success();
 }
 
@@ -147,7 +145,9 @@ FileLocations portable_locations(const std::string& folder) {
 // of any Edition there (a portable folder whose DataFile went missing is
 // still one, and its start-up names the missing file in that folder).
 bool is_portable_folder(const std::string& folder) {
-  for (auto const* name : {kDataFileName, "vorlash2.ini", "vorlash3.ini", "vorlash4.ini"})
+  for (std::string_view const name :
+       {kDataFileName, std::string_view("vorlash2.ini"), std::string_view("vorlash3.ini"),
+        std::string_view("vorlash4.ini")})
     if (file_exists(program_path(folder, name))) return true;
   return false;
 }
@@ -200,22 +200,6 @@ void undo_user_folders(const PreparedUserFiles& made) {
   // remove() takes a folder only when it is empty.
   for (auto it = made.folders.rbegin(); it != made.folders.rend(); ++it)
     fs::remove(native_path(*it), ec);
-}
-
-void apply_locations(const FileLocations& locations, AppState& state) {
-  state.program_folder = locations.data_folder;
-  state.settings_folder = locations.settings_folder;
-  state.user_hotel_folder = locations.user_data_folder;
-}
-
-std::string settings_file_path(const AppState& state) {
-  auto const& folder = state.settings_folder.empty() ? state.program_folder : state.settings_folder;
-  return program_path(folder, state.settings_file_name);
-}
-
-std::string user_hotel_file_path(const AppState& state, const std::string& program_folder) {
-  auto const& folder = state.user_hotel_folder.empty() ? program_folder : state.user_hotel_folder;
-  return program_path(folder, kUserHotelFileName);
 }
 
 int parse_edition(const std::string& text) {

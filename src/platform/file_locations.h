@@ -12,8 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "data/app_state.h"
-#include "data/status.h"
+#include "base/status.h"
 
 namespace vorlash {
 
@@ -79,17 +78,6 @@ Status prepare_user_folders(const FileLocations& locations, PreparedUserFiles& m
 // nothing that was there before the start, or that someone else put there,
 // is touched.
 void undo_user_folders(const PreparedUserFiles& made);
-
-// Points the state at the folders (program_folder is the data folder).
-void apply_locations(const FileLocations& locations, AppState& state);
-
-// The SettingsFile: in settings_folder, or in the program folder when that
-// is not set.
-std::string settings_file_path(const AppState& state);
-
-// The UserHotelFile: in user_hotel_folder, or in program_folder when that is
-// not set.
-std::string user_hotel_file_path(const AppState& state, const std::string& program_folder);
 
 // An Edition number 1..99 from its text; 0 when it is not one.
 int parse_edition(const std::string& text);

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <system_error>
 
-#include "data/file_io.h"
 #include "platform/file_texts.h"
 #include "platform/native_path.h"
+#include "platform/safe_file.h"
 #include "platform/system_error.h"
 
 #if defined(_WIN32)
@@ -54,7 +54,7 @@ std::optional<Language> remembered_language(const UserEnvironment& env) {
   std::string const path = language_file(env);
   if (path.empty() || !file_exists(path)) return std::nullopt;
   std::string bytes;
-  if (!read_file_bytes(path, bytes)) return std::nullopt;
+  if (!read_regular_file(path, kMaxTextFileSize, bytes)) return std::nullopt;
   while (!bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r')) bytes.pop_back();
   return parse_language(bytes);
 }
@@ -67,7 +67,7 @@ Status remember_language(const UserEnvironment& env, Language lang) {
   if (ec)
     return path_failure(folder, file_text::kCannotCreateFolder,
                         filesystem_reason(ec, FileAccess::write));
-  return write_file_atomically(language_file(env), std::string(language_code(lang)) + "\n");
+  return replace_file(language_file(env), std::string(language_code(lang)) + "\n");
 }
 
 Language chosen_language(std::optional<Language> option, std::optional<Language> remembered,

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "data/status.h"
+#include "base/status.h"
 #include "platform/file_locations.h"
 #include "text/language.h"
 

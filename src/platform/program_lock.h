@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "data/status.h"
+#include "base/status.h"
 
 namespace vorlash {
 
@@ -33,7 +33,7 @@ class ProgramLock {
   bool held() const { return handle_ >= 0; }
 
  private:
-  long handle_ = -1;  // file descriptor or handle of the lock file
+  long handle_ = -1;     // file descriptor or handle of the lock file
   std::string created_;  // the lock file's path when acquire created it
 };
 

@@ -10,8 +10,8 @@
 
 #include <cerrno>
 
-#include "data/file_io.h"
 #include "platform/file_texts.h"
+#include "platform/native_path.h"
 #include "platform/program_lock.h"
 #include "platform/system_error.h"
 

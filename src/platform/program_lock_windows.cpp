@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <filesystem>
 
-#include "data/file_io.h"
 #include "platform/file_texts.h"
 #include "platform/native_path.h"
 #include "platform/program_lock.h"

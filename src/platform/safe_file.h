@@ -22,7 +22,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/status.h"
+#include "base/status.h"
 
 namespace vorlash {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "data/status.h"
+#include "base/status.h"
 
 namespace vorlash {
 

@@ -5,10 +5,10 @@
 
 #include <string>
 
+#include "base/status.h"
 #include "data/app_state.h"
 #include "data/data_file.h"
 #include "data/readers.h"
-#include "data/status.h"
 
 namespace vorlash {
 

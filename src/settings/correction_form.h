@@ -12,8 +12,8 @@
 #include <array>
 #include <string>
 
+#include "base/status.h"
 #include "data/app_state.h"
-#include "data/status.h"
 #include "platform/clock.h"
 
 namespace vorlash {

@@ -6,8 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/status.h"
 #include "data/app_state.h"
-#include "data/status.h"
+#include "data/file_paths.h"
 
 namespace vorlash {
 

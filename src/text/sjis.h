@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/status.h"
+#include "base/status.h"
 
 namespace vorlash {
 

@@ -1,6 +1,7 @@
 // Where the files live: portable program folders keep everything beside the
 // executable; installed programs read their Edition's data folder and keep
 // the user's files in the XDG folders, copied from the defaults once.
+#include "data/file_paths.h"
 #include "platform/file_locations.h"
 
 #include <gtest/gtest.h>

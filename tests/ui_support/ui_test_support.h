@@ -19,7 +19,7 @@
 #include <string>
 
 #include "data/app_state.h"
-#include "data/status.h"
+#include "base/status.h"
 #include "platform/clock.h"
 #include "platform/help_viewer.h"
 #include "platform/message_box.h"

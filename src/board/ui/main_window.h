@@ -19,7 +19,7 @@
 #include <QMainWindow>
 #include <functional>
 
-#include "data/status.h"
+#include "base/status.h"
 #include "platform/ui/app_context.h"
 #include "text/language.h"
 

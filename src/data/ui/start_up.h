@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "data/status.h"
+#include "base/status.h"
 #include "platform/ui/app_context.h"
 
 namespace vorlash {

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "data/file_io.h"
+#include "platform/native_path.h"
 #include "platform/ui/key_handling.h"
 
 namespace vorlash {

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "data/file_io.h"
+#include "platform/native_path.h"
 #include "platform/ui/qt_strings.h"
 #include "text/language.h"
 
