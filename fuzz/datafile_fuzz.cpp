@@ -8,9 +8,9 @@
 #include <string>
 
 #include "data/data_file.h"
+#include "data/fare_table.h"
+#include "data/hotel_file.h"
 #include "data/readers.h"
-#include "hotel/hotel_file.h"
-#include "search/fare_table.h"
 
 namespace {
 

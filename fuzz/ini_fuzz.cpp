@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/ini_file.h"
+#include "data/ini_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view const bytes(reinterpret_cast<const char*>(data), size);

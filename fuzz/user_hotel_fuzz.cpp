@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "hotel/hotel_file.h"
+#include "data/hotel_file.h"
 
 namespace {
 

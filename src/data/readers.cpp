@@ -5,11 +5,11 @@
 #include <utility>
 
 #include "data/data_file_texts.h"
+#include "data/fare_file_texts.h"
+#include "data/fare_table.h"
 #include "data/file_io.h"
-#include "hotel/hotel_file.h"
-#include "hotel/hotel_texts.h"
-#include "search/fare_table.h"
-#include "search/fare_texts.h"
+#include "data/hotel_file.h"
+#include "data/hotel_file_texts.h"
 #include "text/fill.h"
 #include "text/numeric.h"
 #include "text/utf8.h"

@@ -4,10 +4,10 @@
 #include <utility>
 
 #include "data/data_file.h"
+#include "data/fare_table.h"
 #include "data/file_io.h"
+#include "data/ini_file.h"
 #include "data/readers.h"
-#include "search/fare_table.h"
-#include "settings/ini_file.h"
 
 namespace vorlash {
 

@@ -2,7 +2,7 @@
 
 #include "data/data_file.h"
 #include "data/file_io.h"
-#include "hotel/hotel_file.h"
+#include "data/hotel_file.h"
 #include "platform/file_locations.h"
 
 namespace vorlash {

@@ -9,8 +9,8 @@
 #include "base/status.h"
 #include "data/app_state.h"
 #include "data/file_paths.h"
+#include "data/hotel_file.h"
 #include "data/readers.h"
-#include "hotel/hotel_file.h"
 
 namespace vorlash {
 

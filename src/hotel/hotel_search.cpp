@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "hotel/hotel_file.h"
+#include "data/hotel_file.h"
 #include "hotel/hotel_texts.h"
 #include "text/utf8.h"
 

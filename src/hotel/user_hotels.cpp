@@ -5,7 +5,7 @@
 
 #include "data/data_file.h"
 #include "data/file_io.h"
-#include "hotel/hotel_file.h"
+#include "data/hotel_file.h"
 #include "hotel/hotel_lines.h"
 #include "hotel/hotel_search.h"
 #include "hotel/hotel_texts.h"

@@ -16,7 +16,7 @@
 #include "base/status.h"
 #include "data/app_state.h"
 #include "data/file_paths.h"
-#include "hotel/hotel_file.h"
+#include "data/hotel_file.h"
 
 namespace vorlash {
 

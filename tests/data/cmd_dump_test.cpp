@@ -7,8 +7,8 @@
 
 #include "cli/cli_run.h"
 #include "data/file_io.h"
+#include "data/ini_file.h"
 #include "data/test_data_file.h"
-#include "settings/ini_file.h"
 #include "text/sjis.h"
 
 namespace vorlash {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "data/file_io.h"
+#include "data/ini_file.h"
 #include "data/test_data_file.h"
-#include "settings/ini_file.h"
 
 namespace vorlash {
 namespace {

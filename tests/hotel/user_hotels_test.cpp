@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "data/file_io.h"
-#include "hotel/hotel_file.h"
+#include "data/hotel_file.h"
 #include "text/sjis.h"
 
 namespace vorlash {

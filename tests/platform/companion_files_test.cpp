@@ -11,7 +11,7 @@
 
 #include "cli/cli_run.h"
 #include "data/file_io.h"
-#include "hotel/hotel_file.h"
+#include "data/hotel_file.h"
 #include "platform/program_lock.h"
 #include "platform/safe_file.h"
 

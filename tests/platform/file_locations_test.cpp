@@ -1,7 +1,6 @@
 // Where the files live: portable program folders keep everything beside the
 // executable; installed programs read their Edition's data folder and keep
 // the user's files in the XDG folders, copied from the defaults once.
-#include "data/file_paths.h"
 #include "platform/file_locations.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +14,8 @@
 
 #include "cli/cli_run.h"
 #include "data/file_io.h"
-#include "settings/ini_file.h"
+#include "data/file_paths.h"
+#include "data/ini_file.h"
 
 namespace vorlash {
 namespace {

@@ -15,8 +15,8 @@
 #include "cli/cli_run.h"
 #include "data/app_state.h"
 #include "data/file_io.h"
-#include "hotel/hotel_file.h"
-#include "settings/ini_file.h"
+#include "data/hotel_file.h"
+#include "data/ini_file.h"
 
 #if !defined(_WIN32)
 #include <sys/mount.h>

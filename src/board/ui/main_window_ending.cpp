@@ -4,8 +4,8 @@
 
 #include "board/ui/main_window.h"
 #include "board/ui/window_texts.h"
+#include "data/ini_file.h"
 #include "platform/ui/window_place.h"
-#include "settings/ini_file.h"
 
 namespace vorlash {
 

@@ -14,7 +14,7 @@
 
 #include "data/file_io.h"
 #include "data/file_paths.h"
-#include "hotel/hotel_file.h"
+#include "data/hotel_file.h"
 #include "hotel/ui/user_hotel_editor_window.h"
 #include "hotel/user_hotel_texts.h"
 #include "hotel/user_hotels.h"

@@ -18,7 +18,7 @@
 
 #include "board/ui/main_window_fixture.h"
 #include "data/data_file.h"
-#include "hotel/hotel_file.h"
+#include "data/hotel_file.h"
 #include "hotel/ui/area_select_window.h"
 #include "hotel/ui/hotel_list_window.h"
 #include "hotel/ui/hotel_search_window.h"

@@ -1,4 +1,4 @@
-#include "settings/ini_file.h"
+#include "data/ini_file.h"
 
 #include <array>
 #include <cmath>
@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "data/file_io.h"
+#include "data/ini_file_texts.h"
 #include "platform/file_locations.h"
 #include "platform/safe_file.h"
 #include "platform/system_error.h"
-#include "settings/settings_texts.h"
 #include "text/fill.h"
 #include "text/numeric.h"
 #include "text/sjis.h"

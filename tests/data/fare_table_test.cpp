@@ -1,4 +1,4 @@
-#include "search/fare_table.h"
+#include "data/fare_table.h"
 
 #include <gtest/gtest.h>
 

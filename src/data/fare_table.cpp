@@ -1,9 +1,9 @@
-#include "search/fare_table.h"
+#include "data/fare_table.h"
 
 #include <memory>
 #include <utility>
 
-#include "search/fare_texts.h"
+#include "data/fare_file_texts.h"
 #include "text/fill.h"
 #include "text/numeric.h"
 

@@ -1,4 +1,4 @@
-#include "hotel/hotel_file.h"
+#include "data/hotel_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "hotel/hotel_file.h"
+#include "data/hotel_file.h"
 
 #include <algorithm>
 #include <ctime>
@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "data/file_io.h"
-#include "hotel/hotel_texts.h"
-#include "hotel/user_hotel_texts.h"
+#include "data/hotel_file_texts.h"
+#include "data/user_hotel_file_texts.h"
 #include "platform/clock.h"
 #include "platform/native_path.h"
 #include "platform/safe_file.h"

@@ -1,4 +1,4 @@
-#include "settings/ini_file.h"
+#include "data/ini_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
