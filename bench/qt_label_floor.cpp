@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 
-#include "platform/ui/exit_when_shown.h"
+#include "shell/exit_when_shown.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -4,7 +4,7 @@
 # user's machine has no Qt installation to find them in.
 
 # The translation of Qt's own dialogs and buttons, compiled into the window
-# library's resources under :/translations (platform/ui/translation.cpp).
+# library's resources under :/translations (shell/translation.cpp).
 function(vorlash_windows_qt_translation target)
   set(qm /usr/share/qt6/translations/qtbase_ja.qm)
   if(NOT EXISTS ${qm})

@@ -34,7 +34,7 @@ if [ "$desktop" = 1 ]; then
   qt=$(sh scripts/build-qt-windows.sh | tee /dev/stderr | tail -n 1)
   [ -f "$qt/.complete" ] || { echo "test-windows: no Qt for Windows" >&2; exit 1; }
   build=build-windows
-  window_tests=$(for t in tests/*/ui/*_test.cpp; do basename "$t" .cpp; done)
+  window_tests=$(for t in tests/*/ui/*_test.cpp tests/shell/*_test.cpp; do basename "$t" .cpp; done)
   qt_option="-DVORLASH_QT_WINDOWS=$qt"
 else
   build=build-windows-core

@@ -16,12 +16,12 @@
 #include "data/file_paths.h"
 #include "platform/file_locations.h"
 #include "platform/language_choice.h"
-#include "platform/ui/app_context.h"
-#include "platform/ui/exit_when_shown.h"
-#include "platform/ui/japanese_ui_font.h"
-#include "platform/ui/program_identity.h"
-#include "platform/ui/qt_platform.h"
-#include "platform/ui/translation.h"
+#include "shell/app_context.h"
+#include "shell/exit_when_shown.h"
+#include "shell/japanese_ui_font.h"
+#include "shell/program_identity.h"
+#include "shell/qt_platform.h"
+#include "shell/translation.h"
 
 int main(int argc, char** argv) {
   // Answered before QApplication exists, so that it needs no display.

@@ -3,7 +3,7 @@
 // buttons and menu entries of names that have no opener.
 #pragma once
 
-#include "platform/ui/app_context.h"
+#include "shell/app_context.h"
 
 namespace vorlash {
 

@@ -18,14 +18,14 @@
 #include <memory>
 #include <string>
 
-#include "data/app_state.h"
 #include "base/status.h"
+#include "data/app_state.h"
 #include "platform/clock.h"
 #include "platform/help_viewer.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/printer.h"
-#include "platform/ui/app_context.h"
+#include "shell/app_context.h"
 
 class QWidget;
 

@@ -20,14 +20,14 @@
 #include "board/ui/passing_stations_window.h"
 #include "board/ui/timetable_window.h"
 #include "board/ui/window_texts.h"
-#include "data/ui/start_up.h"
 #include "platform/language_choice.h"
 #include "platform/message_box.h"
-#include "platform/ui/captions.h"
-#include "platform/ui/fonts.h"
-#include "platform/ui/key_handling.h"
-#include "platform/ui/qt_strings.h"
-#include "platform/ui/window_place.h"
+#include "shell/captions.h"
+#include "shell/fonts.h"
+#include "shell/key_handling.h"
+#include "shell/qt_strings.h"
+#include "shell/start_up.h"
+#include "shell/window_place.h"
 
 namespace vorlash {
 

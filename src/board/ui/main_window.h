@@ -20,7 +20,7 @@
 #include <functional>
 
 #include "base/status.h"
-#include "platform/ui/app_context.h"
+#include "shell/app_context.h"
 #include "text/language.h"
 
 class QAction;

@@ -5,7 +5,7 @@
 #include "board/ui/main_window.h"
 #include "board/ui/window_texts.h"
 #include "data/ini_file.h"
-#include "platform/ui/window_place.h"
+#include "shell/window_place.h"
 
 namespace vorlash {
 

@@ -7,10 +7,10 @@
 
 #include "board/passing_stations.h"
 #include "board/ui/window_texts.h"
-#include "platform/ui/fonts.h"
-#include "platform/ui/key_handling.h"
-#include "platform/ui/qt_strings.h"
-#include "platform/ui/window_place.h"
+#include "shell/fonts.h"
+#include "shell/key_handling.h"
+#include "shell/qt_strings.h"
+#include "shell/window_place.h"
 
 namespace vorlash {
 

@@ -13,7 +13,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/ui/app_context.h"
+#include "shell/app_context.h"
 
 class QListWidget;
 class QPushButton;

@@ -1,7 +1,7 @@
 // Captions, menu entries and messages of the main window and of the
 // timetable, passing-stations and station-picker windows. Captions are
 // written in the program's notation: "(&C&ｿ)" holds two access keys, the
-// first of which is the keyboard's (see platform/ui/captions.h).
+// first of which is the keyboard's (see shell/captions.h).
 #pragma once
 
 #include <string_view>

@@ -13,11 +13,11 @@
 #include <QVBoxLayout>
 
 #include "hotel/area_district.h"
-#include "platform/ui/captions.h"
-#include "platform/ui/fonts.h"
-#include "platform/ui/key_handling.h"
-#include "platform/ui/qt_strings.h"
-#include "platform/ui/window_place.h"
+#include "shell/captions.h"
+#include "shell/fonts.h"
+#include "shell/key_handling.h"
+#include "shell/qt_strings.h"
+#include "shell/window_place.h"
 #include "text/utf8.h"
 
 namespace vorlash {

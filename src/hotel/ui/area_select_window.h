@@ -19,7 +19,7 @@
 #include <string>
 
 #include "hotel/hotel_texts.h"
-#include "platform/ui/app_context.h"
+#include "shell/app_context.h"
 
 class QGroupBox;
 class QLabel;

@@ -12,11 +12,11 @@
 #include "hotel/area_district.h"
 #include "hotel/hotel_texts.h"
 #include "hotel/ui/hotel_list_window.h"
-#include "platform/ui/captions.h"
-#include "platform/ui/fonts.h"
-#include "platform/ui/key_handling.h"
-#include "platform/ui/qt_strings.h"
-#include "platform/ui/window_place.h"
+#include "shell/captions.h"
+#include "shell/fonts.h"
+#include "shell/key_handling.h"
+#include "shell/qt_strings.h"
+#include "shell/window_place.h"
 
 namespace vorlash {
 

@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "data/ui/loading_window.h"
 #include "hotel/hotel_lines.h"
 #include "hotel/hotel_load.h"
 #include "hotel/hotel_search.h"
@@ -19,11 +18,12 @@
 #include "hotel/ui/district_select_window.h"
 #include "hotel/ui/hotel_search_window.h"
 #include "hotel/user_hotels.h"
-#include "platform/ui/captions.h"
-#include "platform/ui/fonts.h"
-#include "platform/ui/key_handling.h"
-#include "platform/ui/qt_strings.h"
-#include "platform/ui/window_place.h"
+#include "shell/captions.h"
+#include "shell/fonts.h"
+#include "shell/key_handling.h"
+#include "shell/loading_window.h"
+#include "shell/qt_strings.h"
+#include "shell/window_place.h"
 
 namespace vorlash {
 

@@ -7,7 +7,7 @@
 
 #include <QWidget>
 
-#include "platform/ui/app_context.h"
+#include "shell/app_context.h"
 
 class QLabel;
 class QPushButton;

@@ -17,10 +17,10 @@
 #include "hotel/ui/district_select_window.h"
 #include "hotel/ui/hotel_list_window.h"
 #include "hotel/ui/input_mode.h"
-#include "platform/ui/captions.h"
-#include "platform/ui/key_handling.h"
-#include "platform/ui/qt_strings.h"
-#include "platform/ui/window_place.h"
+#include "shell/captions.h"
+#include "shell/key_handling.h"
+#include "shell/qt_strings.h"
+#include "shell/window_place.h"
 #include "text/date.h"
 
 namespace vorlash {

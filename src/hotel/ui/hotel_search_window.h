@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <string>
 
-#include "platform/ui/app_context.h"
+#include "shell/app_context.h"
 
 class QGroupBox;
 class QLabel;

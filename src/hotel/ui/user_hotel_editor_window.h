@@ -10,7 +10,7 @@
 #include <string>
 
 #include "hotel/user_hotels.h"
-#include "platform/ui/app_context.h"
+#include "shell/app_context.h"
 
 class QGroupBox;
 class QLabel;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "data/app_state.h"
-#include "platform/ui/app_context.h"
+#include "shell/app_context.h"
 
 class QGroupBox;
 class QLabel;

@@ -9,13 +9,13 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "platform/ui/key_handling.h"
-#include "platform/ui/qt_strings.h"
-#include "platform/ui/window_place.h"
 #include "search/search_form.h"
 #include "search/ui/search_window.h"
 #include "search/ui/window_texts.h"
 #include "settings/calendar.h"
+#include "shell/key_handling.h"
+#include "shell/qt_strings.h"
+#include "shell/window_place.h"
 #include "text/date.h"
 #include "text/number_format.h"
 

@@ -15,7 +15,7 @@
 #include <QWidget>
 #include <array>
 
-#include "platform/ui/app_context.h"
+#include "shell/app_context.h"
 
 class QLineEdit;
 class QPushButton;

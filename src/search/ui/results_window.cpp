@@ -15,18 +15,18 @@
 #include <memory>
 
 #include "board/ui/main_window.h"
-#include "data/ui/loading_window.h"
 #include "platform/print_layout.h"
-#include "platform/ui/captions.h"
-#include "platform/ui/fonts.h"
-#include "platform/ui/key_handling.h"
-#include "platform/ui/qt_strings.h"
-#include "platform/ui/window_place.h"
 #include "search/connection_search.h"
 #include "search/result_text.h"
 #include "search/search_texts.h"
 #include "search/ui/search_window.h"
 #include "search/ui/window_texts.h"
+#include "shell/captions.h"
+#include "shell/fonts.h"
+#include "shell/key_handling.h"
+#include "shell/loading_window.h"
+#include "shell/qt_strings.h"
+#include "shell/window_place.h"
 #include "text/utf8.h"
 
 namespace vorlash {

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/app_context.h"
 #include "search/search_results.h"
+#include "shell/app_context.h"
 
 class QGroupBox;
 class QLabel;

@@ -14,14 +14,14 @@
 
 #include "board/ui/main_window.h"
 #include "board/ui/station_picker_window.h"
-#include "platform/ui/captions.h"
-#include "platform/ui/key_handling.h"
-#include "platform/ui/qt_strings.h"
-#include "platform/ui/window_place.h"
 #include "search/search_texts.h"
 #include "search/ui/calendar_window.h"
 #include "search/ui/results_window.h"
 #include "search/ui/window_texts.h"
+#include "shell/captions.h"
+#include "shell/key_handling.h"
+#include "shell/qt_strings.h"
+#include "shell/window_place.h"
 #include "text/date.h"
 
 namespace vorlash {

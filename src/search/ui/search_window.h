@@ -26,8 +26,8 @@
 #include <array>
 #include <string>
 
-#include "platform/ui/app_context.h"
 #include "search/search_form.h"
+#include "shell/app_context.h"
 
 class QLabel;
 class QLineEdit;

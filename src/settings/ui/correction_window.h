@@ -13,8 +13,8 @@
 #include <QWidget>
 #include <array>
 
-#include "platform/ui/app_context.h"
 #include "settings/correction_form.h"
+#include "shell/app_context.h"
 
 class QLineEdit;
 class QPushButton;

@@ -14,11 +14,11 @@
 
 #include "board/ui/main_window.h"
 #include "board/ui/station_picker_window.h"
-#include "platform/ui/captions.h"
-#include "platform/ui/key_handling.h"
-#include "platform/ui/qt_strings.h"
-#include "platform/ui/window_place.h"
 #include "settings/settings_texts.h"
+#include "shell/captions.h"
+#include "shell/key_handling.h"
+#include "shell/qt_strings.h"
+#include "shell/window_place.h"
 
 namespace vorlash {
 

@@ -20,8 +20,8 @@
 #include <QWidget>
 #include <array>
 
-#include "platform/ui/app_context.h"
 #include "settings/settings_form.h"
+#include "shell/app_context.h"
 
 class QLineEdit;
 class QPushButton;

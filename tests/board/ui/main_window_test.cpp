@@ -13,8 +13,8 @@
 #include "board/ui/main_window_fixture.h"
 #include "board/ui/passing_stations_window.h"
 #include "board/ui/timetable_window.h"
-#include "platform/ui/qt_strings.h"
-#include "platform/ui/window_place.h"
+#include "shell/qt_strings.h"
+#include "shell/window_place.h"
 
 using namespace vorlash;
 using namespace vorlash::test;

@@ -16,8 +16,8 @@
 #include "board/ui/passing_stations_window.h"
 #include "board/ui/station_picker_window.h"
 #include "board/ui/timetable_window.h"
-#include "platform/ui/qt_strings.h"
-#include "platform/ui/window_place.h"
+#include "shell/qt_strings.h"
+#include "shell/window_place.h"
 #include "text/utf8.h"
 
 using namespace vorlash;

@@ -18,12 +18,12 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "data/ui/loading_window.h"
 #include "hotel/ui/area_select_window.h"
 #include "hotel/ui/district_select_window.h"
 #include "hotel/ui/hotel_list_window.h"
-#include "platform/ui/fonts.h"
-#include "platform/ui/window_place.h"
+#include "shell/fonts.h"
+#include "shell/loading_window.h"
+#include "shell/window_place.h"
 #include "ui_support/ui_test_support.h"
 
 using namespace vorlash;

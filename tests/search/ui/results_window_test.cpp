@@ -6,10 +6,10 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
-#include "data/ui/loading_window.h"
 #include "platform/print_layout.h"
-#include "platform/ui/window_place.h"
 #include "search/ui/search_ui_fixture.h"
+#include "shell/loading_window.h"
+#include "shell/window_place.h"
 #include "text/utf8.h"
 
 using namespace vorlash;

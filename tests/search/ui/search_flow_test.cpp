@@ -8,8 +8,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "platform/ui/qt_printer.h"
 #include "search/ui/search_ui_fixture.h"
+#include "shell/qt_printer.h"
 
 using namespace vorlash;
 using namespace vorlash::test;

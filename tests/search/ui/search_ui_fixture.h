@@ -15,10 +15,10 @@
 #include <QTest>
 
 #include "board/ui/main_window_fixture.h"
-#include "platform/ui/qt_printer.h"
 #include "search/ui/calendar_window.h"
 #include "search/ui/results_window.h"
 #include "search/ui/search_window.h"
+#include "shell/qt_printer.h"
 
 namespace vorlash::test {
 

@@ -5,9 +5,9 @@
 #include <QListWidget>
 
 #include "board/ui/station_picker_window.h"
-#include "data/ui/loading_window.h"
-#include "platform/ui/window_place.h"
 #include "search/ui/search_ui_fixture.h"
+#include "shell/loading_window.h"
+#include "shell/window_place.h"
 #include "text/date.h"
 
 using namespace vorlash;

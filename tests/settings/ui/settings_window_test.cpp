@@ -11,7 +11,7 @@
 #include "board/departure_list.h"
 #include "board/ui/main_window_fixture.h"
 #include "board/ui/station_picker_window.h"
-#include "platform/ui/qt_strings.h"
+#include "shell/qt_strings.h"
 
 using namespace vorlash;
 using vorlash::test::MainWindowRun;

@@ -1,13 +1,13 @@
-#include "data/ui/start_up.h"
+#include "shell/start_up.h"
 
 #include <QPointer>
 
 #include "board/clock_day.h"
 #include "data/startup.h"
-#include "data/ui/loading_texts.h"
-#include "data/ui/loading_window.h"
 #include "platform/safe_file.h"
-#include "platform/ui/running_copy.h"
+#include "shell/loading_texts.h"
+#include "shell/loading_window.h"
+#include "shell/running_copy.h"
 
 namespace vorlash {
 

@@ -1,4 +1,4 @@
-#include "platform/ui/running_copy.h"
+#include "shell/running_copy.h"
 
 #include <QCryptographicHash>
 #include <QLocalServer>

@@ -1,4 +1,4 @@
-#include "platform/ui/qt_help_viewer.h"
+#include "shell/qt_help_viewer.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "platform/native_path.h"
-#include "platform/ui/qt_strings.h"
+#include "shell/qt_strings.h"
 #include "text/language.h"
 
 namespace vorlash {

@@ -1,4 +1,4 @@
-#include "data/ui/loading_window.h"
+#include "shell/loading_window.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
@@ -9,10 +9,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "data/ui/loading_texts.h"
-#include "platform/ui/captions.h"
-#include "platform/ui/qt_strings.h"
-#include "platform/ui/window_place.h"
+#include "shell/captions.h"
+#include "shell/loading_texts.h"
+#include "shell/qt_strings.h"
+#include "shell/window_place.h"
 
 namespace vorlash {
 

@@ -1,6 +1,6 @@
 // The desktop's configured fonts already cover Japanese (fontconfig).
 #if !defined(_WIN32)
-#include "platform/ui/japanese_ui_font.h"
+#include "shell/japanese_ui_font.h"
 
 namespace vorlash {
 

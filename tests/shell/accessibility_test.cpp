@@ -13,7 +13,6 @@
 #include "board/ui/passing_stations_window.h"
 #include "board/ui/station_picker_window.h"
 #include "board/ui/timetable_window.h"
-#include "data/ui/loading_window.h"
 #include "hotel/ui/area_select_window.h"
 #include "hotel/ui/district_select_window.h"
 #include "hotel/ui/hotel_list_window.h"
@@ -23,6 +22,7 @@
 #include "search/ui/search_ui_fixture.h"
 #include "settings/ui/correction_window.h"
 #include "settings/ui/settings_window.h"
+#include "shell/loading_window.h"
 
 using namespace vorlash;
 using namespace vorlash::test;

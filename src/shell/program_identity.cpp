@@ -1,4 +1,4 @@
-#include "platform/ui/program_identity.h"
+#include "shell/program_identity.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
-#include "platform/ui/app_context.h"
+#include "shell/app_context.h"
 
 #include <QCoreApplication>
 
 #include "platform/native_path.h"
-#include "platform/ui/key_handling.h"
+#include "shell/key_handling.h"
 
 namespace vorlash {
 

@@ -1,8 +1,8 @@
-#include "platform/ui/captions.h"
+#include "shell/captions.h"
 
 #include <QWidget>
 
-#include "platform/ui/qt_strings.h"
+#include "shell/qt_strings.h"
 
 namespace vorlash {
 

@@ -1,7 +1,7 @@
 // A second start of the same program folder brings the running copy to the
 // front and ends quietly: within one process through the local socket, and
 // as two real processes of the desktop program.
-#include "platform/ui/running_copy.h"
+#include "shell/running_copy.h"
 
 #include <QApplication>
 #include <QDir>

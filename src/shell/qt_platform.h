@@ -4,9 +4,9 @@
 
 #include "platform/clock.h"
 #include "platform/platform.h"
-#include "platform/ui/qt_help_viewer.h"
-#include "platform/ui/qt_message_boxes.h"
-#include "platform/ui/qt_printer.h"
+#include "shell/qt_help_viewer.h"
+#include "shell/qt_message_boxes.h"
+#include "shell/qt_printer.h"
 
 namespace vorlash {
 

@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QFont>
 
-#include "platform/ui/japanese_ui_font.h"
+#include "shell/japanese_ui_font.h"
 
 namespace vorlash {
 

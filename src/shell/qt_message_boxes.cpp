@@ -1,8 +1,8 @@
-#include "platform/ui/qt_message_boxes.h"
+#include "shell/qt_message_boxes.h"
 
 #include <QApplication>
 
-#include "platform/ui/qt_strings.h"
+#include "shell/qt_strings.h"
 
 namespace vorlash {
 

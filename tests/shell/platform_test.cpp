@@ -21,17 +21,17 @@
 #include <QTextBrowser>
 #include <QTranslator>
 
-#include "platform/ui/app_context.h"
-#include "platform/ui/captions.h"
-#include "platform/ui/fonts.h"
-#include "platform/ui/key_handling.h"
-#include "platform/ui/program_identity.h"
-#include "platform/ui/qt_help_viewer.h"
-#include "platform/ui/qt_message_boxes.h"
-#include "platform/ui/qt_printer.h"
-#include "platform/ui/qt_strings.h"
-#include "platform/ui/translation.h"
-#include "platform/ui/window_place.h"
+#include "shell/app_context.h"
+#include "shell/captions.h"
+#include "shell/fonts.h"
+#include "shell/key_handling.h"
+#include "shell/program_identity.h"
+#include "shell/qt_help_viewer.h"
+#include "shell/qt_message_boxes.h"
+#include "shell/qt_printer.h"
+#include "shell/qt_strings.h"
+#include "shell/translation.h"
+#include "shell/window_place.h"
 #include "ui_support/ui_test_support.h"
 
 using namespace vorlash;

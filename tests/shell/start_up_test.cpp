@@ -11,9 +11,9 @@
 #include <QTest>
 
 #include "board/ui/main_window_fixture.h"
-#include "data/ui/loading_texts.h"
-#include "data/ui/loading_window.h"
-#include "platform/ui/qt_strings.h"
+#include "shell/loading_texts.h"
+#include "shell/loading_window.h"
+#include "shell/qt_strings.h"
 
 using namespace vorlash;
 using namespace vorlash::test;
@@ -169,12 +169,12 @@ void StartUpTest::special_files_and_second_copy_refused() {
     std::string_view message;
   };
   Case const cases[] = {
-      {"vorlashj.dat", "dir", "フォルダーです"},
+    {"vorlashj.dat", "dir", "フォルダーです"},
 #if !defined(Q_OS_WIN)
-      {"vorlash2.ini", "fifo", "通常のファイルではありません"},
+    {"vorlash2.ini", "fifo", "通常のファイルではありません"},
 #endif
-      {"vorlash.lock", "link", loading_text::kFolderNotWritable},
-      {"vorlash.lock", "lock", loading_text::kAlreadyRunning},
+    {"vorlash.lock", "link", loading_text::kFolderNotWritable},
+    {"vorlash.lock", "lock", loading_text::kAlreadyRunning},
   };
   for (auto const& c : cases) {
     MainWindowRun run;

@@ -17,7 +17,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ui/app_context.h"
+#include "shell/app_context.h"
 
 class QPlainTextEdit;
 class QProgressBar;

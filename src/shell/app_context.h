@@ -29,7 +29,7 @@
 #include "data/app_state.h"
 #include "platform/platform.h"
 #include "platform/program_lock.h"
-#include "platform/ui/running_copy.h"
+#include "shell/running_copy.h"
 
 namespace vorlash {
 

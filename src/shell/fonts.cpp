@@ -1,4 +1,4 @@
-#include "platform/ui/fonts.h"
+#include "shell/fonts.h"
 
 namespace vorlash {
 

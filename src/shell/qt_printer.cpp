@@ -1,4 +1,4 @@
-#include "platform/ui/qt_printer.h"
+#include "shell/qt_printer.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -8,9 +8,9 @@
 #include <algorithm>
 
 #include "platform/print_layout.h"
-#include "platform/ui/fonts.h"
-#include "platform/ui/print_tilde_font.h"
-#include "platform/ui/qt_strings.h"
+#include "shell/fonts.h"
+#include "shell/print_tilde_font.h"
+#include "shell/qt_strings.h"
 
 namespace vorlash {
 

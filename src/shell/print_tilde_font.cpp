@@ -1,4 +1,4 @@
-#include "platform/ui/print_tilde_font.h"
+#include "shell/print_tilde_font.h"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "base/status.h"
-#include "platform/ui/app_context.h"
+#include "shell/app_context.h"
 
 namespace vorlash {
 

@@ -1,4 +1,4 @@
-#include "platform/ui/window_place.h"
+#include "shell/window_place.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "platform/ui/key_handling.h"
+#include "shell/key_handling.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -13,7 +13,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include "platform/ui/qt_strings.h"
+#include "shell/qt_strings.h"
 #include "text/fullwidth.h"
 
 namespace vorlash {

@@ -1,4 +1,4 @@
-#include "platform/ui/translation.h"
+#include "shell/translation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
