@@ -20,7 +20,7 @@ class BoardCli : public ::testing::Test {
   void SetUp() override {
     VORLASH_SKIP_CLI_ON_WINDOWS();
     if (!std::filesystem::exists(std::filesystem::path(VORLASH_SAMPLE_DIR) / "vorlashj.dat"))
-      GTEST_SKIP() << "no compiled sample DataFile in " << VORLASH_SAMPLE_DIR;
+      FAIL() << "missing file: vorlashj.dat in " << VORLASH_SAMPLE_DIR;
   }
 };
 

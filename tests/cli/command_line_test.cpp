@@ -30,7 +30,7 @@ CliRun run(std::string arguments, int expected_status) {
 
 TEST(CommandLine, StatusAndFirstOutput) {
   VORLASH_SKIP_CLI_ON_WINDOWS();
-  if (!have_sample()) GTEST_SKIP() << "no compiled sample DataFile in " << VORLASH_SAMPLE_DIR;
+  if (!have_sample()) FAIL() << "missing file: vorlashj.dat in " << VORLASH_SAMPLE_DIR;
   struct Case {
     const char* args;
     int status;

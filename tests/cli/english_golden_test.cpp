@@ -56,7 +56,7 @@ class EnglishGolden : public ::testing::TestWithParam<Golden> {
   void SetUp() override {
     VORLASH_SKIP_CLI_ON_WINDOWS();
     if (!fs::exists(fs::path(edition_folder(GetParam().edition)) / "vorlashj.dat"))
-      GTEST_SKIP() << "no compiled sample DataFile";
+      FAIL() << "missing file: vorlashj.dat in " << edition_folder(GetParam().edition);
   }
 };
 

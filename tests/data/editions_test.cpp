@@ -49,7 +49,7 @@ class Editions : public ::testing::Test {
   void SetUp() override {
     for (int edition : {2, 3}) {
       if (!fs::exists(fs::path(edition_folder(edition)) / "vorlashj.dat"))
-        GTEST_SKIP() << "no compiled sample DataFile in " << edition_folder(edition);
+        FAIL() << "missing file: vorlashj.dat in " << edition_folder(edition);
     }
   }
 

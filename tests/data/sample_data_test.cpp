@@ -19,7 +19,7 @@ class SampleData : public ::testing::Test {
  protected:
   void SetUp() override {
     std::filesystem::path const path = std::filesystem::path(VORLASH_SAMPLE_DIR) / "vorlashj.dat";
-    if (!std::filesystem::exists(path)) GTEST_SKIP() << "no compiled sample DataFile in " << path;
+    if (!std::filesystem::exists(path)) FAIL() << "missing file: " << path;
     state_ = std::make_unique<AppState>();
     Status const read = read_whole_data_file(path.string(), *state_);
     ASSERT_TRUE(read.ok()) << read.error;

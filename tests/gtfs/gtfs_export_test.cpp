@@ -34,7 +34,7 @@ class GtfsEditions : public ::testing::TestWithParam<int> {
  protected:
   void SetUp() override {
     if (!fs::exists(sample_data_file(GetParam())))
-      GTEST_SKIP() << "no compiled sample DataFile " << sample_data_file(GetParam());
+      FAIL() << "missing file: " << sample_data_file(GetParam());
     Status const exported = export_gtfs_file(sample_data_file(GetParam()), dir_.path("feed"));
     ASSERT_TRUE(exported.ok()) << exported.error;
   }

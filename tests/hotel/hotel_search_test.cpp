@@ -305,7 +305,7 @@ CliRun run_cli(const std::string& arguments) {
 TEST(HotelsCli, ListsNarrowsAndRefuses) {
   VORLASH_SKIP_CLI_ON_WINDOWS();
   if (!fs::exists(fs::path(VORLASH_SAMPLE_DIR) / "vorlashj.dat"))
-    GTEST_SKIP() << "no compiled sample DataFile in " << VORLASH_SAMPLE_DIR;
+    FAIL() << "missing file: vorlashj.dat in " << VORLASH_SAMPLE_DIR;
   CliRun const narrowed =
       run_cli("東京／羽田 --district 八重洲 --district 浅草 --at \"2000-03-20 10:00\"");
   ASSERT_EQ(narrowed.status, 0) << narrowed.out;

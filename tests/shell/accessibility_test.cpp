@@ -23,6 +23,7 @@
 #include "settings/ui/correction_window.h"
 #include "settings/ui/settings_window.h"
 #include "shell/loading_window.h"
+#include "ui_support/sample_folder.h"
 
 using namespace vorlash;
 using namespace vorlash::test;
@@ -172,9 +173,7 @@ class AccessibilityTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    if (!sample_built()) QSKIP("the sample program folder was not built");
-  }
+  void init() { VORLASH_REQUIRE_SAMPLE(); }
   void every_control_is_named_shows_focus_and_lets_tab_go_data();
   void every_control_is_named_shows_focus_and_lets_tab_go();
   void hotel_list_by_keyboard_alone();

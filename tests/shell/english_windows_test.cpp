@@ -23,6 +23,7 @@
 #include "settings/ui/settings_window.h"
 #include "shell/loading_window.h"
 #include "text/language.h"
+#include "ui_support/sample_folder.h"
 
 using namespace vorlash;
 using namespace vorlash::test;
@@ -68,7 +69,7 @@ class EnglishWindowsTest : public QObject {
 
  private slots:
   void init() {
-    if (!sample_built()) QSKIP("the sample program folder was not built");
+    VORLASH_REQUIRE_SAMPLE();
     set_language(Language::en);
   }
   void cleanup() { set_language(Language::ja); }

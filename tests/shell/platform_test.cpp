@@ -32,6 +32,7 @@
 #include "shell/qt_strings.h"
 #include "shell/translation.h"
 #include "shell/window_place.h"
+#include "ui_support/sample_folder.h"
 #include "ui_support/ui_test_support.h"
 
 using namespace vorlash;
@@ -525,8 +526,7 @@ void PlatformTest::registry_openers() {
 
 void PlatformTest::fixture_loads_sample_folder() {
   auto f = std::make_unique<test::UiFixture>();
-  if (!QFile::exists(QString::fromStdString(f->path("vorlashj.dat"))))
-    QSKIP("the sample DataFile has not been built");
+  VORLASH_REQUIRE_SAMPLE_FILE(QString::fromStdString(f->path("vorlashj.dat")));
   auto const status = f->load();
   QVERIFY2(status.ok(), status.error.c_str());
   QCOMPARE(f->state.edition, 1);

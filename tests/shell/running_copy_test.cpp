@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "board/ui/main_window_fixture.h"
+#include "ui_support/sample_folder.h"
 
 using namespace vorlash;
 using namespace vorlash::test;
@@ -22,9 +23,7 @@ class RunningCopyTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    if (!sample_built()) QSKIP("the sample program folder was not built");
-  }
+  void init() { VORLASH_REQUIRE_SAMPLE(); }
 
   void asking_brings_the_main_window_to_the_front() {
     MainWindowRun run;
@@ -50,7 +49,7 @@ class RunningCopyTest : public QObject {
 
   void second_process_ends_quietly_and_the_first_runs_on() {
     QString const program = QStringLiteral(VORLASH_SAMPLE_DIR "/vorlash");
-    if (!QFileInfo::exists(program)) QSKIP("the desktop program was not built");
+    VORLASH_REQUIRE_SAMPLE_FILE(program);
     // A portable folder of its own: the program beside a copy of the data.
     UiFixture f;
     QString const folder = QFileInfo(QString::fromStdString(f.folder)).canonicalFilePath();

@@ -14,6 +14,7 @@
 #include "shell/loading_texts.h"
 #include "shell/loading_window.h"
 #include "shell/qt_strings.h"
+#include "ui_support/sample_folder.h"
 
 using namespace vorlash;
 using namespace vorlash::test;
@@ -66,7 +67,7 @@ class StartUpTest : public QObject {
 };
 
 void StartUpTest::init() {
-  if (!sample_built()) QSKIP("the sample program folder has not been built");
+  VORLASH_REQUIRE_SAMPLE();
 }
 
 void StartUpTest::start_up_fills_main_window() {

@@ -17,6 +17,7 @@
 #include "search/ui/search_ui_fixture.h"
 #include "settings/ui/correction_window.h"
 #include "settings/ui/settings_window.h"
+#include "ui_support/sample_folder.h"
 
 using namespace vorlash;
 using namespace vorlash::test;
@@ -82,9 +83,7 @@ class WindowConventionsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    if (!sample_built()) QSKIP("the sample program folder was not built");
-  }
+  void init() { VORLASH_REQUIRE_SAMPLE(); }
   void return_presses_the_focused_button_data();
   void return_presses_the_focused_button();
   void focus_moved_by_the_program_shows();

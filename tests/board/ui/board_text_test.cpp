@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "board/ui/main_window_fixture.h"
+#include "ui_support/sample_folder.h"
 
 using namespace vorlash::test;
 
@@ -32,9 +33,7 @@ class BoardTextTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    if (!sample_built()) QSKIP("the sample program folder has not been built");
-  }
+  void init() { VORLASH_REQUIRE_SAMPLE(); }
   void board_reads_as_the_command_line_prints_it_data() {
     QTest::addColumn<bool>("keiyo");
     QTest::newRow("both lists") << true;

@@ -40,10 +40,6 @@ inline bool edit_settings(const UiFixture& f, const QByteArray& from, const QByt
   return write_bytes(f.path("vorlash2.ini"), bytes);
 }
 
-inline bool sample_built() {
-  return QFile::exists(QStringLiteral(VORLASH_SAMPLE_DIR "/vorlashj.dat"));
-}
-
 // Fires a window's timer once, as if its interval had run out.
 inline void fire_timer(QObject* window) {
   auto* timer = window->findChild<QTimer*>(QStringLiteral("Timer1"));

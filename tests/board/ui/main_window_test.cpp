@@ -15,6 +15,7 @@
 #include "board/ui/timetable_window.h"
 #include "shell/qt_strings.h"
 #include "shell/window_place.h"
+#include "ui_support/sample_folder.h"
 
 using namespace vorlash;
 using namespace vorlash::test;
@@ -73,7 +74,7 @@ class MainWindowTest : public QObject {
 };
 
 void MainWindowTest::init() {
-  if (!sample_built()) QSKIP("the sample program folder has not been built");
+  VORLASH_REQUIRE_SAMPLE();
 }
 
 void MainWindowTest::tick_rebuilds_clock_line_and_lists() {

@@ -19,6 +19,7 @@
 #include "shell/qt_strings.h"
 #include "shell/window_place.h"
 #include "text/utf8.h"
+#include "ui_support/sample_folder.h"
 
 using namespace vorlash;
 using namespace vorlash::test;
@@ -71,7 +72,7 @@ class TimetableWindowsTest : public QObject {
 };
 
 void TimetableWindowsTest::init() {
-  if (!sample_built()) QSKIP("the sample program folder has not been built");
+  VORLASH_REQUIRE_SAMPLE();
 }
 
 void TimetableWindowsTest::timetable_window_views_and_self_close() {

@@ -24,6 +24,7 @@
 #include "shell/fonts.h"
 #include "shell/loading_window.h"
 #include "shell/window_place.h"
+#include "ui_support/sample_folder.h"
 #include "ui_support/ui_test_support.h"
 
 using namespace vorlash;
@@ -33,10 +34,6 @@ namespace {
 
 QString u(const char* utf8) {
   return QString::fromUtf8(utf8);
-}
-
-bool sample_built() {
-  return QFile::exists(QStringLiteral(VORLASH_SAMPLE_DIR "/vorlashj.dat"));
 }
 
 template <class T>
@@ -119,9 +116,7 @@ class HotelSearchWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    if (!sample_built()) QSKIP("the sample program folder was not built");
-  }
+  void init() { VORLASH_REQUIRE_SAMPLE(); }
   void search_by_region_with_the_keyboard();
   void narrowing_by_two_districts_and_back();
   void area_selection_fills_the_asking_field();

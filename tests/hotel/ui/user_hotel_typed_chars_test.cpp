@@ -12,6 +12,7 @@
 #include "board/ui/main_window_fixture.h"
 #include "hotel/ui/user_hotel_editor_window.h"
 #include "hotel/ui/user_hotel_list_window.h"
+#include "ui_support/sample_folder.h"
 
 using namespace vorlash;
 using namespace vorlash::test;
@@ -42,7 +43,7 @@ class UserHotelTypedCharsTest : public QObject {
 
  private slots:
   void yen_and_wave_dash_are_saved_and_shown() {
-    if (!sample_built()) QSKIP("the sample program folder was not built");
+    VORLASH_REQUIRE_SAMPLE();
     UiFixture f;
     QVERIFY(f.load().ok());
     open_timetable13(f.context);

@@ -25,6 +25,7 @@
 #include "hotel/ui/user_hotel_editor_window.h"
 #include "hotel/ui/user_hotel_list_window.h"
 #include "text/sjis.h"
+#include "ui_support/sample_folder.h"
 
 using namespace vorlash;
 using namespace vorlash::test;
@@ -132,9 +133,7 @@ class UserHotelWindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    if (!sample_built()) QSKIP("the sample program folder was not built");
-  }
+  void init() { VORLASH_REQUIRE_SAMPLE(); }
   void register_by_keyboard_and_the_next_search_lists_it_first();
   void change_and_delete_with_the_mouse();
   void editor_area_selection_escape_and_reopening();

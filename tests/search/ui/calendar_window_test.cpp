@@ -3,6 +3,7 @@
 #include <QScrollBar>
 
 #include "search/ui/search_ui_fixture.h"
+#include "ui_support/sample_folder.h"
 
 using namespace vorlash;
 using namespace vorlash::test;
@@ -53,9 +54,7 @@ class CalendarWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    if (!sample_built()) QSKIP("the sample program folder was not built");
-  }
+  void init() { VORLASH_REQUIRE_SAMPLE(); }
   void opens_at_the_clocks_month();
   void scroll_positions_count_from_the_clocks_month();
   void typed_months_within_the_limits_are_shown();

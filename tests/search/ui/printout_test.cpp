@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "search/ui/search_ui_fixture.h"
+#include "ui_support/sample_folder.h"
 
 using namespace vorlash;
 using namespace vorlash::test;
@@ -175,9 +176,7 @@ class PrintoutTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    if (!sample_built()) QSKIP("the sample program folder was not built");
-  }
+  void init() { VORLASH_REQUIRE_SAMPLE(); }
   void the_printout_reads_as_the_command_line_lays_it_out_data();
   void the_printout_reads_as_the_command_line_lays_it_out();
 };
@@ -210,7 +209,7 @@ void PrintoutTest::the_printout_reads_as_the_command_line_lays_it_out_data() {
 void PrintoutTest::the_printout_reads_as_the_command_line_lays_it_out() {
   QFETCH(PrintCase, c);
   QString const cli = QStringLiteral(VORLASH_CLI);
-  if (!QFile::exists(cli)) QSKIP("vorlash-cli was not built");
+  VORLASH_REQUIRE_SAMPLE_FILE(cli);
 
   SearchRun run;
   QVERIFY(run.open());

@@ -11,6 +11,7 @@
 #include "shell/loading_window.h"
 #include "shell/window_place.h"
 #include "text/utf8.h"
+#include "ui_support/sample_folder.h"
 
 using namespace vorlash;
 using namespace vorlash::test;
@@ -47,9 +48,7 @@ class ResultsWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    if (!sample_built()) QSKIP("the sample program folder was not built");
-  }
+  void init() { VORLASH_REQUIRE_SAMPLE(); }
   void search_runs_behind_the_loading_window();
   void texts_match_the_command_line_search();
   void print_asks_then_hands_the_fifteen_items_to_the_printer();
@@ -97,7 +96,7 @@ void ResultsWindowTest::search_runs_behind_the_loading_window() {
 
 void ResultsWindowTest::texts_match_the_command_line_search() {
   QString const cli = QStringLiteral(VORLASH_CLI);
-  if (!QFile::exists(cli)) QSKIP("vorlash-cli was not built");
+  VORLASH_REQUIRE_SAMPLE_FILE(cli);
   ResultsRun run;
   // Two transfers, arrival order, every connection per train, from 名古屋.
   QVERIFY(run.open());

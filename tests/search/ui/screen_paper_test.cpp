@@ -6,6 +6,7 @@
 
 #include "platform/print_layout.h"
 #include "search/ui/search_ui_fixture.h"
+#include "ui_support/sample_folder.h"
 
 using namespace vorlash;
 using namespace vorlash::test;
@@ -53,9 +54,7 @@ class ScreenPaperTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    if (!sample_built()) QSKIP("the sample program folder was not built");
-  }
+  void init() { VORLASH_REQUIRE_SAMPLE(); }
   void screen_columns_are_the_printed_ones_data() {
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<int>("option");

@@ -10,6 +10,7 @@
 
 #include "search/ui/search_ui_fixture.h"
 #include "shell/qt_printer.h"
+#include "ui_support/sample_folder.h"
 
 using namespace vorlash;
 using namespace vorlash::test;
@@ -99,7 +100,7 @@ class SearchFlowTest : public QObject {
 
  private slots:
   void init() {
-    if (!sample_built()) QSKIP("the sample program folder was not built");
+    VORLASH_REQUIRE_SAMPLE();
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
       QSKIP("pdftotext is not installed");
   }

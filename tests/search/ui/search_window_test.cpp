@@ -9,6 +9,7 @@
 #include "shell/loading_window.h"
 #include "shell/window_place.h"
 #include "text/date.h"
+#include "ui_support/sample_folder.h"
 
 using namespace vorlash;
 using namespace vorlash::test;
@@ -17,9 +18,7 @@ class SearchWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    if (!sample_built()) QSKIP("the sample program folder was not built");
-  }
+  void init() { VORLASH_REQUIRE_SAMPLE(); }
   void opens_filled_with_the_last_conditions();
   void enter_moves_through_the_boxes_in_order();
   void failed_checks_keep_the_focus_or_open_the_picker();

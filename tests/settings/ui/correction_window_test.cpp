@@ -9,6 +9,7 @@
 
 #include "board/ui/main_window_fixture.h"
 #include "text/date.h"
+#include "ui_support/sample_folder.h"
 
 using namespace vorlash;
 using vorlash::test::MainWindowRun;
@@ -59,9 +60,7 @@ class CorrectionWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    if (!test::sample_built()) QSKIP("the sample program folder was not built");
-  }
+  void init() { VORLASH_REQUIRE_SAMPLE(); }
   void shows_the_clock_every_second();
   void enter_checks_each_field_and_moves_on();
   void temporary_setting_reaches_the_board();

@@ -12,6 +12,7 @@
 #include "board/ui/main_window_fixture.h"
 #include "board/ui/station_picker_window.h"
 #include "shell/qt_strings.h"
+#include "ui_support/sample_folder.h"
 
 using namespace vorlash;
 using vorlash::test::MainWindowRun;
@@ -60,9 +61,7 @@ class SettingsWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    if (!test::sample_built()) QSKIP("the sample program folder was not built");
-  }
+  void init() { VORLASH_REQUIRE_SAMPLE(); }
   void opens_with_the_settings();
   void enter_moves_through_the_fields_in_order();
   void failed_checks_keep_the_focus_and_say_why();
