@@ -17,6 +17,9 @@ python3 tools/make_cp932_table.py --check
 python3 tools/make_tilde_font.py --check
 python3 bench/make_dense_timetable.py --check
 
+echo "== Every include stays on its floor or goes lower"
+python3 scripts/check-floors.py
+
 echo "== Build and run all tests"
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-test -j"$jobs"
