@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
   // The loading window opens and closes before the main window shows; that
   // is not the last window closing.
   QApplication::setQuitOnLastWindowClosed(false);
-  vorlash::timetable1 main_window(ctx);
+  vorlash::MainWindow main_window(ctx);
   if (!main_window.form_load()) {
     // A failed start leaves nothing it made: the user's folders and the
     // defaults copied into them go again (the lock file went already). A

@@ -13,10 +13,10 @@ namespace vorlash {
 void register_windows(AppContext& ctx) {
   // Timetable views. The station picker (board/ui/station_picker_window.h) is
   // opened with open_station_picker, which carries the field to write into.
-  ctx.set_opener("timetable24", [&ctx] { ctx.show_window<timetable24>(kTimetableWindow); });
+  ctx.set_opener("timetable24", [&ctx] { ctx.show_window<TimetableWindow>(kTimetableWindow); });
   ctx.set_opener("timetable23", [&ctx] {
     ctx.close_window(kPassingStationsWindow);
-    ctx.show_window<timetable23>(kPassingStationsWindow);
+    ctx.show_window<PassingStationsWindow>(kPassingStationsWindow);
   });
   ctx.set_opener("timetable5", [&ctx] { open_timetable5(ctx); });
   ctx.set_opener("timetable21", [&ctx] { open_timetable21(ctx); });

@@ -10,7 +10,7 @@
 
 namespace vorlash::hotel_text {
 
-// Hotel search window (timetable12).
+// Hotel search window (HotelSearchWindow).
 inline constexpr Text kSearchTitle{"ｿﾙﾏｰ時刻表&ﾎﾃﾙ情報", "Solmer Timetable & Hotel Guide"};
 inline constexpr Text kSearchFrame{"ホテル検索条件", "Hotel search"};
 inline constexpr Text kRegionLabel{"ホテル検索地域名", "Hotel region"};
@@ -23,7 +23,7 @@ inline constexpr Text kRegionError{"ホテル検索地域名の入力エラー�
                                    "The hotel region is not valid!!"};
 inline constexpr int kRegionErrorHelp = 256;
 
-// Hotel list window (timetable6).
+// Hotel list window (HotelListWindow).
 inline constexpr Text kListTitle{"ソルマー時刻表&ホテル情報", "Solmer Timetable & Hotel Guide"};
 inline constexpr Text kListClose{"終了", "Close"};
 inline constexpr Text kNarrow{"地区の絞り込み", "Choose districts"};
@@ -61,7 +61,7 @@ struct GridColumnFill {
 inline constexpr std::array<GridColumnFill, kGridColumns> kGridColumnFill = {
     {{6, true}, {16, true}, {12, false}, {5, false}, {12, true}, {8, false}, {8, true}}};
 
-// Area selection window (timetable15); its title is its frame caption.
+// Area selection window (AreaSelectWindow); its title is its frame caption.
 inline constexpr Text kAreaFrame{"ホテル地域の選択", "Choose a hotel region"};
 inline constexpr int kAreaCount = 10;  // area 0 (全国) and areas 1..9
 inline constexpr std::array<Text, kAreaCount> kAreaOptions = {
@@ -84,7 +84,7 @@ inline constexpr Text kConfirmChoice{"選択確定", "Choose"};
 inline constexpr Text kAreaBack{"取消", "Back"};
 inline constexpr Text kAreaCancel{"取消終了", "Cancel"};
 
-// District selection window (timetable7).
+// District selection window (DistrictSelectWindow).
 inline constexpr Text kDistrictTitle{"ホテル地区選択", "Choose hotel districts"};
 inline constexpr Text kAvailableHeader{"ホテル地区名", "Hotel districts"};
 inline constexpr Text kChosenHeader{"選択地区名", "Chosen districts"};

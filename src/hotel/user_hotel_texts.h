@@ -1,5 +1,5 @@
-// Texts of the user hotel registration: the list window (timetable13), the
-// editor (timetable14), their hints, messages and confirmations.
+// Texts of the user hotel registration: the list window (UserHotelListWindow), the
+// editor (UserHotelEditorWindow), their hints, messages and confirmations.
 #pragma once
 
 #include <array>

@@ -1,5 +1,5 @@
-// Every text of the settings window (timetable5) and the date/time
-// correction window (timetable21): captions, labels, options, buttons and
+// Every text of the settings window (SettingsWindow) and the date/time
+// correction window (CorrectionWindow): captions, labels, options, buttons and
 // messages.
 #pragma once
 

@@ -2,7 +2,7 @@
 // platform services, the program folder, a way to let pending events run
 // during long work, and the registry of open windows.
 //
-// Windows are numbered as their classes (timetable1 .. timetable26). A
+// Windows are numbered as their classes (MainWindow .. SearchResultsWindow). A
 // window class W opened through show_window has a constructor
 // W(AppContext&, args...), sets itself up there (places itself, fills its
 // controls) and may define `bool should_show() const`: when that answers

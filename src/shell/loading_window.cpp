@@ -45,7 +45,7 @@ std::string_view loading_message(int mode) {
   }
 }
 
-timetable11::timetable11(AppContext& ctx) : ctx_(ctx) {
+LoadingWindow::LoadingWindow(AppContext& ctx) : ctx_(ctx) {
   setObjectName(QStringLiteral("timetable11"));
   setWindowTitle(to_qstring(loading_text::kCaption));
 
@@ -99,23 +99,23 @@ timetable11::timetable11(AppContext& ctx) : ctx_(ctx) {
   place_window(this, ctx_.state.form[kLoadingWindow]);
 }
 
-void timetable11::show_progress(int minimum, int maximum) {
+void LoadingWindow::show_progress(int minimum, int maximum) {
   ProgressBar1->setRange(minimum, maximum);
   ProgressBar1->setValue(minimum);
   ProgressBar1->show();
 }
 
-void timetable11::set_progress(int value) {
+void LoadingWindow::set_progress(int value) {
   ProgressBar1->setValue(value);
 }
 
-void timetable11::finish() {
+void LoadingWindow::finish() {
   store_position(ctx_.state, kLoadingWindow, this);
   finishing_ = true;
   close();
 }
 
-void timetable11::closeEvent(QCloseEvent* event) {
+void LoadingWindow::closeEvent(QCloseEvent* event) {
   if (!finishing_ && event->spontaneous()) {
     event->ignore();
     return;
@@ -124,13 +124,13 @@ void timetable11::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void timetable11::Command2_Click() {
+void LoadingWindow::Command2_Click() {
   end_program_at_once();
 }
 
-timetable11* open_loading_window(AppContext& ctx, int mode) {
+LoadingWindow* open_loading_window(AppContext& ctx, int mode) {
   ctx.state.loading_mode = mode;
-  auto* window = ctx.show_window<timetable11>(kLoadingWindow);
+  auto* window = ctx.show_window<LoadingWindow>(kLoadingWindow);
   if (ctx.yield) ctx.yield();
   return window;
 }

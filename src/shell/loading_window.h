@@ -1,4 +1,4 @@
-// The loading window (timetable11). It stands on the screen while the
+// The loading window (LoadingWindow). It stands on the screen while the
 // start-up reads the DataFile, while the hotel loader reads the hotel
 // section and while the connection search runs: the program title with its
 // edition and version, the date of the data, a wait message chosen by the
@@ -39,11 +39,11 @@ std::string loading_information_text(const AppState& state);
 // The wait message of a loading mode; empty for a mode without one.
 std::string_view loading_message(int mode);
 
-class timetable11 final : public QWidget {
+class LoadingWindow final : public QWidget {
  public:
   // Places the window, hides the progress bar, fills the information text
   // and the message of state.loading_mode.
-  explicit timetable11(AppContext& ctx);
+  explicit LoadingWindow(AppContext& ctx);
 
   // Shows the progress bar with this range, at its minimum.
   void show_progress(int minimum, int maximum);
@@ -68,7 +68,7 @@ class timetable11 final : public QWidget {
 
 // Sets the loading mode, opens the loading window (modeless; an open one is
 // brought to the front unchanged), lets it paint and returns it.
-timetable11* open_loading_window(AppContext& ctx, int mode);
+LoadingWindow* open_loading_window(AppContext& ctx, int mode);
 
 // Ends the process at once: no window is asked, nothing is saved. It also
 // works in the middle of the start-up, before the event loop runs, and in

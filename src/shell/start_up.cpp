@@ -59,7 +59,7 @@ Status start_up(AppContext& ctx, const StartUpSteps& steps) {
   // The loading window stands at its stored position, so it opens only once
   // the SettingsFile has been read: at the first event break of the load,
   // which comes right after the settings and the opening of the DataFile.
-  QPointer<timetable11> loading;
+  QPointer<LoadingWindow> loading;
   bool opened = false;
   auto const ensure_loading_window = [&] {
     if (opened) return;

@@ -71,11 +71,11 @@ const Window kWindows[] = {
     {"timetable4 calendar",
      [](SearchRun& run) -> QWidget* {
        open_timetable25(run.f->context);
-       return run.f->context.show_window<timetable4>(kCalendarWindow);
+       return run.f->context.show_window<CalendarWindow>(kCalendarWindow);
      }},
     {"timetable5 settings",
      [](SearchRun& run) -> QWidget* {
-       return run.f->context.show_window<timetable5>(kSettingsWindow);
+       return run.f->context.show_window<SettingsWindow>(kSettingsWindow);
      }},
     {"timetable6 hotel list", hotel_list},
     {"timetable7 districts",
@@ -103,7 +103,7 @@ const Window kWindows[] = {
      }},
     {"timetable21 correction",
      [](SearchRun& run) -> QWidget* {
-       return run.f->context.show_window<timetable21>(kCorrectionWindow);
+       return run.f->context.show_window<CorrectionWindow>(kCorrectionWindow);
      }},
     {"timetable22 picker",
      [](SearchRun& run) -> QWidget* {
@@ -113,11 +113,11 @@ const Window kWindows[] = {
      [](SearchRun& run) -> QWidget* {
        run.f->state.board.view_mode = 2;
        run.f->state.board.chosen_sinkansen_row = 1;
-       return run.f->context.show_window<timetable23>(kPassingStationsWindow);
+       return run.f->context.show_window<PassingStationsWindow>(kPassingStationsWindow);
      }},
     {"timetable24 timetable",
      [](SearchRun& run) -> QWidget* {
-       return run.f->context.show_window<timetable24>(kTimetableWindow);
+       return run.f->context.show_window<TimetableWindow>(kTimetableWindow);
      }},
     {"timetable25 search",
      [](SearchRun& run) -> QWidget* {

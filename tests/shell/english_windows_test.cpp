@@ -82,34 +82,35 @@ void EnglishWindowsTest::every_window_shows_its_english_whole_data() {
   QTest::addColumn<Opener>("open");
   QTest::newRow("timetable1") << Opener([](SearchRun& run) { return run.window.get(); });
   QTest::newRow("timetable4") << Opener([](SearchRun& run) {
-    run.f->context.show_window<timetable25>(kSearchConditionsWindow);
-    return run.f->context.show_window<timetable4>(kCalendarWindow);
+    run.f->context.show_window<SearchConditionsWindow>(kSearchConditionsWindow);
+    return run.f->context.show_window<CalendarWindow>(kCalendarWindow);
   });
-  QTest::newRow("timetable5") << shown<timetable5>(kSettingsWindow);
+  QTest::newRow("timetable5") << shown<SettingsWindow>(kSettingsWindow);
   QTest::newRow("timetable6") << Opener([](SearchRun& run) {
-    auto* search = run.f->context.show_window<timetable12>(kHotelSearchWindow);
+    auto* search = run.f->context.show_window<HotelSearchWindow>(kHotelSearchWindow);
     QTest::keyClick(search->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::Key_Space);
     return run.f->context.window(kHotelListWindow);
   });
-  QTest::newRow("timetable7") << shown<timetable7>(kDistrictSelectWindow);
-  QTest::newRow("timetable11") << shown<timetable11>(kLoadingWindow);
-  QTest::newRow("timetable12") << shown<timetable12>(kHotelSearchWindow);
-  QTest::newRow("timetable13") << shown<timetable13>(kUserHotelListWindow);
+  QTest::newRow("timetable7") << shown<DistrictSelectWindow>(kDistrictSelectWindow);
+  QTest::newRow("timetable11") << shown<LoadingWindow>(kLoadingWindow);
+  QTest::newRow("timetable12") << shown<HotelSearchWindow>(kHotelSearchWindow);
+  QTest::newRow("timetable13") << shown<UserHotelListWindow>(kUserHotelListWindow);
   QTest::newRow("timetable14") << Opener([](SearchRun& run) {
-    auto* list = run.f->context.show_window<timetable13>(kUserHotelListWindow);
-    return run.f->context.show_window<timetable14>(kUserHotelEditorWindow, list);
+    auto* list = run.f->context.show_window<UserHotelListWindow>(kUserHotelListWindow);
+    return run.f->context.show_window<UserHotelEditorWindow>(kUserHotelEditorWindow, list);
   });
   QTest::newRow("timetable15") << Opener([](SearchRun& run) {
-    return run.f->context.show_window<timetable15>(kAreaSelectWindow, [](const std::string&) {});
+    return run.f->context.show_window<AreaSelectWindow>(kAreaSelectWindow,
+                                                        [](const std::string&) {});
   });
-  QTest::newRow("timetable21") << shown<timetable21>(kCorrectionWindow);
+  QTest::newRow("timetable21") << shown<CorrectionWindow>(kCorrectionWindow);
   QTest::newRow("timetable22") << Opener([](SearchRun& run) {
     return open_station_picker(run.f->context, kPickSearchBoarding, [](const std::string&) {});
   });
-  QTest::newRow("timetable23") << shown<timetable23>(kPassingStationsWindow);
-  QTest::newRow("timetable24") << shown<timetable24>(kTimetableWindow);
-  QTest::newRow("timetable25") << shown<timetable25>(kSearchConditionsWindow);
-  QTest::newRow("timetable26") << shown<timetable26>(kSearchResultsWindow);
+  QTest::newRow("timetable23") << shown<PassingStationsWindow>(kPassingStationsWindow);
+  QTest::newRow("timetable24") << shown<TimetableWindow>(kTimetableWindow);
+  QTest::newRow("timetable25") << shown<SearchConditionsWindow>(kSearchConditionsWindow);
+  QTest::newRow("timetable26") << shown<SearchResultsWindow>(kSearchResultsWindow);
 }
 
 void EnglishWindowsTest::every_window_shows_its_english_whole() {

@@ -34,7 +34,7 @@ bool make_fifo([[maybe_unused]] const std::string& path) {
 struct ProgressWatch {
   explicit ProgressWatch(AppContext& ctx) {
     ctx.yield = [this, &ctx] {
-      if (auto* w = ctx.window_as<timetable11>(kLoadingWindow)) {
+      if (auto* w = ctx.window_as<LoadingWindow>(kLoadingWindow)) {
         auto* bar = w->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
         if (bar->isVisible() && (values.isEmpty() || values.last() != bar->value())) {
           values << bar->value();

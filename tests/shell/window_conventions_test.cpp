@@ -30,23 +30,23 @@ QWidget* main_window_of(SearchRun& run) {
   return run.window.get();
 }
 QWidget* search_window(SearchRun& run) {
-  return run.f->context.show_window<timetable25>(kSearchConditionsWindow);
+  return run.f->context.show_window<SearchConditionsWindow>(kSearchConditionsWindow);
 }
 QWidget* calendar_window(SearchRun& run) {
   search_window(run);
-  return run.f->context.show_window<timetable4>(kCalendarWindow);
+  return run.f->context.show_window<CalendarWindow>(kCalendarWindow);
 }
 QWidget* settings_window(SearchRun& run) {
-  return run.f->context.show_window<timetable5>(kSettingsWindow);
+  return run.f->context.show_window<SettingsWindow>(kSettingsWindow);
 }
 QWidget* correction_window(SearchRun& run) {
-  return run.f->context.show_window<timetable21>(kCorrectionWindow);
+  return run.f->context.show_window<CorrectionWindow>(kCorrectionWindow);
 }
 QWidget* hotel_search_window(SearchRun& run) {
-  return run.f->context.show_window<timetable12>(kHotelSearchWindow);
+  return run.f->context.show_window<HotelSearchWindow>(kHotelSearchWindow);
 }
 QWidget* timetable_window(SearchRun& run) {
-  return run.f->context.show_window<timetable24>(kTimetableWindow);
+  return run.f->context.show_window<TimetableWindow>(kTimetableWindow);
 }
 QWidget* picker_window(SearchRun& run) {
   return open_station_picker(run.f->context, kPickSearchBoarding, [](const std::string&) {});

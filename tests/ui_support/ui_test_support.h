@@ -7,7 +7,7 @@
 //
 //   auto f = std::make_unique<UiFixture>();
 //   QVERIFY(f->load().ok());                    // start-up readers on the copy
-//   auto* w = f->context.show_window<timetable5>(5);
+//   auto* w = f->context.show_window<SettingsWindow>(5);
 //   f->messages.answers.push_back(MessageAnswer::Cancel);
 //   ...
 //   save_screenshot(w, "timetable5");

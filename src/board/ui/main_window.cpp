@@ -89,7 +89,7 @@ QListWidget* make_list(const char* name, QWidget* frame) {
 
 }  // namespace
 
-timetable1::timetable1(AppContext& ctx)
+MainWindow::MainWindow(AppContext& ctx)
     : end_program([] { QCoreApplication::exit(0); }), ctx_(ctx) {
   setObjectName(QStringLiteral("timetable1"));
   setWindowTitle(to_qstring(board_window_text::kMainCaption));
@@ -99,7 +99,7 @@ timetable1::timetable1(AppContext& ctx)
   ctx_.adopt_window(kMainWindow, this);
 }
 
-void timetable1::build_controls() {
+void MainWindow::build_controls() {
   using namespace board_window_text;
   central_ = new QWidget(this);
   central_->setFont(fixed_pitch_font(kPointSize));
@@ -144,7 +144,7 @@ void timetable1::build_controls() {
                   [this] { end_proc(); });
 }
 
-void timetable1::build_menus() {
+void MainWindow::build_menus() {
   using namespace board_window_text;
   auto const entry = [this](QMenu* menu, const char* name, std::string_view caption,
                             std::function<void()> action) {
@@ -197,7 +197,7 @@ void timetable1::build_menus() {
   mnu_about = entry(help, "mnu_about", kMenuHelpAbout, [this] { mnu_about_Click(); });
 }
 
-void timetable1::layout_controls(bool with_keiyo) {
+void MainWindow::layout_controls(bool with_keiyo) {
   QFontMetrics const metrics(List1->font());
   int const margin = px(kMarginTwips);
   int const list_width = metrics.horizontalAdvance(QString(kListColumns, QChar('0'))) + 40;
@@ -228,7 +228,7 @@ void timetable1::layout_controls(bool with_keiyo) {
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void timetable1::set_form1() {
+void MainWindow::set_form1() {
   place_window(this, ctx_.state.form[kMainWindow]);
   refresh_clock_line();
   refresh_lists();
@@ -246,7 +246,7 @@ void timetable1::set_form1() {
   Timer1->start();
 }
 
-void timetable1::enable_window_entries() {
+void MainWindow::enable_window_entries() {
   bool const correction = ctx_.can_open(kCorrectionWindow);
   bool const search = ctx_.can_open(kSearchWindow);
   bool const hotel_search = ctx_.can_open(kHotelSearchWindow);
@@ -262,7 +262,7 @@ void timetable1::enable_window_entries() {
   mnu_hotels->setEnabled(ctx_.can_open(kUserHotelWindow));
 }
 
-Status timetable1::form_load() {
+Status MainWindow::form_load() {
   StartUpSteps steps;
   steps.keiyo_skipped = [this] { mnu_view_keiyo->setEnabled(false); };
   steps.set_form1 = [this] { set_form1(); };
@@ -270,7 +270,7 @@ Status timetable1::form_load() {
   return start_up(ctx_, steps);
 }
 
-void timetable1::refresh_lists() {
+void MainWindow::refresh_lists() {
   DepartureList sinkansen;
   edit_sinkansen(ctx_.state, sinkansen);
   fill_list(Frame1, List1, sinkansen);
@@ -282,17 +282,17 @@ void timetable1::refresh_lists() {
   }
 }
 
-void timetable1::refresh_clock_line() {
+void MainWindow::refresh_clock_line() {
   set_holiday(ctx_.state);
   Command2->setText(literal_caption(edit_time(ctx_.state, ctx_.platform.clock)));
 }
 
-void timetable1::Timer1_Timer() {
+void MainWindow::Timer1_Timer() {
   refresh_clock_line();
   refresh_lists();
 }
 
-bool timetable1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonDblClick) {
     if (watched == Frame1) {
       Frame_DblClick(kViewSinkansen);
@@ -306,36 +306,36 @@ bool timetable1::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void timetable1::Frame_DblClick(int view_mode) {
+void MainWindow::Frame_DblClick(int view_mode) {
   open_timetable(view_mode);
 }
 
-void timetable1::open_timetable(int view_mode) {
+void MainWindow::open_timetable(int view_mode) {
   ctx_.state.board.view_mode = view_mode;
-  ctx_.show_window<timetable24>(kTimetableWindow);
+  ctx_.show_window<TimetableWindow>(kTimetableWindow);
 }
 
 // A row that holds an empty-list message maps to no train: it opens nothing.
-void timetable1::List1_DblClick() {
+void MainWindow::List1_DblClick() {
   int const row = first_selected_row(List1);
   if (row < 0 || row >= ctx_.state.board.sinkansen_rows) return;
   ctx_.state.board.chosen_sinkansen_row = row;
   ctx_.state.board.view_mode = kViewSinkansen;
   // Closed and opened anew, so it always shows the row just double-clicked.
   ctx_.close_window(kPassingStationsWindow);
-  ctx_.show_window<timetable23>(kPassingStationsWindow);
+  ctx_.show_window<PassingStationsWindow>(kPassingStationsWindow);
 }
 
-void timetable1::List2_DblClick() {
+void MainWindow::List2_DblClick() {
   int const row = first_selected_row(List2);
   if (row < 0 || row >= ctx_.state.board.keiyo_rows) return;
   ctx_.state.board.chosen_keiyo_row = row;
   ctx_.state.board.view_mode = kViewKeiyo;
   ctx_.close_window(kPassingStationsWindow);
-  ctx_.show_window<timetable23>(kPassingStationsWindow);
+  ctx_.show_window<PassingStationsWindow>(kPassingStationsWindow);
 }
 
-void timetable1::mnu_hotels_Click() {
+void MainWindow::mnu_hotels_Click() {
   // The user hotel list reads the hotel-loaded flag while it opens; the
   // table is read afresh the next time it is needed.
   ctx_.open(kUserHotelWindow);
@@ -344,7 +344,7 @@ void timetable1::mnu_hotels_Click() {
 
 // The choice is remembered for the next start; the open windows keep their
 // language until then.
-void timetable1::mnu_language_Click(Language lang) {
+void MainWindow::mnu_language_Click(Language lang) {
   for (auto* a : menuBar()->findChildren<QAction*>()) {
     if (a->objectName().startsWith(QStringLiteral("mnu_language_")))
       a->setChecked(a->objectName().endsWith(to_qstring(language_code(lang))));
@@ -356,11 +356,11 @@ void timetable1::mnu_language_Click(Language lang) {
                                  : error_message(st.error));
 }
 
-void timetable1::mnu_topics_Click() {
+void MainWindow::mnu_topics_Click() {
   ctx_.platform.help.show_contents(ctx_.help_file_path());
 }
 
-void timetable1::mnu_about_Click() {
+void MainWindow::mnu_about_Click() {
   MessageRequest about{std::string(board_text::kAboutCaption), about_text(ctx_.state)};
   about.information = true;
   ctx_.platform.messages.show(about);

@@ -1,4 +1,4 @@
-// The main window (timetable1): the clock line, the Shinkansen and Keiyo
+// The main window (MainWindow): the clock line, the Shinkansen and Keiyo
 // departure lists, and the buttons and menus that reach every other window.
 // Its load runs the program's start-up; ending it ends the program, and how
 // it ends decides what is saved:
@@ -39,10 +39,10 @@ inline constexpr int kTickMs = 60000;
 // Keiyo list.
 inline constexpr int kKeiyoBlockTwips = 1485;
 
-class timetable1 final : public QMainWindow {
+class MainWindow final : public QMainWindow {
  public:
   // Builds the controls and menus; registers itself as window 1.
-  explicit timetable1(AppContext& ctx);
+  explicit MainWindow(AppContext& ctx);
 
   // The load: the start-up sequence behind the loading window, ending with
   // set_form1. A failure has been reported in an error box; the window must
@@ -125,8 +125,8 @@ class timetable1 final : public QMainWindow {
 
 // The main window while it is open; nullptr once it has closed (the other
 // windows may outlive it).
-inline timetable1* main_window(AppContext& ctx) {
-  return ctx.window_as<timetable1>(kMainWindow);
+inline MainWindow* main_window(AppContext& ctx) {
+  return ctx.window_as<MainWindow>(kMainWindow);
 }
 
 }  // namespace vorlash

@@ -24,23 +24,23 @@ void save_settings(AppContext& ctx) {
 
 }  // namespace
 
-void timetable1::Command1_Click() {
+void MainWindow::Command1_Click() {
   store_position(ctx_.state, kMainWindow, this);
   close();
 }
 
-void timetable1::end_proc() {
+void MainWindow::end_proc() {
   store_position(ctx_.state, kMainWindow, this);
   close();
   if (end_program) end_program();
 }
 
-void timetable1::end_program_via_unload() {
+void MainWindow::end_program_via_unload() {
   close();
   if (end_program) end_program();
 }
 
-void timetable1::mnu_end_Click() {
+void MainWindow::mnu_end_Click() {
   store_position(ctx_.state, kMainWindow, this);
   if (ctx_.state.control2_flg == 1) save_settings(ctx_);
   // This way out skips the unload step, also if the window is closed later.
@@ -49,7 +49,7 @@ void timetable1::mnu_end_Click() {
   if (end_program) end_program();
 }
 
-void timetable1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   Timer1->stop();
   if (!unloaded_) {
     unloaded_ = true;
@@ -58,7 +58,7 @@ void timetable1::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void timetable1::form_unload() {
+void MainWindow::form_unload() {
   AppState& state = ctx_.state;
   bool write = true;
   if (state.control2_flg != 1) {

@@ -23,7 +23,7 @@ constexpr int kTextLines = 3;
 
 }  // namespace
 
-timetable23::timetable23(AppContext& ctx) : ctx_(ctx) {
+PassingStationsWindow::PassingStationsWindow(AppContext& ctx) : ctx_(ctx) {
   setObjectName(QStringLiteral("timetable23"));
   setWindowTitle(to_qstring(board_window_text::kPassingCaption));
 
@@ -55,13 +55,13 @@ timetable23::timetable23(AppContext& ctx) : ctx_(ctx) {
   place_window(this, ctx_.state.form[kPassingStationsWindow]);
 }
 
-void timetable23::end_proc() {
+void PassingStationsWindow::end_proc() {
   Timer1->stop();
   store_position(ctx_.state, kPassingStationsWindow, this);
   close();
 }
 
-void timetable23::closeEvent(QCloseEvent* event) {
+void PassingStationsWindow::closeEvent(QCloseEvent* event) {
   Timer1->stop();
   ctx_.quit_help();
   event->accept();

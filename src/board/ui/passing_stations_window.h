@@ -1,4 +1,4 @@
-// The passing-stations window (timetable23): the stops and times of the
+// The passing-stations window (PassingStationsWindow): the stops and times of the
 // train on the departure-list row last double-clicked, from the user's
 // station on, in one wrapped line. The view mode at opening chooses the
 // list (1 Keiyo, 2 Shinkansen). It closes itself after 10 s; the main
@@ -17,9 +17,9 @@ namespace vorlash {
 inline constexpr int kPassingStationsWindow = 23;
 inline constexpr int kPassingStationsLifetimeMs = 10000;
 
-class timetable23 final : public QWidget {
+class PassingStationsWindow final : public QWidget {
  public:
-  explicit timetable23(AppContext& ctx);
+  explicit PassingStationsWindow(AppContext& ctx);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

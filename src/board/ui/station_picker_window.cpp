@@ -23,7 +23,7 @@ constexpr int kListRows = 14;
 
 }  // namespace
 
-timetable22::timetable22(AppContext& ctx, StationTarget target)
+StationPickerWindow::StationPickerWindow(AppContext& ctx, StationTarget target)
     : ctx_(ctx), target_(std::move(target)) {
   setObjectName(QStringLiteral("timetable22"));
   setWindowTitle(to_qstring(board_window_text::kPickerCaption));
@@ -78,20 +78,20 @@ timetable22::timetable22(AppContext& ctx, StationTarget target)
   List1->setFocus();
 }
 
-void timetable22::pick_current() {
+void StationPickerWindow::pick_current() {
   auto* item = List1->currentItem();
   if (!item) return;
   item->setSelected(true);
   Command3_Click();
 }
 
-void timetable22::List1_Click() {
+void StationPickerWindow::List1_Click() {
   bool const selected = !List1->selectedItems().isEmpty();
   Command3->setEnabled(selected);
   if (selected) Command3->setFocus();
 }
 
-void timetable22::Command3_Click() {
+void StationPickerWindow::Command3_Click() {
   for (int row = 0; row < List1->count(); ++row) {
     if (!List1->item(row)->isSelected()) continue;
     if (target_) target_(typed_name(List1->item(row)->text()));
@@ -100,19 +100,19 @@ void timetable22::Command3_Click() {
   }
 }
 
-void timetable22::end_proc() {
+void StationPickerWindow::end_proc() {
   store_position(ctx_.state, kStationPickerWindow, this);
   close();
 }
 
-void timetable22::closeEvent(QCloseEvent* event) {
+void StationPickerWindow::closeEvent(QCloseEvent* event) {
   ctx_.quit_help();
   event->accept();
 }
 
-timetable22* open_station_picker(AppContext& ctx, int mode, StationTarget target) {
+StationPickerWindow* open_station_picker(AppContext& ctx, int mode, StationTarget target) {
   ctx.state.board.view_mode = mode;
-  return ctx.show_window<timetable22>(kStationPickerWindow, std::move(target));
+  return ctx.show_window<StationPickerWindow>(kStationPickerWindow, std::move(target));
 }
 
 }  // namespace vorlash

@@ -1,4 +1,4 @@
-// The station picker (timetable22): a list of station names from which the
+// The station picker (StationPickerWindow): a list of station names from which the
 // user picks one for a field of the window that asked. The mode chooses the
 // list and says which field is served: 1 the Keiyo station of the settings
 // window, 2 its Shinkansen station, 12 and 22 the boarding and alighting
@@ -31,10 +31,10 @@ inline constexpr int kPickSearchAlighting = 22;
 // Where the chosen name goes: the asking window's field.
 using StationTarget = std::function<void(const std::string& name)>;
 
-class timetable22 final : public QWidget {
+class StationPickerWindow final : public QWidget {
  public:
   // Fills the header and the list for the view mode; "選択" starts disabled.
-  timetable22(AppContext& ctx, StationTarget target);
+  StationPickerWindow(AppContext& ctx, StationTarget target);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -59,6 +59,6 @@ class timetable22 final : public QWidget {
 
 // Sets the view mode and opens the picker for `target`. An open picker is
 // brought to the front unchanged, still serving the field it was opened for.
-timetable22* open_station_picker(AppContext& ctx, int mode, StationTarget target);
+StationPickerWindow* open_station_picker(AppContext& ctx, int mode, StationTarget target);
 
 }  // namespace vorlash

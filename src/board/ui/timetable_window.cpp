@@ -29,7 +29,7 @@ constexpr int kTextLines = 20;
 
 }  // namespace
 
-timetable24::timetable24(AppContext& ctx) : ctx_(ctx) {
+TimetableWindow::TimetableWindow(AppContext& ctx) : ctx_(ctx) {
   setObjectName(QStringLiteral("timetable24"));
   setWindowTitle(to_qstring(board_window_text::kTimetableCaption));
   auto const view = timetable_view(ctx_.state, ctx_.state.board.view_mode);
@@ -81,13 +81,13 @@ timetable24::timetable24(AppContext& ctx) : ctx_(ctx) {
   place_window(this, ctx_.state.form[kTimetableWindow]);
 }
 
-void timetable24::end_proc() {
+void TimetableWindow::end_proc() {
   Timer1->stop();
   store_position(ctx_.state, kTimetableWindow, this);
   close();
 }
 
-void timetable24::closeEvent(QCloseEvent* event) {
+void TimetableWindow::closeEvent(QCloseEvent* event) {
   Timer1->stop();
   ctx_.quit_help();
   event->accept();

@@ -1,4 +1,4 @@
-// The timetable window (timetable24): the whole day's departures of one line
+// The timetable window (TimetableWindow): the whole day's departures of one line
 // from the user's station, one line of text per hour, with the note line of
 // the line or Edition. The view mode at opening chooses the line (1 Keiyo,
 // 2 Shinkansen, anything else an empty window). It closes itself 60 s after
@@ -20,9 +20,9 @@ namespace vorlash {
 inline constexpr int kTimetableWindow = 24;
 inline constexpr int kTimetableLifetimeMs = 60000;
 
-class timetable24 final : public QWidget {
+class TimetableWindow final : public QWidget {
  public:
-  explicit timetable24(AppContext& ctx);
+  explicit TimetableWindow(AppContext& ctx);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -10,7 +10,7 @@
 
 namespace vorlash::board_window_text {
 
-// Main window (timetable1).
+// Main window (MainWindow).
 inline constexpr Text kMainCaption{"ソルマー時刻表&ホテル情報", "Solmer Timetable & Hotel Guide"};
 inline constexpr Text kFrame1{"新幹線", "Shinkansen"};
 inline constexpr Text kFrame2{"京葉線", "Keiyo line"};
@@ -45,14 +45,14 @@ inline constexpr Text kMenuHelpAbout{"バージョン情報(&A&ﾊ)", "&About"};
 inline constexpr Text kSettingsNotSaved{"動作環境を保存できませんでした。ファイルは元のままです。",
                                         "The settings could not be saved. The file is unchanged."};
 
-// Timetable window (timetable24).
+// Timetable window (TimetableWindow).
 inline constexpr Text kTimetableCaption{"時刻表の表示", "Timetable"};
 inline constexpr Text kTimetableExit{"終了", "Close"};
 
-// Passing-stations window (timetable23).
+// Passing-stations window (PassingStationsWindow).
 inline constexpr Text kPassingCaption{"通過駅の時刻表示", "Times at every station"};
 
-// Station picker (timetable22).
+// Station picker (StationPickerWindow).
 inline constexpr Text kPickerCaption{"利用駅の選択", "Choose your station"};
 // The station list's name for screen readers, after the header.
 inline constexpr Text kPickerListName{"駅の一覧", "Stations"};

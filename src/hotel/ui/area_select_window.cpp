@@ -49,7 +49,7 @@ QString first_selected(const QListWidget* list) {
 
 }  // namespace
 
-timetable15::timetable15(AppContext& ctx, RegionTarget target)
+AreaSelectWindow::AreaSelectWindow(AppContext& ctx, RegionTarget target)
     : ctx_(ctx), target_(std::move(target)), mode_(ctx.state.hotel_search.area_mode) {
   using namespace hotel_text;
   setObjectName(QStringLiteral("timetable15"));
@@ -133,7 +133,7 @@ timetable15::timetable15(AppContext& ctx, RegionTarget target)
   setFixedSize(sizeHint());
 }
 
-void timetable15::init_set() {
+void AreaSelectWindow::init_set() {
   place_window(this, ctx_.state.form[kAreaSelectWindow]);
   set_list2();
   int const area = preselected_area(ctx_.state.control9_flg);
@@ -147,7 +147,7 @@ void timetable15::init_set() {
   Command1->setEnabled(false);
 }
 
-void timetable15::set_list1(int area) {
+void AreaSelectWindow::set_list1(int area) {
   List1->clear();
   for (auto const& name : regions_of_area(ctx_.state, area)) List1->addItem(shown_qname(name));
   if (last_list_ == List1) last_list_ = nullptr;
@@ -156,29 +156,29 @@ void timetable15::set_list1(int area) {
   set_captions();
 }
 
-void timetable15::set_list2() {
+void AreaSelectWindow::set_list2() {
   List2->clear();
   for (auto const& place : recent_places(ctx_.state)) List2->addItem(shown_qname(place));
 }
 
-void timetable15::set_captions() {
+void AreaSelectWindow::set_captions() {
   using namespace hotel_text;
   Frame1->setTitle(literal_caption(kAreaFrame));
   Label1->setText(to_qstring(kRegionListHeader));
   Text1->setText(to_qstring(kAreaMessage));
 }
 
-void timetable15::List1_Click() {
+void AreaSelectWindow::List1_Click() {
   last_list_ = List1;
   Command1->setEnabled(true);
 }
 
-void timetable15::List2_Click() {
+void AreaSelectWindow::List2_Click() {
   last_list_ = List2;
   Command1->setEnabled(true);
 }
 
-void timetable15::Command1_Click() {
+void AreaSelectWindow::Command1_Click() {
   // The entry of the list clicked last; a recent place chosen alone is as
   // good a choice as a region.
   const QListWidget* list = last_list_;
@@ -189,42 +189,42 @@ void timetable15::Command1_Click() {
   close();
 }
 
-void timetable15::List1_DblClick() {
+void AreaSelectWindow::List1_DblClick() {
   store_position(ctx_.state, kAreaSelectWindow, this);
   deliver(List1);
   close();
 }
 
-void timetable15::List2_DblClick() {
+void AreaSelectWindow::List2_DblClick() {
   store_position(ctx_.state, kAreaSelectWindow, this);
   deliver(List2);
   close();
 }
 
-void timetable15::deliver(const QListWidget* list) {
+void AreaSelectWindow::deliver(const QListWidget* list) {
   auto const choice = trim(typed_name(first_selected(list)));
   if (target_) target_(choice);
 }
 
-void timetable15::end_proc() {
+void AreaSelectWindow::end_proc() {
   store_position(ctx_.state, kAreaSelectWindow, this);
   close();
 }
 
-void timetable15::closeEvent(QCloseEvent* event) {
+void AreaSelectWindow::closeEvent(QCloseEvent* event) {
   ctx_.quit_help();
   event->accept();
 }
 
-timetable15* open_area_selection(AppContext& ctx, int mode, RegionTarget target) {
-  if (auto* open = ctx.window_as<timetable15>(kAreaSelectWindow)) {
+AreaSelectWindow* open_area_selection(AppContext& ctx, int mode, RegionTarget target) {
+  if (auto* open = ctx.window_as<AreaSelectWindow>(kAreaSelectWindow)) {
     if (open->mode() == mode)
       open->set_target(target);
     else
       ctx.close_window(kAreaSelectWindow);
   }
   ctx.state.hotel_search.area_mode = mode;
-  return ctx.show_window<timetable15>(kAreaSelectWindow, std::move(target));
+  return ctx.show_window<AreaSelectWindow>(kAreaSelectWindow, std::move(target));
 }
 
 }  // namespace vorlash

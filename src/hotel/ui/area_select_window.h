@@ -1,4 +1,4 @@
-// The area selection window (timetable15): the user picks a region name
+// The area selection window (AreaSelectWindow): the user picks a region name
 // from the region table, filtered by area, or from the recent places, and
 // the window hands it, trimmed, to the window that asked.
 //
@@ -8,7 +8,7 @@
 // asking window closing first:
 //
 //   open_area_selection(ctx, kAreaForHotelEditor,
-//       [w = QPointer<timetable14>(this)](const std::string& region) {
+//       [w = QPointer<UserHotelEditorWindow>(this)](const std::string& region) {
 //         if (w) w->receive_region(region);
 //       });
 #pragma once
@@ -39,11 +39,11 @@ inline constexpr int kAreaForHotelEditor = 3;
 // Receives the chosen region name, trimmed.
 using RegionTarget = std::function<void(const std::string& region)>;
 
-class timetable15 final : public QWidget {
+class AreaSelectWindow final : public QWidget {
  public:
   // Places the window, fills the recent list and the region list of the
   // area last chosen (control9_flg), selects its option.
-  timetable15(AppContext& ctx, RegionTarget target);
+  AreaSelectWindow(AppContext& ctx, RegionTarget target);
 
   // The mode it was opened in, and a new target for the same mode.
   int mode() const { return mode_; }
@@ -88,6 +88,6 @@ class timetable15 final : public QWidget {
 // window of the same mode is brought to the front and serves the new
 // target; one opened for the other asker is closed first and opened anew,
 // so a choice never lands in the wrong window.
-timetable15* open_area_selection(AppContext& ctx, int mode, RegionTarget target);
+AreaSelectWindow* open_area_selection(AppContext& ctx, int mode, RegionTarget target);
 
 }  // namespace vorlash

@@ -66,7 +66,7 @@ void move_entries(QListWidget* from, QListWidget* to, bool all) {
 
 }  // namespace
 
-timetable7::timetable7(AppContext& ctx) : ctx_(ctx) {
+DistrictSelectWindow::DistrictSelectWindow(AppContext& ctx) : ctx_(ctx) {
   using namespace hotel_text;
   setObjectName(QStringLiteral("timetable7"));
   setWindowTitle(to_qstring(kDistrictTitle));
@@ -133,7 +133,7 @@ timetable7::timetable7(AppContext& ctx) : ctx_(ctx) {
   List1->setFocus();
 }
 
-void timetable7::init_set() {
+void DistrictSelectWindow::init_set() {
   place_window(this, ctx_.state.form[kDistrictSelectWindow]);
   set_list1();
   set_list2();
@@ -142,63 +142,63 @@ void timetable7::init_set() {
   set_move_all_buttons();
 }
 
-void timetable7::set_list1() {
+void DistrictSelectWindow::set_list1() {
   List1->clear();
   for (auto const& district : district_lists(ctx_.state).available)
     List1->addItem(shown_qname(district));
 }
 
-void timetable7::set_list2() {
+void DistrictSelectWindow::set_list2() {
   List2->clear();
   for (auto const& district : district_lists(ctx_.state).chosen)
     List2->addItem(shown_qname(district));
 }
 
-void timetable7::set_move_all_buttons() {
+void DistrictSelectWindow::set_move_all_buttons() {
   Command2->setEnabled(List1->count() > 0);
   Command4->setEnabled(List2->count() > 0);
 }
 
-void timetable7::List1_Click() {
+void DistrictSelectWindow::List1_Click() {
   if (has_selection(List1)) Command1->setEnabled(true);
 }
 
-void timetable7::List2_Click() {
+void DistrictSelectWindow::List2_Click() {
   if (has_selection(List2)) Command3->setEnabled(true);
 }
 
-void timetable7::Command1_Click() {
+void DistrictSelectWindow::Command1_Click() {
   move_entries(List1, List2, false);
   Command1->setEnabled(false);
   set_move_all_buttons();
 }
 
-void timetable7::Command2_Click() {
+void DistrictSelectWindow::Command2_Click() {
   move_entries(List1, List2, true);
   Command1->setEnabled(false);
   Command3->setEnabled(false);
   set_move_all_buttons();
 }
 
-void timetable7::Command3_Click() {
+void DistrictSelectWindow::Command3_Click() {
   move_entries(List2, List1, false);
   Command3->setEnabled(false);
   set_move_all_buttons();
 }
 
-void timetable7::Command4_Click() {
+void DistrictSelectWindow::Command4_Click() {
   move_entries(List2, List1, true);
   Command1->setEnabled(false);
   Command3->setEnabled(false);
   set_move_all_buttons();
 }
 
-void timetable7::Command5_Click() {
+void DistrictSelectWindow::Command5_Click() {
   store_position(ctx_.state, kDistrictSelectWindow, this);
   reopen_list();
 }
 
-void timetable7::Command6_Click() {
+void DistrictSelectWindow::Command6_Click() {
   store_position(ctx_.state, kDistrictSelectWindow, this);
   std::vector<std::string> chosen;
   for (int row = 0; row < List2->count(); ++row)
@@ -207,12 +207,12 @@ void timetable7::Command6_Click() {
   reopen_list();
 }
 
-void timetable7::reopen_list() {
+void DistrictSelectWindow::reopen_list() {
   open_hotel_list(ctx_);
   close();
 }
 
-void timetable7::closeEvent(QCloseEvent* event) {
+void DistrictSelectWindow::closeEvent(QCloseEvent* event) {
   ctx_.quit_help();
   event->accept();
 }

@@ -1,4 +1,4 @@
-// The district selection window (timetable7): the user moves districts of
+// The district selection window (DistrictSelectWindow): the user moves districts of
 // the listed region between the available list and the chosen list; the
 // chosen ones narrow the hotel list, which opens again when this window
 // closes through its buttons or Escape.
@@ -16,9 +16,9 @@ namespace vorlash {
 
 inline constexpr int kDistrictSelectWindow = 7;
 
-class timetable7 final : public QWidget {
+class DistrictSelectWindow final : public QWidget {
  public:
-  explicit timetable7(AppContext& ctx);
+  explicit DistrictSelectWindow(AppContext& ctx);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -35,7 +35,7 @@ constexpr int kRoomsColumn = 3;
 
 }  // namespace
 
-timetable6::timetable6(AppContext& ctx) : ctx_(ctx) {
+HotelListWindow::HotelListWindow(AppContext& ctx) : ctx_(ctx) {
   using namespace hotel_text;
   setObjectName(QStringLiteral("timetable6"));
   setWindowTitle(to_qstring(kListTitle));
@@ -90,7 +90,7 @@ timetable6::timetable6(AppContext& ctx) : ctx_(ctx) {
   init_set();
 }
 
-void timetable6::init_set() {
+void HotelListWindow::init_set() {
   Command1->setText(literal_caption(hotel_list_title(ctx_.state)));
   MSFlexGrid1->setAccessibleName(to_qstring(hotel_list_title(ctx_.state)));
   if (ctx_.state.hotel_loaded == 0) load_hotels();
@@ -109,8 +109,8 @@ void timetable6::init_set() {
   MSFlexGrid1->setFocus();
 }
 
-void timetable6::load_hotels() {
-  QPointer<timetable11> loading;
+void HotelListWindow::load_hotels() {
+  QPointer<LoadingWindow> loading;
   HotelLoadHooks hooks;
   hooks.open_loading = [&] { loading = open_loading_window(ctx_, kLoadingHotels); };
   hooks.close_loading = [&] {
@@ -127,7 +127,7 @@ void timetable6::load_hotels() {
     ctx_.platform.messages.show(error_message(left_out));
 }
 
-void timetable6::set_grid() {
+void HotelListWindow::set_grid() {
   using namespace hotel_text;
   auto const& search = ctx_.state.hotel_search;
   MSFlexGrid1->clear();
@@ -158,7 +158,7 @@ void timetable6::set_grid() {
       MSFlexGrid1->horizontalHeader()->sizeHint().height() + row_height * kVisibleRows + frame);
 }
 
-int timetable6::column_width(int column, const QString& header) const {
+int HotelListWindow::column_width(int column, const QString& header) const {
   auto const fill = hotel_text::kGridColumnFill[static_cast<std::size_t>(column)];
   QString const longest(fill.chars, fill.fullwidth ? QChar(0x6771) : QChar('0'));  // 東
   // Room for the cell's and the header's margins around the text.
@@ -169,29 +169,29 @@ int timetable6::column_width(int column, const QString& header) const {
       {twips_to_pixels(hotel_text::kGridTwips[static_cast<std::size_t>(column)]), cell, heading});
 }
 
-void timetable6::Command2_Click() {
+void HotelListWindow::Command2_Click() {
   store_position(ctx_.state, kHotelListWindow, this);
   auto& search = ctx_.state.hotel_search;
   if (search.opened_from_search != 0) {
-    if (auto* search_window = ctx_.window_as<timetable12>(kHotelSearchWindow))
+    if (auto* search_window = ctx_.window_as<HotelSearchWindow>(kHotelSearchWindow))
       search_window->focus_region();
     search.opened_from_search = 0;
   }
   close();
 }
 
-void timetable6::Command3_Click() {
-  ctx_.show_window<timetable7>(kDistrictSelectWindow);
+void HotelListWindow::Command3_Click() {
+  ctx_.show_window<DistrictSelectWindow>(kDistrictSelectWindow);
   close();
 }
 
-void timetable6::closeEvent(QCloseEvent* event) {
+void HotelListWindow::closeEvent(QCloseEvent* event) {
   ctx_.quit_help();
   event->accept();
 }
 
-timetable6* open_hotel_list(AppContext& ctx) {
-  return ctx.show_window<timetable6>(kHotelListWindow);
+HotelListWindow* open_hotel_list(AppContext& ctx) {
+  return ctx.show_window<HotelListWindow>(kHotelListWindow);
 }
 
 }  // namespace vorlash

@@ -1,4 +1,4 @@
-// The hotel list window (timetable6): the hotels of the searched region,
+// The hotel list window (HotelListWindow): the hotels of the searched region,
 // narrowed to the selected districts, in a grid of seven columns. Every
 // opening loads the hotel table when it is not loaded, selects the hotels
 // anew and fills the grid; with no hotel to show it reports
@@ -17,9 +17,9 @@ namespace vorlash {
 
 inline constexpr int kHotelListWindow = 6;
 
-class timetable6 final : public QWidget {
+class HotelListWindow final : public QWidget {
  public:
-  explicit timetable6(AppContext& ctx);
+  explicit HotelListWindow(AppContext& ctx);
 
   // False when the search found no hotel (the window is then dropped).
   bool should_show() const { return has_hotels_; }
@@ -50,6 +50,6 @@ class timetable6 final : public QWidget {
 
 // Opens the hotel list for the search in AppState (nullptr when it found
 // no hotel, or when a list is already open, which comes to the front).
-timetable6* open_hotel_list(AppContext& ctx);
+HotelListWindow* open_hotel_list(AppContext& ctx);
 
 }  // namespace vorlash

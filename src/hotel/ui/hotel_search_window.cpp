@@ -32,7 +32,7 @@ constexpr int kRegionColumns = 12;
 
 }  // namespace
 
-timetable12::timetable12(AppContext& ctx) : ctx_(ctx) {
+HotelSearchWindow::HotelSearchWindow(AppContext& ctx) : ctx_(ctx) {
   using namespace hotel_text;
   setObjectName(QStringLiteral("timetable12"));
   setWindowTitle(to_qstring(kSearchTitle));
@@ -97,17 +97,17 @@ timetable12::timetable12(AppContext& ctx) : ctx_(ctx) {
   Text1->setFocus();
 }
 
-void timetable12::init_sec() {
+void HotelSearchWindow::init_sec() {
   place_window(this, ctx_.state.form[kHotelSearchWindow]);
   set_text1();
 }
 
-void timetable12::set_text1() {
+void HotelSearchWindow::set_text1() {
   auto const& recent = ctx_.state.arrival_ground[1];
   Text1->setText(shown_qname(recent.empty() ? hotel_text::kDefaultRegion : recent));
 }
 
-bool timetable12::eventFilter(QObject* watched, QEvent* event) {
+bool HotelSearchWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Text1 && event->type() == QEvent::FocusIn) {
     Text1_GotFocus();
   } else if (watched == Text1 && event->type() == QEvent::MouseButtonDblClick) {
@@ -119,18 +119,18 @@ bool timetable12::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void timetable12::Text1_GotFocus() {
+void HotelSearchWindow::Text1_GotFocus() {
   Command3->show();
 }
 
-bool timetable12::check_text1() {
+bool HotelSearchWindow::check_text1() {
   if (check_region(ctx_.state, typed_name(Text1->text()))) return true;
   ctx_.platform.messages.show(
       error_message(std::string(hotel_text::kRegionError), hotel_text::kRegionErrorHelp));
   return false;
 }
 
-void timetable12::Text1_Enter() {
+void HotelSearchWindow::Text1_Enter() {
   if (Text1->text().isEmpty()) return;
   if (check_text1()) {
     Command1->setFocus();
@@ -139,7 +139,7 @@ void timetable12::Text1_Enter() {
   }
 }
 
-void timetable12::Command1_Click() {
+void HotelSearchWindow::Command1_Click() {
   // The hotel loader lets events run; a second start meanwhile would build
   // a second list over the half-loaded table.
   if (searching_) return;
@@ -164,47 +164,47 @@ void timetable12::Command1_Click() {
   ctx_.close_window(kHotelListWindow);
   begin_hotel_search(ctx_.state, text, day_number(now.year, now.month, now.day));
   searching_ = true;
-  QPointer<timetable12> const self(this);
+  QPointer<HotelSearchWindow> const self(this);
   open_hotel_list(ctx_);
   if (self) searching_ = false;
 }
 
-void timetable12::Command3_Click() {
+void HotelSearchWindow::Command3_Click() {
   Command3->hide();
   open_area_selection_window();
 }
 
-void timetable12::open_area_selection_window() {
+void HotelSearchWindow::open_area_selection_window() {
   open_area_selection(ctx_, kAreaForHotelSearch,
-                      [self = QPointer<timetable12>(this)](const std::string& region) {
+                      [self = QPointer<HotelSearchWindow>(this)](const std::string& region) {
                         if (self) self->receive_region(region);
                       });
 }
 
-void timetable12::receive_region(const std::string& region) {
+void HotelSearchWindow::receive_region(const std::string& region) {
   Text1->setText(shown_qname(region));
   activateWindow();
   Command1->setFocus();
 }
 
-void timetable12::focus_region() {
+void HotelSearchWindow::focus_region() {
   raise();
   activateWindow();
   Text1->setFocus();
 }
 
-void timetable12::end_proc() {
+void HotelSearchWindow::end_proc() {
   store_position(ctx_.state, kHotelSearchWindow, this);
   close();
 }
 
-void timetable12::closeEvent(QCloseEvent* event) {
+void HotelSearchWindow::closeEvent(QCloseEvent* event) {
   ctx_.quit_help();
   event->accept();
 }
 
 void open_timetable12(AppContext& ctx) {
-  ctx.show_window<timetable12>(kHotelSearchWindow);
+  ctx.show_window<HotelSearchWindow>(kHotelSearchWindow);
 }
 
 }  // namespace vorlash

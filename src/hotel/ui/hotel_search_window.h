@@ -1,4 +1,4 @@
-// The hotel search window (timetable12): the user types or picks a region
+// The hotel search window (HotelSearchWindow): the user types or picks a region
 // and starts a search; the hotel list window shows the hotels found. The
 // window stays open while hotel lists come and go.
 #pragma once
@@ -17,10 +17,10 @@ namespace vorlash {
 
 inline constexpr int kHotelSearchWindow = 12;
 
-class timetable12 final : public QWidget {
+class HotelSearchWindow final : public QWidget {
  public:
   // Places the window and proposes the most recent hotel region.
-  explicit timetable12(AppContext& ctx);
+  explicit HotelSearchWindow(AppContext& ctx);
 
   // The area selection's choice: written into the region box; the focus
   // moves on to "検索開始".

@@ -46,7 +46,8 @@ bool japanese_input(HotelField field) {
 
 }  // namespace
 
-timetable14::timetable14(AppContext& ctx, timetable13* list) : ctx_(ctx), list_(list) {
+UserHotelEditorWindow::UserHotelEditorWindow(AppContext& ctx, UserHotelListWindow* list)
+    : ctx_(ctx), list_(list) {
   setObjectName(QStringLiteral("timetable14"));
   setWindowTitle(to_qstring(txt::kFrame));
 
@@ -146,11 +147,11 @@ timetable14::timetable14(AppContext& ctx, timetable13* list) : ctx_(ctx), list_(
   setFixedSize(sizeHint());
 }
 
-QLineEdit* timetable14::box(HotelField field) const {
+QLineEdit* UserHotelEditorWindow::box(HotelField field) const {
   return boxes_[static_cast<std::size_t>(field_index(field))];
 }
 
-HotelInput timetable14::input() const {
+HotelInput UserHotelEditorWindow::input() const {
   HotelInput in;
   for (std::size_t i = 0; i < boxes_.size(); ++i) in[i] = to_utf8(boxes_[i]->text());
   // The region is one of the data's, typed in either language.
@@ -158,7 +159,7 @@ HotelInput timetable14::input() const {
   return in;
 }
 
-void timetable14::init_sec() {
+void UserHotelEditorWindow::init_sec() {
   auto const& search = ctx_.state.hotel_search;
   change_mode_ = search.editor_mode == kEditorChange;
   Label9->setText(to_qstring(change_mode_ ? txt::kChangeMode : txt::kAddMode));
@@ -182,7 +183,7 @@ void timetable14::init_sec() {
   if (box(HotelField::region)->hasFocus()) field_got_focus(HotelField::region);
 }
 
-void timetable14::set_text9() {
+void UserHotelEditorWindow::set_text9() {
   auto const& search = ctx_.state.hotel_search;
   std::string region = proposed_region(ctx_.state);
   if (change_mode_)
@@ -192,11 +193,11 @@ void timetable14::set_text9() {
   box(HotelField::region)->setText(shown_qname(region));
 }
 
-void timetable14::show_message(const std::string& text) {
+void UserHotelEditorWindow::show_message(const std::string& text) {
   Text8->setPlainText(to_qstring(crlf_to_lf(text)));
 }
 
-bool timetable14::eventFilter(QObject* watched, QEvent* event) {
+bool UserHotelEditorWindow::eventFilter(QObject* watched, QEvent* event) {
   auto* const region = box(HotelField::region);
   if (event->type() == QEvent::MouseButtonDblClick && watched == region) {
     Command4_Click();
@@ -209,13 +210,13 @@ bool timetable14::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void timetable14::field_got_focus(HotelField field) {
+void UserHotelEditorWindow::field_got_focus(HotelField field) {
   show_message(field_hint(field));
   if (field == HotelField::region) Command4->show();
   if (field == HotelField::district) Command4->hide();
 }
 
-void timetable14::field_enter(HotelField field) {
+void UserHotelEditorWindow::field_enter(HotelField field) {
   HotelInput in = input();
   std::string const message = check_field(ctx_.state, field, in);
   auto* const district = box(HotelField::district);
@@ -232,7 +233,7 @@ void timetable14::field_enter(HotelField field) {
   }
 }
 
-void timetable14::store(bool as_new) {
+void UserHotelEditorWindow::store(bool as_new) {
   // The list puts its rows back into the table if a hotel search reloaded
   // it meanwhile, so the slot numbers below are the rows'.
   if (list_) list_->sync_table();
@@ -269,46 +270,46 @@ void timetable14::store(bool as_new) {
   end_proc();
 }
 
-void timetable14::Command3_Click() {
+void UserHotelEditorWindow::Command3_Click() {
   end_proc();
 }
 
-void timetable14::Command4_Click() {
+void UserHotelEditorWindow::Command4_Click() {
   Command4->hide();
   open_area_selection(ctx_, kAreaForHotelEditor,
-                      [self = QPointer<timetable14>(this)](const std::string& region) {
+                      [self = QPointer<UserHotelEditorWindow>(this)](const std::string& region) {
                         if (self) self->receive_region(region);
                       });
 }
 
-void timetable14::receive_region(const std::string& region) {
+void UserHotelEditorWindow::receive_region(const std::string& region) {
   box(HotelField::region)->setText(shown_qname(region));
   activateWindow();
   box(HotelField::district)->setFocus();
 }
 
-void timetable14::escape() {
+void UserHotelEditorWindow::escape() {
   if (list_) list_->disable_row_buttons();
   end_proc();
 }
 
-void timetable14::end_proc() {
+void UserHotelEditorWindow::end_proc() {
   store_position(ctx_.state, kUserHotelEditorWindow, this);
   close();
 }
 
-void timetable14::closeEvent(QCloseEvent* event) {
+void UserHotelEditorWindow::closeEvent(QCloseEvent* event) {
   ctx_.quit_help();
   event->accept();
 }
 
-timetable14* open_user_hotel_editor(AppContext& ctx, timetable13* list) {
-  if (auto* open = ctx.window_as<timetable14>(kUserHotelEditorWindow)) {
-    ctx.show_window<timetable14>(kUserHotelEditorWindow, list);
+UserHotelEditorWindow* open_user_hotel_editor(AppContext& ctx, UserHotelListWindow* list) {
+  if (auto* open = ctx.window_as<UserHotelEditorWindow>(kUserHotelEditorWindow)) {
+    ctx.show_window<UserHotelEditorWindow>(kUserHotelEditorWindow, list);
     open->init_sec();
     return open;
   }
-  return ctx.show_window<timetable14>(kUserHotelEditorWindow, list);
+  return ctx.show_window<UserHotelEditorWindow>(kUserHotelEditorWindow, list);
 }
 
 }  // namespace vorlash

@@ -1,4 +1,4 @@
-// The user hotel editor (timetable14): one hotel entered anew ("add") or
+// The user hotel editor (UserHotelEditorWindow): one hotel entered anew ("add") or
 // changed ("upd", the hotel of the edited slot), as the list window set the
 // editor mode and slot in AppState. Input errors show in the message line
 // and keep the focus in the faulty box; storing asks for confirmation.
@@ -20,16 +20,16 @@ class QPushButton;
 
 namespace vorlash {
 
-class timetable13;
+class UserHotelListWindow;
 
 inline constexpr int kUserHotelEditorWindow = 14;
 
 inline constexpr char kEditorAdd[] = "add";
 inline constexpr char kEditorChange[] = "upd";
 
-class timetable14 final : public QWidget {
+class UserHotelEditorWindow final : public QWidget {
  public:
-  timetable14(AppContext& ctx, timetable13* list);
+  UserHotelEditorWindow(AppContext& ctx, UserHotelListWindow* list);
 
   // Fills the boxes for the editor mode and edited
   // slot in AppState; run again when the list asks for another hotel while
@@ -62,7 +62,7 @@ class timetable14 final : public QWidget {
   void end_proc();
 
   AppContext& ctx_;
-  QPointer<timetable13> list_;
+  QPointer<UserHotelListWindow> list_;
   bool change_mode_ = false;
 
   QGroupBox* Frame1 = nullptr;
@@ -79,6 +79,6 @@ class timetable14 final : public QWidget {
 
 // Opens the editor for the mode and slot now in AppState; an open editor
 // comes to the front and is set up anew for them.
-timetable14* open_user_hotel_editor(AppContext& ctx, timetable13* list);
+UserHotelEditorWindow* open_user_hotel_editor(AppContext& ctx, UserHotelListWindow* list);
 
 }  // namespace vorlash

@@ -71,7 +71,7 @@ class TabStopDelegate final : public QStyledItemDelegate {
 
 }  // namespace
 
-timetable13::timetable13(AppContext& ctx) : ctx_(ctx) {
+UserHotelListWindow::UserHotelListWindow(AppContext& ctx) : ctx_(ctx) {
   setObjectName(QStringLiteral("timetable13"));
   setWindowTitle(to_qstring(txt::kFrame));
 
@@ -165,7 +165,7 @@ timetable13::timetable13(AppContext& ctx) : ctx_(ctx) {
   List1->setFocus();
 }
 
-void timetable13::init_set() {
+void UserHotelListWindow::init_set() {
   place_window(this, ctx_.state.form[kUserHotelListWindow]);
   // Lines the list cannot read are not written back by "登録終了"; the user
   // is told which, and where the original is kept. So are DataFile hotels
@@ -179,35 +179,35 @@ void timetable13::init_set() {
   disable_row_buttons();
 }
 
-void timetable13::set_list1() {
+void UserHotelListWindow::set_list1() {
   List1->clear();
   for (auto const& line : user_hotel_lines(ctx_.state)) List1->addItem(to_qstring(line));
 }
 
-int timetable13::first_selected_row() const {
+int UserHotelListWindow::first_selected_row() const {
   int first = -1;
   for (auto const& index : List1->selectionModel()->selectedIndexes())
     if (first < 0 || index.row() < first) first = index.row();
   return first;
 }
 
-void timetable13::List1_Click() {
+void UserHotelListWindow::List1_Click() {
   if (first_selected_row() < 0) return;
   Command3->setEnabled(true);
   Command4->setEnabled(true);
 }
 
-void timetable13::disable_row_buttons() {
+void UserHotelListWindow::disable_row_buttons() {
   Command3->setEnabled(false);
   Command4->setEnabled(false);
   List1->clearSelection();
 }
 
-void timetable13::sync_table() {
+void UserHotelListWindow::sync_table() {
   restore_user_hotels(ctx_.state, rows_);
 }
 
-void timetable13::hotel_stored(int slot, bool added) {
+void UserHotelListWindow::hotel_stored(int slot, bool added) {
   rows_ = user_hotels(ctx_.state);
   auto const row = slot - 1;
   if (ctx_.state.control3_flg == 1 || row < 0 || row >= static_cast<int>(rows_.size())) {
@@ -223,7 +223,7 @@ void timetable13::hotel_stored(int slot, bool added) {
   }
 }
 
-void timetable13::Command1_Click() {
+void UserHotelListWindow::Command1_Click() {
   sync_table();
   if (Status const st = end_registration(ctx_.state, ctx_.program_folder); !st) {
     ctx_.platform.messages.show(error_message(std::string(txt::kWriteFailed) + "\r\n" + st.error));
@@ -233,12 +233,12 @@ void timetable13::Command1_Click() {
   close();
 }
 
-void timetable13::Command2_Click() {
+void UserHotelListWindow::Command2_Click() {
   ctx_.state.hotel_search.editor_mode = kEditorAdd;
   open_editor();
 }
 
-void timetable13::Command3_Click() {
+void UserHotelListWindow::Command3_Click() {
   int const row = first_selected_row();
   if (row < 0) return;
   ctx_.state.hotel_search.edited_slot = row + 1;
@@ -246,12 +246,12 @@ void timetable13::Command3_Click() {
   open_editor();
 }
 
-void timetable13::open_editor() {
+void UserHotelListWindow::open_editor() {
   sync_table();
   open_user_hotel_editor(ctx_, this);
 }
 
-void timetable13::Command4_Click() {
+void UserHotelListWindow::Command4_Click() {
   int const row = first_selected_row();
   if (row < 0) return;
   auto const answer = ctx_.platform.messages.show(
@@ -275,12 +275,12 @@ void timetable13::Command4_Click() {
   }
 }
 
-void timetable13::Command5_Click() {
+void UserHotelListWindow::Command5_Click() {
   // Cancelling keeps nothing of this visit, the window position included.
   close();
 }
 
-void timetable13::closeEvent(QCloseEvent* event) {
+void UserHotelListWindow::closeEvent(QCloseEvent* event) {
   // The editor works on this list's rows; it does not outlive them.
   ctx_.close_window(kUserHotelEditorWindow);
   ctx_.quit_help();
@@ -288,7 +288,7 @@ void timetable13::closeEvent(QCloseEvent* event) {
 }
 
 void open_timetable13(AppContext& ctx) {
-  ctx.show_window<timetable13>(kUserHotelListWindow);
+  ctx.show_window<UserHotelListWindow>(kUserHotelListWindow);
 }
 
 }  // namespace vorlash

@@ -1,4 +1,4 @@
-// The user hotel list window (timetable13): the user's own hotels, one row
+// The user hotel list window (UserHotelListWindow): the user's own hotels, one row
 // each, with the buttons to add, change and delete them. Changes go into the
 // hotel table at once; "登録終了" writes the UserHotelFile, "取消" leaves the
 // file as it was.
@@ -19,12 +19,12 @@ namespace vorlash {
 
 inline constexpr int kUserHotelListWindow = 13;
 
-class timetable13 final : public QWidget {
+class UserHotelListWindow final : public QWidget {
  public:
   // Places the window, reads the UserHotelFile when the hotel table is not
   // loaded (an unreadable line is reported in a message box) and fills the
   // list.
-  explicit timetable13(AppContext& ctx);
+  explicit UserHotelListWindow(AppContext& ctx);
 
   // Disables "修正" and "削除" (and drops the row selection that enabled
   // them).

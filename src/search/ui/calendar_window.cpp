@@ -33,7 +33,7 @@ int qt_value_of(int position) {
 
 }  // namespace
 
-timetable4::timetable4(AppContext& ctx) : ctx_(ctx) {
+CalendarWindow::CalendarWindow(AppContext& ctx) : ctx_(ctx) {
   setObjectName(QStringLiteral("timetable4"));
   setWindowTitle(to_qstring(text::kCalendarCaption));
   build_controls();
@@ -49,7 +49,7 @@ timetable4::timetable4(AppContext& ctx) : ctx_(ctx) {
   connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
 }
 
-void timetable4::build_controls() {
+void CalendarWindow::build_controls() {
   Text1 = new QLineEdit(this);
   Text1->setObjectName(QStringLiteral("Text1"));
   Text1->setAccessibleName(to_qstring(text::kCalendarMonthName));  // it has no label of its own
@@ -115,15 +115,15 @@ void timetable4::build_controls() {
   select_all_on_focus(Text1);
 }
 
-int timetable4::scroll_position() const {
+int CalendarWindow::scroll_position() const {
   return qt_value_of(VScroll1->value());
 }
 
-void timetable4::set_scroll_position(int position) {
+void CalendarWindow::set_scroll_position(int position) {
   VScroll1->setValue(qt_value_of(position));
 }
 
-void timetable4::show_calendar() {
+void CalendarWindow::show_calendar() {
   auto& cal = ctx_.state.calendar;
   set_calendar(cal);
   for (int k = 1; k <= 42; ++k) {
@@ -134,7 +134,7 @@ void timetable4::show_calendar() {
   }
 }
 
-void timetable4::VScroll1_Change() {
+void CalendarWindow::VScroll1_Change() {
   auto const& clock = ctx_.state.clock;
   auto const shown = scrolled_month(clock.clock_year, clock.clock_month, scroll_position());
   Text1->setText(to_qstring(month_field_text(shown.year, shown.month)));
@@ -143,7 +143,7 @@ void timetable4::VScroll1_Change() {
   show_calendar();
 }
 
-void timetable4::Text1_KeyPress() {
+void CalendarWindow::Text1_KeyPress() {
   auto const& clock = ctx_.state.clock;
   auto const typed = typed_month(to_utf8(Text1->text()), clock.clock_year, clock.clock_month);
   if (!typed) {
@@ -156,23 +156,23 @@ void timetable4::Text1_KeyPress() {
   show_calendar();
 }
 
-void timetable4::Command1_Click(int slot) {
+void CalendarWindow::Command1_Click(int slot) {
   if (!set_return(ctx_.state, slot)) return;
   auto const& c = ctx_.state.cond;
-  if (auto* search = ctx_.window_as<timetable25>(kSearchConditionsWindow)) {
+  if (auto* search = ctx_.window_as<SearchConditionsWindow>(kSearchConditionsWindow)) {
     search->show_plan_date(format_number(c.plan_year, "0000"), format_number(c.plan_month, "00"),
                            format_number(c.plan_day, "00"), format_weekday_paren(c.plan_date));
   }
   return_to_search(kFieldBoarding);
 }
 
-void timetable4::Command2_Click() {
+void CalendarWindow::Command2_Click() {
   return_to_search(kFieldDepFromMinute);
 }
 
-void timetable4::return_to_search(int field) {
+void CalendarWindow::return_to_search(int field) {
   store_position(ctx_.state, kCalendarWindow, this);
-  auto* search = ctx_.window_as<timetable25>(kSearchConditionsWindow);
+  auto* search = ctx_.window_as<SearchConditionsWindow>(kSearchConditionsWindow);
   close();
   if (search) {
     search->raise();
@@ -181,13 +181,13 @@ void timetable4::return_to_search(int field) {
   }
 }
 
-void timetable4::closeEvent(QCloseEvent* event) {
+void CalendarWindow::closeEvent(QCloseEvent* event) {
   ctx_.quit_help();
   event->accept();
 }
 
 void open_timetable4(AppContext& ctx) {
-  ctx.show_window<timetable4>(kCalendarWindow);
+  ctx.show_window<CalendarWindow>(kCalendarWindow);
 }
 
 }  // namespace vorlash

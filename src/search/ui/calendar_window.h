@@ -1,4 +1,4 @@
-// The calendar (timetable4, "カレンダｰ"): a month sheet from which the user
+// The calendar (CalendarWindow, "カレンダｰ"): a month sheet from which the user
 // picks the planned travel date of the Shinkansen search window. It shows one
 // month at a time, from the clock's month on; the scroll bar reaches 59
 // months ahead, a typed month up to ten years.
@@ -25,10 +25,10 @@ namespace vorlash {
 
 inline constexpr int kCalendarWindow = 4;
 
-class timetable4 final : public QWidget {
+class CalendarWindow final : public QWidget {
  public:
   // Places the window and shows the clock's month at scroll position 1.
-  explicit timetable4(AppContext& ctx);
+  explicit CalendarWindow(AppContext& ctx);
 
   // The scroll position 1 (bottom) .. 60 (top).
   int scroll_position() const;

@@ -74,7 +74,7 @@ void fit_longest_line(QPlainTextEdit* edit) {
 
 }  // namespace
 
-timetable26::timetable26(AppContext& ctx) : ctx_(ctx) {
+SearchResultsWindow::SearchResultsWindow(AppContext& ctx) : ctx_(ctx) {
   setObjectName(QStringLiteral("timetable26"));
   setWindowTitle(to_qstring(text::kResultsCaption));
   build_controls();
@@ -83,7 +83,7 @@ timetable26::timetable26(AppContext& ctx) : ctx_(ctx) {
   place_window(this, ctx_.state.form[kSearchResultsWindow]);
 }
 
-void timetable26::build_controls() {
+void SearchResultsWindow::build_controls() {
   Frame1 = new QGroupBox(this);
   Frame1->setObjectName(QStringLiteral("Frame1"));
   // Some styles size a frame's caption by the ink of its text, which for a
@@ -138,8 +138,8 @@ void timetable26::build_controls() {
   connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
 }
 
-void timetable26::form_load() {
-  QPointer<timetable11> loading = open_loading_window(ctx_, kLoadingSearch);
+void SearchResultsWindow::form_load() {
+  QPointer<LoadingWindow> loading = open_loading_window(ctx_, kLoadingSearch);
   texts_ = load_search_results(ctx_.state, search_work(), ctx_.yield);
   printout_ = printout_items(ctx_.state, texts_.list, texts_.fare);
 
@@ -157,13 +157,13 @@ void timetable26::form_load() {
   Command1->setFocus();
 }
 
-void timetable26::Command1_Click() {
+void SearchResultsWindow::Command1_Click() {
   store_position(ctx_.state, kSearchResultsWindow, this);
   bring_to_front(main_window(ctx_));
   close();
 }
 
-void timetable26::Command2_Click() {
+void SearchResultsWindow::Command2_Click() {
   auto const request =
       confirm_message(std::string(search_texts::kPrintConfirm), search_texts::kPrintConfirmHelp);
   if (ctx_.platform.messages.show(request) != MessageAnswer::Ok) return;
@@ -175,25 +175,25 @@ void timetable26::Command2_Click() {
   (void)ctx_.platform.printer.print(job);
 }
 
-void timetable26::Command3_Click() {
+void SearchResultsWindow::Command3_Click() {
   store_position(ctx_.state, kSearchResultsWindow, this);
   close();
   open_timetable25(ctx_);
 }
 
-void timetable26::end_proc() {
+void SearchResultsWindow::end_proc() {
   store_position(ctx_.state, kSearchResultsWindow, this);
   close();
 }
 
-void timetable26::closeEvent(QCloseEvent* event) {
+void SearchResultsWindow::closeEvent(QCloseEvent* event) {
   ctx_.quit_help();
   event->accept();
 }
 
 void open_timetable26(AppContext& ctx) {
   ctx.close_window(kSearchResultsWindow);
-  ctx.show_window<timetable26>(kSearchResultsWindow);
+  ctx.show_window<SearchResultsWindow>(kSearchResultsWindow);
 }
 
 }  // namespace vorlash

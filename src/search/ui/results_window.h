@@ -1,4 +1,4 @@
-// The search results window (timetable26, "新幹線検索結果"). Its load runs
+// The search results window (SearchResultsWindow, "新幹線検索結果"). Its load runs
 // the whole search behind the loading window (search mode), letting events
 // run every twentieth train and between the stages, and fills:
 //   Frame1 the frame, captioned with the header line (journey, date, season,
@@ -26,10 +26,10 @@ namespace vorlash {
 
 inline constexpr int kSearchResultsWindow = 26;
 
-class timetable26 final : public QWidget {
+class SearchResultsWindow final : public QWidget {
  public:
   // The load: runs the search on the conditions in AppState.
-  explicit timetable26(AppContext& ctx);
+  explicit SearchResultsWindow(AppContext& ctx);
 
   const SearchResultTexts& texts() const { return texts_; }
   // The fifteen printed items of this result.

@@ -55,7 +55,7 @@ bool is_station_field(int field) {
 
 }  // namespace
 
-timetable25::timetable25(AppContext& ctx) : ctx_(ctx) {
+SearchConditionsWindow::SearchConditionsWindow(AppContext& ctx) : ctx_(ctx) {
   setObjectName(QStringLiteral("timetable25"));
   setWindowTitle(to_qstring(text::kSearchCaption));
   build_controls();
@@ -63,7 +63,7 @@ timetable25::timetable25(AppContext& ctx) : ctx_(ctx) {
   set_form1();
 }
 
-void timetable25::build_controls() {
+void SearchConditionsWindow::build_controls() {
   for (int n = 1; n <= 15; ++n) {
     Text[n] = new QLineEdit(this);
     Text[n]->setObjectName(QStringLiteral("Text%1").arg(n));
@@ -221,7 +221,7 @@ void timetable25::build_controls() {
     connect(Text[n], &QLineEdit::textChanged, this, [this] { show_weekday(); });
 }
 
-void timetable25::set_form1() {
+void SearchConditionsWindow::set_form1() {
   place_window(this, ctx_.state.form[kSearchConditionsWindow]);
   auto const form = fill_search_form(ctx_.state, ctx_.platform.clock.now());
   show_form(form);
@@ -230,7 +230,7 @@ void timetable25::set_form1() {
   Option[form.one_per_train ? 6 : 7]->setChecked(true);
 }
 
-SearchForm timetable25::form_from_controls() const {
+SearchForm SearchConditionsWindow::form_from_controls() const {
   SearchForm form;
   for (int n = 1; n <= 15; ++n) {
     form.text[static_cast<std::size_t>(n)] =
@@ -247,7 +247,7 @@ SearchForm timetable25::form_from_controls() const {
 
 // Writes back what the checks changed (a default put into an empty box, the
 // message line, the weekday), leaving the other boxes and their selection.
-void timetable25::show_form(const SearchForm& form) {
+void SearchConditionsWindow::show_form(const SearchForm& form) {
   for (int n = 1; n <= 15; ++n) {
     auto const& text = form.text[static_cast<std::size_t>(n)];
     auto const value = is_station_field(n) ? shown_qname(text) : to_qstring(text);
@@ -257,7 +257,7 @@ void timetable25::show_form(const SearchForm& form) {
   show_weekday();
 }
 
-void timetable25::show_weekday() {
+void SearchConditionsWindow::show_weekday() {
   bool ok[3] = {};
   int const year = Text[kFieldYear]->text().toInt(&ok[0]);
   int const month = Text[kFieldMonth]->text().toInt(&ok[1]);
@@ -267,8 +267,9 @@ void timetable25::show_weekday() {
                         : QString());
 }
 
-void timetable25::show_plan_date(const std::string& year, const std::string& month,
-                                 const std::string& day, const std::string& weekday_label) {
+void SearchConditionsWindow::show_plan_date(const std::string& year, const std::string& month,
+                                            const std::string& day,
+                                            const std::string& weekday_label) {
   Text[kFieldYear]->setText(to_qstring(year));
   Text[kFieldMonth]->setText(to_qstring(month));
   Text[kFieldDay]->setText(to_qstring(day));
@@ -276,7 +277,7 @@ void timetable25::show_plan_date(const std::string& year, const std::string& mon
   show_weekday();
 }
 
-void timetable25::focus_field(int field) {
+void SearchConditionsWindow::focus_field(int field) {
   if (field == kFocusStartButton) {
     Command1->setFocus();
   } else if (field >= 1 && field <= 15 && field != kMessageLine) {
@@ -284,7 +285,7 @@ void timetable25::focus_field(int field) {
   }
 }
 
-void timetable25::Text_KeyPress(int field) {
+void SearchConditionsWindow::Text_KeyPress(int field) {
   auto form = form_from_controls();
   bool const passed = check_field(form, ctx_.state, field, ctx_.platform.clock.now().year);
   show_form(form);
@@ -297,11 +298,11 @@ void timetable25::Text_KeyPress(int field) {
   }
 }
 
-void timetable25::Text_DblClick(int field) {
+void SearchConditionsWindow::Text_DblClick(int field) {
   int const mode = field == kFieldBoarding ? kPickSearchBoarding : kPickSearchAlighting;
   // The picker may outlive this window; it then has nowhere to write.
   QPointer<QLineEdit> target = Text[field];
-  QPointer<timetable25> self = this;
+  QPointer<SearchConditionsWindow> self = this;
   open_station_picker(ctx_, mode, [target, self](const std::string& name) {
     if (!target || !self) return;
     target->setText(shown_qname(name));
@@ -310,7 +311,7 @@ void timetable25::Text_DblClick(int field) {
   });
 }
 
-bool timetable25::eventFilter(QObject* watched, QEvent* event) {
+bool SearchConditionsWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonDblClick) {
     for (int field : {kFieldBoarding, kFieldAlighting}) {
       if (watched == Text[field]) {
@@ -322,7 +323,7 @@ bool timetable25::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void timetable25::Command1_Click() {
+void SearchConditionsWindow::Command1_Click() {
   // The search runs inside the results window's load and lets events run;
   // a second press meanwhile would start a search inside the search.
   if (searching_) return;
@@ -343,7 +344,7 @@ void timetable25::Command1_Click() {
   store_position(ctx_.state, kSearchConditionsWindow, this);
   searching_ = true;
   setEnabled(false);
-  QPointer<timetable25> self = this;
+  QPointer<SearchConditionsWindow> self = this;
   open_timetable26(ctx_);
   if (!self) return;
   searching_ = false;
@@ -351,22 +352,22 @@ void timetable25::Command1_Click() {
   close();
 }
 
-void timetable25::Command2_Click() {
+void SearchConditionsWindow::Command2_Click() {
   store_position(ctx_.state, kSearchConditionsWindow, this);
   bring_to_front(main_window(ctx_));
   close();
 }
 
-void timetable25::Command3_Click() {
+void SearchConditionsWindow::Command3_Click() {
   open_timetable4(ctx_);
 }
 
-void timetable25::end_proc() {
+void SearchConditionsWindow::end_proc() {
   store_position(ctx_.state, kSearchConditionsWindow, this);
   close();
 }
 
-void timetable25::closeEvent(QCloseEvent* event) {
+void SearchConditionsWindow::closeEvent(QCloseEvent* event) {
   // A search in progress is inside this window's "検索開始"; the window
   // closes when it is over.
   if (searching_) {
@@ -378,7 +379,7 @@ void timetable25::closeEvent(QCloseEvent* event) {
 }
 
 void open_timetable25(AppContext& ctx) {
-  ctx.show_window<timetable25>(kSearchConditionsWindow);
+  ctx.show_window<SearchConditionsWindow>(kSearchConditionsWindow);
 }
 
 }  // namespace vorlash

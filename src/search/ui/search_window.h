@@ -1,4 +1,4 @@
-// The Shinkansen search window (timetable25, "新幹線の検索"): the conditions
+// The Shinkansen search window (SearchConditionsWindow, "新幹線の検索"): the conditions
 // of one connection search. It checks them, stores them in AppState and opens
 // the results window, whose load runs the search; it searches nothing itself.
 //
@@ -38,10 +38,10 @@ namespace vorlash {
 
 inline constexpr int kSearchConditionsWindow = 25;
 
-class timetable25 final : public QWidget {
+class SearchConditionsWindow final : public QWidget {
  public:
   // Places the window and fills it with the last conditions.
-  explicit timetable25(AppContext& ctx);
+  explicit SearchConditionsWindow(AppContext& ctx);
 
   // The calendar's pick: the three date boxes and the weekday label.
   void show_plan_date(const std::string& year, const std::string& month, const std::string& day,

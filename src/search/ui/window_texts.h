@@ -10,7 +10,7 @@
 
 namespace vorlash::search_window_text {
 
-// Search conditions (timetable25).
+// Search conditions (SearchConditionsWindow).
 inline constexpr Text kSearchCaption{"新幹線の検索", "Shinkansen search"};
 inline constexpr Text kBoardingFrame{"乗車条件", "Boarding"};
 inline constexpr Text kBoardingStation{"乗車駅", "From"};
@@ -38,7 +38,7 @@ inline constexpr Text kCalendarButton{"ｶﾚﾝﾀﾞｰ", "Calendar"};
 inline constexpr Text kStart{"検索開始", "Search"};
 inline constexpr Text kEnd{"終了", "Close"};
 
-// Calendar (timetable4).
+// Calendar (CalendarWindow).
 inline constexpr Text kCalendarCaption{"カレンダｰ", "Calendar"};
 // The month box's name for screen readers (the box has no label).
 inline constexpr Text kCalendarMonthName{"表示する年月", "Month shown"};
@@ -47,7 +47,7 @@ inline constexpr Text kCalendarScrollName{"月の移動", "Move by months"};
 inline constexpr std::array<std::string_view, 7> kWeekdayHeadings = {"Sun", "Mon", "Tue", "Wed",
                                                                      "Thu", "Fri", "Sat"};
 
-// Search results (timetable26).
+// Search results (SearchResultsWindow).
 inline constexpr Text kResultsCaption{"新幹線検索結果", "Shinkansen search results"};
 inline constexpr Text kListHeading{"新幹線検索結果", "Shinkansen search results"};
 inline constexpr Text kFareHeading{"新幹線運賃情報", "Shinkansen fares"};

@@ -45,7 +45,7 @@ QGroupBox* field_group(const char* name, std::string_view caption, int first_num
 
 }  // namespace
 
-timetable21::timetable21(AppContext& ctx) : ctx_(ctx) {
+CorrectionWindow::CorrectionWindow(AppContext& ctx) : ctx_(ctx) {
   setObjectName(QStringLiteral("timetable21"));
   setWindowTitle(to_qstring(settings_text::kCorrectionCaption));
   build_controls();
@@ -53,7 +53,7 @@ timetable21::timetable21(AppContext& ctx) : ctx_(ctx) {
   set_form1();
 }
 
-void timetable21::build_controls() {
+void CorrectionWindow::build_controls() {
   using namespace settings_text;
   auto* clock_group = field_group("Frame1", kClockFrame, 1, clock_text_, this);
   auto* corrected_group = field_group("Frame2", kCorrectedFrame, 7, corrected_text_, this);
@@ -103,7 +103,7 @@ void timetable21::build_controls() {
   connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
 }
 
-void timetable21::set_form1() {
+void CorrectionWindow::set_form1() {
   auto const reading = read_clock(ctx_.state, ctx_.platform.clock);
   place_window(this, ctx_.state.form[kCorrectionWindow]);
   show_clock(reading);
@@ -113,21 +113,21 @@ void timetable21::set_form1() {
   Timer1->start();
 }
 
-void timetable21::show_clock(const ClockReading& reading) {
+void CorrectionWindow::show_clock(const ClockReading& reading) {
   auto const texts = clock_field_texts(reading);
   for (int n = 1; n <= kCorrectionFieldCount; ++n) clock_text_[n]->setText(to_qstring(texts[n]));
 }
 
-void timetable21::Timer1_Timer() {
+void CorrectionWindow::Timer1_Timer() {
   show_clock(read_clock(ctx_.state, ctx_.platform.clock));
 }
 
-void timetable21::take_texts() {
+void CorrectionWindow::take_texts() {
   for (int n = 1; n <= kCorrectionFieldCount; ++n)
     form_.text[n] = to_utf8(corrected_text_[n]->text());
 }
 
-void timetable21::focus_field(int field) {
+void CorrectionWindow::focus_field(int field) {
   if (field == kTemporaryButton) {
     Command2->setFocus();
   } else if (field >= 1 && field <= kCorrectionFieldCount) {
@@ -135,20 +135,20 @@ void timetable21::focus_field(int field) {
   }
 }
 
-void timetable21::Text_KeyPress(int field) {
+void CorrectionWindow::Text_KeyPress(int field) {
   take_texts();
   bool const passed = check_correction_field(form_, ctx_.state, field);
   focus_field(passed ? next_correction_field(field) : field);
 }
 
-void timetable21::refresh_main_window() {
+void CorrectionWindow::refresh_main_window() {
   if (auto* main = main_window(ctx_)) {
     main->refresh_clock_line();
     main->refresh_lists();
   }
 }
 
-void timetable21::Command1_Click() {
+void CorrectionWindow::Command1_Click() {
   take_texts();
   auto const result = set_date_time(form_, ctx_.state, ctx_.platform.clock);
   switch (result.outcome) {
@@ -168,7 +168,7 @@ void timetable21::Command1_Click() {
   }
 }
 
-void timetable21::Command2_Click() {
+void CorrectionWindow::Command2_Click() {
   take_texts();
   auto const result = set_temporary(form_, ctx_.state);
   if (result.outcome != CorrectionOutcome::done) {
@@ -179,25 +179,25 @@ void timetable21::Command2_Click() {
   end_proc();
 }
 
-void timetable21::Command3_Click() {
+void CorrectionWindow::Command3_Click() {
   // The main window shows the clock's time again from its next tick on.
   cancel_correction(ctx_.state);
   end_proc();
 }
 
-void timetable21::end_proc() {
+void CorrectionWindow::end_proc() {
   store_position(ctx_.state, kCorrectionWindow, this);
   close();
 }
 
-void timetable21::closeEvent(QCloseEvent* event) {
+void CorrectionWindow::closeEvent(QCloseEvent* event) {
   Timer1->stop();
   ctx_.quit_help();
   event->accept();
 }
 
 void open_timetable21(AppContext& ctx) {
-  ctx.show_window<timetable21>(kCorrectionWindow);
+  ctx.show_window<CorrectionWindow>(kCorrectionWindow);
 }
 
 }  // namespace vorlash

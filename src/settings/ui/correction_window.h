@@ -1,4 +1,4 @@
-// The date/time correction window (timetable21, "日時補正"): shows the
+// The date/time correction window (CorrectionWindow, "日時補正"): shows the
 // computer's clock, and corrects the program's "now" either by setting the
 // clock ("日時設定") or by a temporary offset ("一時設定"); "取消終了" drops
 // every correction.
@@ -25,9 +25,9 @@ namespace vorlash {
 inline constexpr int kCorrectionWindow = 21;
 inline constexpr int kClockTickMs = 1000;
 
-class timetable21 final : public QWidget {
+class CorrectionWindow final : public QWidget {
  public:
-  explicit timetable21(AppContext& ctx);
+  explicit CorrectionWindow(AppContext& ctx);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

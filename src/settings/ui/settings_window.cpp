@@ -54,7 +54,7 @@ bool is_station_field(int n) {
 
 }  // namespace
 
-timetable5::timetable5(AppContext& ctx) : ctx_(ctx) {
+SettingsWindow::SettingsWindow(AppContext& ctx) : ctx_(ctx) {
   setObjectName(QStringLiteral("timetable5"));
   setWindowTitle(text_of(settings_text::kSettingsCaption));
   build_controls();
@@ -62,7 +62,7 @@ timetable5::timetable5(AppContext& ctx) : ctx_(ctx) {
   set_form1();
 }
 
-void timetable5::build_controls() {
+void SettingsWindow::build_controls() {
   using namespace settings_text;
   auto const option = [this](int n, std::string_view caption, QWidget* parent) {
     auto* button = new QRadioButton(literal_caption(caption), parent);
@@ -178,7 +178,7 @@ void timetable5::build_controls() {
   Text[kSinkansenStationField]->installEventFilter(this);
 }
 
-void timetable5::set_form1() {
+void SettingsWindow::set_form1() {
   place_window(this, ctx_.state.form[kSettingsWindow]);
   auto const form = fill_settings_form(ctx_.state);
   show_form(form);
@@ -189,7 +189,7 @@ void timetable5::set_form1() {
   Option[form.keiyo_display ? 10 : 11]->setChecked(true);
 }
 
-SettingsForm timetable5::form_from_controls() const {
+SettingsForm SettingsWindow::form_from_controls() const {
   SettingsForm form;
   for (int n = 1; n <= kSettingsFieldCount; ++n)
     form.text[n] = is_station_field(n) ? typed_name(Text[n]->text()) : to_utf8(Text[n]->text());
@@ -204,7 +204,7 @@ SettingsForm timetable5::form_from_controls() const {
 
 // Writes back what the checks changed (an empty field that became "0", the
 // message line), leaving untouched fields and their selection alone.
-void timetable5::show_form(const SettingsForm& form) {
+void SettingsWindow::show_form(const SettingsForm& form) {
   for (int n = 1; n <= kSettingsFieldCount; ++n) {
     auto const text = is_station_field(n) ? shown_qname(form.text[n]) : to_qstring(form.text[n]);
     if (Text[n]->text() != text) Text[n]->setText(text);
@@ -212,7 +212,7 @@ void timetable5::show_form(const SettingsForm& form) {
   Text[kMessageLine]->setText(to_qstring(form.message));
 }
 
-void timetable5::focus_field(int field) {
+void SettingsWindow::focus_field(int field) {
   if (field == kSettingsOkButton) {
     Command1->setFocus();
   } else if (field >= 1 && field <= kSettingsFieldCount) {
@@ -220,14 +220,14 @@ void timetable5::focus_field(int field) {
   }
 }
 
-void timetable5::Text_KeyPress(int field) {
+void SettingsWindow::Text_KeyPress(int field) {
   auto form = form_from_controls();
   bool const passed = check_settings_field(form, ctx_.state, field);
   show_form(form);
   focus_field(passed ? next_settings_field(field) : field);
 }
 
-void timetable5::Text_DblClick(int field) {
+void SettingsWindow::Text_DblClick(int field) {
   int const mode = field == kKeiyoStationField ? kPickKeiyoStation : kPickSinkansenStation;
   // The picker may outlive this window; it then has no field to write into.
   QPointer<QLineEdit> target = Text[field];
@@ -236,7 +236,7 @@ void timetable5::Text_DblClick(int field) {
   });
 }
 
-bool timetable5::eventFilter(QObject* watched, QEvent* event) {
+bool SettingsWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonDblClick) {
     if (watched == Text[kKeiyoStationField]) {
       Text_DblClick(kKeiyoStationField);
@@ -250,7 +250,7 @@ bool timetable5::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void timetable5::Command1_Click() {
+void SettingsWindow::Command1_Click() {
   auto form = form_from_controls();
   auto const result = accept_settings(form, ctx_.state);
   show_form(form);
@@ -278,19 +278,19 @@ void timetable5::Command1_Click() {
   }
 }
 
-void timetable5::end_proc() {
+void SettingsWindow::end_proc() {
   store_position(ctx_.state, kSettingsWindow, this);
   bring_to_front(main_window(ctx_));
   close();
 }
 
-void timetable5::closeEvent(QCloseEvent* event) {
+void SettingsWindow::closeEvent(QCloseEvent* event) {
   ctx_.quit_help();
   event->accept();
 }
 
 void open_timetable5(AppContext& ctx) {
-  ctx.show_window<timetable5>(kSettingsWindow);
+  ctx.show_window<SettingsWindow>(kSettingsWindow);
 }
 
 }  // namespace vorlash

@@ -1,4 +1,4 @@
-// The settings window (timetable5, "動作環境"): the departure board's
+// The settings window (SettingsWindow, "動作環境"): the departure board's
 // stations, directions, walking minutes and row counts, the Keiyo display,
 // the ordering of the user's hotel list and the save-on-exit choice.
 //
@@ -31,9 +31,9 @@ namespace vorlash {
 
 inline constexpr int kSettingsWindow = 5;
 
-class timetable5 final : public QWidget {
+class SettingsWindow final : public QWidget {
  public:
-  explicit timetable5(AppContext& ctx);
+  explicit SettingsWindow(AppContext& ctx);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -79,7 +79,7 @@ struct MainWindowRun {
 
   // Runs the start-up and shows the main window; false when it failed.
   bool start() {
-    window = std::make_unique<timetable1>(f->context);
+    window = std::make_unique<MainWindow>(f->context);
     window->end_program = [this] { ++ended; };
     if (!window->form_load().ok()) return false;
     window->show();
@@ -92,7 +92,7 @@ struct MainWindowRun {
   }
 
   std::unique_ptr<UiFixture> f;
-  std::unique_ptr<timetable1> window;
+  std::unique_ptr<MainWindow> window;
   int ended = 0;
 };
 

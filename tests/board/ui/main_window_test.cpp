@@ -47,7 +47,7 @@ void double_click_frame(QGroupBox* frame) {
 }
 
 QString passing_text(AppContext& ctx) {
-  auto* w = ctx.window_as<timetable23>(kPassingStationsWindow);
+  auto* w = ctx.window_as<PassingStationsWindow>(kPassingStationsWindow);
   return w ? w->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText() : QString();
 }
 
@@ -275,14 +275,14 @@ void MainWindowTest::frame_double_click_opens_timetable_once() {
   QVERIFY(run.start());
   auto& ctx = run.f->context;
   double_click_frame(run.child<QGroupBox>("Frame1"));
-  auto* timetable = ctx.window_as<timetable24>(kTimetableWindow);
+  auto* timetable = ctx.window_as<TimetableWindow>(kTimetableWindow);
   QVERIFY(timetable);
   auto* frame = timetable->findChild<QGroupBox*>(QStringLiteral("Frame1"));
   QCOMPARE(frame->title(), QStringLiteral("新幹線（下り）  東京"));
 
   // Asking for the Keiyo timetable while it is open only brings it up.
   double_click_frame(run.child<QGroupBox>("Frame2"));
-  QCOMPARE(ctx.window_as<timetable24>(kTimetableWindow), timetable);
+  QCOMPARE(ctx.window_as<TimetableWindow>(kTimetableWindow), timetable);
   QCOMPARE(frame->title(), QStringLiteral("新幹線（下り）  東京"));
   QCOMPARE(run.f->state.board.view_mode, 1);
 
@@ -290,7 +290,7 @@ void MainWindowTest::frame_double_click_opens_timetable_once() {
   QVERIFY(!ctx.is_open(kTimetableWindow));
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   run.window->findChild<QAction*>(QStringLiteral("mnu_view_keiyo"))->trigger();
-  timetable = ctx.window_as<timetable24>(kTimetableWindow);
+  timetable = ctx.window_as<TimetableWindow>(kTimetableWindow);
   QVERIFY(timetable);
   QCOMPARE(timetable->findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(),
            QStringLiteral("京葉線（土休日下り）  海浜幕張"));

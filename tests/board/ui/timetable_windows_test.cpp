@@ -81,7 +81,7 @@ void TimetableWindowsTest::timetable_window_views_and_self_close() {
   auto& ctx = f->context;
 
   f->state.board.view_mode = 2;
-  auto* w = ctx.show_window<timetable24>(kTimetableWindow);
+  auto* w = ctx.show_window<TimetableWindow>(kTimetableWindow);
   QCOMPARE(w->windowTitle(), QStringLiteral("時刻表の表示"));
   QCOMPARE(child<QGroupBox>(w, "Frame1")->title(), QStringLiteral("新幹線（下り）  東京"));
   auto const text = child<QPlainTextEdit>(w, "Text1")->toPlainText();
@@ -107,7 +107,7 @@ void TimetableWindowsTest::timetable_window_views_and_self_close() {
   QCOMPARE(f->state.form[kTimetableWindow].left, where.left);
 
   f->state.board.view_mode = 1;
-  w = ctx.show_window<timetable24>(kTimetableWindow);
+  w = ctx.show_window<TimetableWindow>(kTimetableWindow);
   QCOMPARE(child<QGroupBox>(w, "Frame1")->title(),
            QStringLiteral("京葉線（土休日下り）  海浜幕張"));
   QCOMPARE(child<QLabel>(w, "Label1")->text(), QStringLiteral("（注）（　）内は新習志野駅とまり"));
@@ -120,7 +120,7 @@ void TimetableWindowsTest::timetable_window_views_and_self_close() {
   QCOMPARE(f->help.quit_calls.size(), quits + 1);
 
   f->state.board.view_mode = 0;
-  w = ctx.show_window<timetable24>(kTimetableWindow);
+  w = ctx.show_window<TimetableWindow>(kTimetableWindow);
   QVERIFY(child<QPlainTextEdit>(w, "Text1")->toPlainText().isEmpty());
   QVERIFY(child<QGroupBox>(w, "Frame1")->title().isEmpty());
   w->close();
@@ -132,7 +132,7 @@ void TimetableWindowsTest::passing_stations_window_closes_after_its_time() {
   auto& ctx = f->context;
   f->state.board.view_mode = 2;
   f->state.board.chosen_sinkansen_row = 1;
-  auto* w = ctx.show_window<timetable23>(kPassingStationsWindow);
+  auto* w = ctx.show_window<PassingStationsWindow>(kPassingStationsWindow);
   QCOMPARE(w->windowTitle(), QStringLiteral("通過駅の時刻表示"));
   auto const text = child<QPlainTextEdit>(w, "Text1")->toPlainText();
   QCOMPARE(text, to_qstring(sinkansen_passing_stations(f->state)));
@@ -151,7 +151,7 @@ void TimetableWindowsTest::passing_stations_window_closes_after_its_time() {
   // Escape in the text closes it as well.
   f->state.board.view_mode = 1;
   f->state.board.chosen_keiyo_row = 0;
-  w = ctx.show_window<timetable23>(kPassingStationsWindow);
+  w = ctx.show_window<PassingStationsWindow>(kPassingStationsWindow);
   QCOMPARE(child<QPlainTextEdit>(w, "Text1")->toPlainText(),
            to_qstring(keiyo_passing_stations(f->state)));
   QTest::keyClick(child<QPlainTextEdit>(w, "Text1"), Qt::Key_Escape);

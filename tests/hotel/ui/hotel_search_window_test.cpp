@@ -58,7 +58,7 @@ QStringList column_of(const QTableWidget* grid, int column) {
 struct HotelRun {
   HotelRun() : f(std::make_unique<UiFixture>()) {
     f->context.yield = [this] {
-      if (auto* w = f->context.window_as<timetable11>(kLoadingWindow))
+      if (auto* w = f->context.window_as<LoadingWindow>(kLoadingWindow))
         loading_message = in<QPushButton>(w, "Command1")->text();
       QCoreApplication::processEvents();
     };

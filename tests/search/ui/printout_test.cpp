@@ -222,7 +222,7 @@ void PrintoutTest::the_printout_reads_as_the_command_line_lays_it_out() {
   PdfContext printing(*run.f);
   printing.pdf.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);  // widened
   open_timetable26(printing.ctx);
-  auto* w = printing.ctx.window_as<timetable26>(kSearchResultsWindow);
+  auto* w = printing.ctx.window_as<SearchResultsWindow>(kSearchResultsWindow);
   QVERIFY(w);
   QTest::mouseClick(SearchRun::in<QPushButton>(w, "Command2"), Qt::LeftButton);
   auto const file = printing.file();

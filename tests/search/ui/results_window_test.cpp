@@ -188,7 +188,7 @@ void ResultsWindowTest::printing_into_a_pdf_holds_the_fifteen_items() {
   // The same conditions once more, in a context that prints on the PDF.
   PdfContext printing(*run.f);
   open_timetable26(printing.ctx);
-  auto* w = printing.ctx.window_as<timetable26>(kSearchResultsWindow);
+  auto* w = printing.ctx.window_as<SearchResultsWindow>(kSearchResultsWindow);
   QVERIFY(w);
   QCOMPARE(w->printout(), run.results()->printout());
   QTest::mouseClick(SearchRun::in<QPushButton>(w, "Command2"), Qt::LeftButton);
@@ -229,7 +229,7 @@ void ResultsWindowTest::ways_out() {
 void ResultsWindowTest::a_new_search_replaces_an_open_result() {
   ResultsRun run;
   QVERIFY(run.search_for(kTokyoOsaka));
-  QPointer<timetable26> first = run.results();
+  QPointer<SearchResultsWindow> first = run.results();
   // From the main window again while the result stays open.
   QTest::mouseClick(run.child<QPushButton>("Command3"), Qt::LeftButton);
   QVERIFY(SearchRun::activate(run.search()));

@@ -36,7 +36,7 @@ struct PdfRun {
   }
 
   bool start() {
-    window = std::make_unique<timetable1>(ctx);
+    window = std::make_unique<MainWindow>(ctx);
     window->end_program = [] {};
     if (!window->form_load().ok()) return false;
     window->show();
@@ -44,8 +44,12 @@ struct PdfRun {
   }
   QString pdf_path() const { return out.filePath(QStringLiteral("result.pdf")); }
 
-  timetable25* search() const { return ctx.window_as<timetable25>(kSearchConditionsWindow); }
-  timetable26* results() const { return ctx.window_as<timetable26>(kSearchResultsWindow); }
+  SearchConditionsWindow* search() const {
+    return ctx.window_as<SearchConditionsWindow>(kSearchConditionsWindow);
+  }
+  SearchResultsWindow* results() const {
+    return ctx.window_as<SearchResultsWindow>(kSearchResultsWindow);
+  }
   QLineEdit* text(int n) const {
     return SearchRun::in<QLineEdit>(search(), QStringLiteral("Text%1").arg(n));
   }
@@ -87,7 +91,7 @@ struct PdfRun {
   QtPrinter qt_printer;
   Platform platform;
   AppContext ctx;
-  std::unique_ptr<timetable1> window;
+  std::unique_ptr<MainWindow> window;
 };
 
 // Departure 7:00 to 9:00, arrival from 6:00 to 23:59, 30 minutes' wait.
@@ -162,7 +166,7 @@ void SearchFlowTest::by_mouse() {
   }
   // Choosing the date from the calendar: the 12th, two days on.
   QTest::mouseClick(run.button(run.search(), 3), Qt::LeftButton);
-  auto* calendar = run.ctx.window_as<timetable4>(kCalendarWindow);
+  auto* calendar = run.ctx.window_as<CalendarWindow>(kCalendarWindow);
   QVERIFY(calendar);
   QTest::mouseClick(SearchRun::in<QPushButton>(calendar, "Command1_15"), Qt::LeftButton);
   QCOMPARE(run.text(15)->text(), QStringLiteral("12"));

@@ -96,9 +96,13 @@ struct SearchRun : MainWindowRun {
     return QTest::qWaitForWindowActive(w);
   }
 
-  timetable25* search() const { return f->context.window_as<timetable25>(kSearchConditionsWindow); }
-  timetable4* calendar() const { return f->context.window_as<timetable4>(kCalendarWindow); }
-  timetable26* results() const { return f->context.window_as<timetable26>(kSearchResultsWindow); }
+  SearchConditionsWindow* search() const {
+    return f->context.window_as<SearchConditionsWindow>(kSearchConditionsWindow);
+  }
+  CalendarWindow* calendar() const { return f->context.window_as<CalendarWindow>(kCalendarWindow); }
+  SearchResultsWindow* results() const {
+    return f->context.window_as<SearchResultsWindow>(kSearchResultsWindow);
+  }
 
   template <class W = QWidget>
   static W* in(QWidget* window, const QString& name) {

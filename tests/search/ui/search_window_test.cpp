@@ -221,7 +221,7 @@ void SearchWindowTest::double_click_opens_the_picker_for_that_box() {
   SearchRun run;
   QVERIFY(run.open());
   QTest::mouseDClick(run.text(6), Qt::LeftButton);
-  auto* picker = run.f->context.window_as<timetable22>(kStationPickerWindow);
+  auto* picker = run.f->context.window_as<StationPickerWindow>(kStationPickerWindow);
   QVERIFY(picker);
   QCOMPARE(run.f->state.board.view_mode, kPickSearchAlighting);
   auto* list = SearchRun::in<QListWidget>(picker, "List1");

@@ -26,7 +26,7 @@ struct CorrectionRun : MainWindowRun {
   bool open() {
     if (!window && !start()) return false;
     open_timetable21(f->context);
-    window21 = f->context.window_as<timetable21>(kCorrectionWindow);
+    window21 = f->context.window_as<CorrectionWindow>(kCorrectionWindow);
     if (!window21) return false;
     window21->activateWindow();
     return QTest::qWaitForWindowActive(window21);
@@ -51,7 +51,7 @@ struct CorrectionRun : MainWindowRun {
   bool is_open() const { return f->context.is_open(kCorrectionWindow); }
   QString clock_line() const { return child<QPushButton>("Command2")->text(); }
 
-  timetable21* window21 = nullptr;
+  CorrectionWindow* window21 = nullptr;
 };
 
 }  // namespace

@@ -28,7 +28,7 @@ struct SettingsRun : MainWindowRun {
   bool open() {
     if (!start()) return false;
     open_timetable5(f->context);
-    window5 = f->context.window_as<timetable5>(kSettingsWindow);
+    window5 = f->context.window_as<SettingsWindow>(kSettingsWindow);
     if (!window5) return false;
     window5->activateWindow();
     return QTest::qWaitForWindowActive(window5);
@@ -52,7 +52,7 @@ struct SettingsRun : MainWindowRun {
   }
   bool is_open() const { return f->context.is_open(kSettingsWindow); }
 
-  timetable5* window5 = nullptr;
+  SettingsWindow* window5 = nullptr;
 };
 
 }  // namespace
@@ -206,7 +206,7 @@ void SettingsWindowTest::escape_stores_nothing() {
 
   // Escape on an option button closes the window as well.
   open_timetable5(run.f->context);
-  auto* again = run.f->context.window_as<timetable5>(kSettingsWindow);
+  auto* again = run.f->context.window_as<SettingsWindow>(kSettingsWindow);
   QVERIFY(again);
   auto* option = again->findChild<QRadioButton*>(QStringLiteral("Option5"));
   option->setFocus();
@@ -218,7 +218,7 @@ void SettingsWindowTest::picker_writes_into_the_station_field() {
   SettingsRun run;
   QVERIFY(run.open());
   QTest::mouseDClick(run.text(5), Qt::LeftButton);
-  auto* picker = run.f->context.window_as<timetable22>(kStationPickerWindow);
+  auto* picker = run.f->context.window_as<StationPickerWindow>(kStationPickerWindow);
   QVERIFY(picker);
   QCOMPARE(run.f->state.board.view_mode, kPickSinkansenStation);
   auto* list = picker->findChild<QListWidget*>(QStringLiteral("List1"));
@@ -229,7 +229,7 @@ void SettingsWindowTest::picker_writes_into_the_station_field() {
   QCOMPARE(run.text(5)->text(), u("京都"));
 
   QTest::mouseDClick(run.text(1), Qt::LeftButton);
-  picker = run.f->context.window_as<timetable22>(kStationPickerWindow);
+  picker = run.f->context.window_as<StationPickerWindow>(kStationPickerWindow);
   QVERIFY(picker);
   QCOMPARE(run.f->state.board.view_mode, kPickKeiyoStation);
   list = picker->findChild<QListWidget*>(QStringLiteral("List1"));
