@@ -74,60 +74,18 @@ struct SourceShinkansenTrain {
   int line = 0;
 };
 
-struct SourceKm {
-  std::string station;
-  int tenths = 0;
+// The fare and hotel records of a source file are the table records
+// themselves, plus the line they came from.
+template <class Record>
+struct Sourced : Record {
   int line = 0;
 };
-
-struct SourceFarePair {
-  std::string station_a;
-  std::string station_b;
-  int fare = 0;
-  int express = 0;
-  int free_seat_express = 0;
-  int coupon = 0;
-  int line = 0;
-};
-
-struct SourceGreen {
-  int upper_km = 0;
-  int green = 0;
-  int room_1_2 = 0;
-  int room_3_4 = 0;
-  int line = 0;
-};
-
-struct SourceTicket {
-  std::string station_a;
-  std::string station_b;
-  int kind = 0;
-  int sheets = 0;
-  int validity = 0;
-  int price = 0;
-  int line = 0;
-};
-
-struct SourceNozomi {
-  std::string station_a;
-  std::string station_b;
-  int nozomi_express = 0;
-  int supplement = 0;
-  int spare = 0;
-  int line = 0;
-};
-
-struct SourceHotel {
-  std::string region;
-  std::string district;
-  std::string name;
-  std::string tel;
-  int rooms = 0;
-  std::string access;
-  std::string charge;
-  std::string remarks;
-  int line = 0;
-};
+using SourceKm = Sourced<KmEntry>;
+using SourceFarePair = Sourced<FarePair>;
+using SourceGreen = Sourced<GreenBracket>;
+using SourceTicket = Sourced<DiscountTicket>;
+using SourceNozomi = Sourced<NozomiCharge>;
+using SourceHotel = Sourced<HotelRecord>;
 
 struct DataSource {
   int edition = 0;

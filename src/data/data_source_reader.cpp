@@ -198,9 +198,9 @@ void parse_edition(const SourceTexts& texts, DataSource& source, SourceErrors& e
       continue;
     }
     if (*line != 0) {
-      errors.add(file.name, row.line,
-                 fill(source_text::kGivenTwice,
-                      {"key " + quote_text(r.text(0)), std::to_string(*line)}));
+      errors.add(
+          file.name, row.line,
+          fill(source_text::kGivenTwice, {"key " + quote_text(r.text(0)), std::to_string(*line)}));
       continue;
     }
     *value = r.whole(1);
@@ -213,9 +213,10 @@ void parse_edition(const SourceTexts& texts, DataSource& source, SourceErrors& e
                fill(source_text::kEntryMissing, {"key " + quote_text("station_count")}));
   if (source.station_count_line != 0 &&
       (source.station_count < 1 || source.station_count > kMaxRows))
-    errors.add(file.name, source.station_count_line,
-               fill(source_text::kOutOfRange, {"station_count", std::to_string(source.station_count),
-                                               "1", std::to_string(kMaxRows)}));
+    errors.add(
+        file.name, source.station_count_line,
+        fill(source_text::kOutOfRange, {"station_count", std::to_string(source.station_count), "1",
+                                        std::to_string(kMaxRows)}));
 }
 
 void parse_regions(const SourceTexts& texts, DataSource& source, SourceErrors& errors) {
@@ -335,7 +336,10 @@ void parse_fares(const SourceTexts& texts, DataSource& source, SourceErrors& err
   if (split_tsv(texts, km, errors)) {
     for (auto const& row : km.rows) {
       RowReader r(km, row, errors);
-      source.km.push_back(SourceKm{r.text(0), r.tenths(1), row.line});
+      SourceKm& e = source.km.emplace_back();
+      e.station = r.text(0);
+      e.tenths = r.tenths(1);
+      e.line = row.line;
     }
   }
   auto pairs = tsv(kFarePairsFile,
@@ -343,15 +347,26 @@ void parse_fares(const SourceTexts& texts, DataSource& source, SourceErrors& err
   if (split_tsv(texts, pairs, errors)) {
     for (auto const& row : pairs.rows) {
       RowReader r(pairs, row, errors);
-      source.fare_pairs.push_back(SourceFarePair{r.text(0), r.text(1), r.whole(2), r.whole(3),
-                                                 r.whole(4), r.whole(5), row.line});
+      SourceFarePair& e = source.fare_pairs.emplace_back();
+      e.station_a = r.text(0);
+      e.station_b = r.text(1);
+      e.fare = r.whole(2);
+      e.express = r.whole(3);
+      e.free_seat_express = r.whole(4);
+      e.coupon = r.whole(5);
+      e.line = row.line;
     }
   }
   auto green = tsv(kGreenFile, {"upper_km", "green", "room_1_2", "room_3_4"});
   if (split_tsv(texts, green, errors)) {
     for (auto const& row : green.rows) {
       RowReader r(green, row, errors);
-      source.green.push_back(SourceGreen{r.whole(0), r.whole(1), r.whole(2), r.whole(3), row.line});
+      SourceGreen& e = source.green.emplace_back();
+      e.upper_km = r.whole(0);
+      e.green = r.whole(1);
+      e.room_1_2 = r.whole(2);
+      e.room_3_4 = r.whole(3);
+      e.line = row.line;
     }
   }
   auto tickets =
@@ -359,8 +374,14 @@ void parse_fares(const SourceTexts& texts, DataSource& source, SourceErrors& err
   if (split_tsv(texts, tickets, errors)) {
     for (auto const& row : tickets.rows) {
       RowReader r(tickets, row, errors);
-      source.tickets.push_back(SourceTicket{r.text(0), r.text(1), r.whole(2), r.whole(3),
-                                            r.whole(4), r.whole(5), row.line});
+      SourceTicket& e = source.tickets.emplace_back();
+      e.station_a = r.text(0);
+      e.station_b = r.text(1);
+      e.kind = r.whole(2);
+      e.sheets = r.whole(3);
+      e.validity = r.whole(4);
+      e.price = r.whole(5);
+      e.line = row.line;
     }
   }
   auto nozomi =
@@ -368,8 +389,13 @@ void parse_fares(const SourceTexts& texts, DataSource& source, SourceErrors& err
   if (split_tsv(texts, nozomi, errors)) {
     for (auto const& row : nozomi.rows) {
       RowReader r(nozomi, row, errors);
-      source.nozomi.push_back(
-          SourceNozomi{r.text(0), r.text(1), r.whole(2), r.whole(3), r.whole(4), row.line});
+      SourceNozomi& e = source.nozomi.emplace_back();
+      e.station_a = r.text(0);
+      e.station_b = r.text(1);
+      e.nozomi_express = r.whole(2);
+      e.supplement = r.whole(3);
+      e.spare = r.whole(4);
+      e.line = row.line;
     }
   }
 }
@@ -380,8 +406,16 @@ void parse_hotels(const SourceTexts& texts, DataSource& source, SourceErrors& er
   if (!split_tsv(texts, file, errors)) return;
   for (auto const& row : file.rows) {
     RowReader r(file, row, errors);
-    source.hotels.push_back(SourceHotel{r.text(0), r.text(1), r.text(2), r.text(3), r.whole(4),
-                                        r.text(5), r.text(6), r.text(7), row.line});
+    SourceHotel& e = source.hotels.emplace_back();
+    e.region = r.text(0);
+    e.district = r.text(1);
+    e.name = r.text(2);
+    e.tel = r.text(3);
+    e.rooms = r.whole(4);
+    e.access = r.text(5);
+    e.charge = r.text(6);
+    e.remarks = r.text(7);
+    e.line = row.line;
   }
 }
 

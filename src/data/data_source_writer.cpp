@@ -139,33 +139,28 @@ Status data_source_from_state(const AppState& state, DataSource& source) {
 
   auto const& f = state.fares;
   for (int i = 1; i <= std::min(f.km_count, kMaxKmEntries); ++i)
-    source.km.push_back(SourceKm{f.km[i].station, f.km[i].tenths, 0});
+    source.km.push_back(SourceKm{f.km[i]});
   for (int i = 1; i <= std::min(f.pair_count, kMaxFarePairs); ++i) {
-    auto const& e = f.pair[i];
-    source.fare_pairs.push_back(SourceFarePair{e.station_a, e.station_b, e.fare, e.express,
-                                               e.free_seat_express, e.coupon, 0});
+    source.fare_pairs.push_back(SourceFarePair{f.pair[i]});
   }
   for (int i = 1; i <= std::min(f.green_count, kMaxGreenBrackets); ++i) {
-    auto const& e = f.green[i];
-    source.green.push_back(SourceGreen{e.upper_km, e.green, e.room_1_2, e.room_3_4, 0});
+    source.green.push_back(SourceGreen{f.green[i]});
   }
   for (int i = 1; i <= std::min(f.ticket_count, kMaxTickets); ++i) {
-    auto const& e = f.ticket[i];
-    source.tickets.push_back(
-        SourceTicket{e.station_a, e.station_b, e.kind, e.sheets, e.validity, e.price, 0});
+    source.tickets.push_back(SourceTicket{f.ticket[i]});
   }
   for (int i = 1; i <= std::min(f.nozomi_count, kMaxNozomi); ++i) {
-    auto const& e = f.nozomi[i];
-    source.nozomi.push_back(
-        SourceNozomi{e.station_a, e.station_b, e.nozomi_express, e.supplement, e.spare, 0});
+    source.nozomi.push_back(SourceNozomi{f.nozomi[i]});
   }
 
   int const first = state.user_hotel_count + 1;
   int const last = std::min(state.user_hotel_count + state.data_hotel_count, kMaxHotels);
   for (int s = first; s <= last; ++s) {
-    auto const& h = state.hotel[s];
-    source.hotels.push_back(SourceHotel{h.region, h.district, h.name, trim_right(h.tel), h.rooms,
-                                        h.access, trim_right(h.charge), trim_right(h.remarks), 0});
+    SourceHotel& h = source.hotels.emplace_back(SourceHotel{state.hotel[s]});
+    // The table pads these fields with blanks; the source holds them trimmed.
+    h.tel = trim_right(h.tel);
+    h.charge = trim_right(h.charge);
+    h.remarks = trim_right(h.remarks);
   }
   return Status::success();
 }
