@@ -78,7 +78,8 @@ LoadingWindow::LoadingWindow(AppContext& ctx) : ctx_(ctx) {
   Command2 = new QPushButton(this);
   Command2->setObjectName(QStringLiteral("Command2"));
   Command2->setText(to_qstring(loading_text::kExit));
-  connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+  // "終了" (Command2) ends the program at once, nothing saved.
+  connect(Command2, &QPushButton::clicked, this, [] { end_program_at_once(); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Text1);
@@ -122,10 +123,6 @@ void LoadingWindow::closeEvent(QCloseEvent* event) {
   }
   ctx_.quit_help();
   event->accept();
-}
-
-void LoadingWindow::Command2_Click() {
-  end_program_at_once();
 }
 
 LoadingWindow* open_loading_window(AppContext& ctx, int mode) {

@@ -56,8 +56,6 @@ class LoadingWindow final : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void Command2_Click();
-
   AppContext& ctx_;
   QPlainTextEdit* Text1 = nullptr;
   QPushButton* Command1 = nullptr;

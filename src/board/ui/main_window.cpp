@@ -128,14 +128,16 @@ void MainWindow::build_controls() {
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(kTickMs);
 
-  connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+  connect(Timer1, &QTimer::timeout, this, [this] { refresh_board(); });
   connect(Command2, &QPushButton::clicked, this, [this] { ctx_.open(kCorrectionWindow); });
   connect(Command3, &QPushButton::clicked, this, [this] { ctx_.open(kSearchWindow); });
   connect(Command4, &QPushButton::clicked, this, [this] { ctx_.open(kHotelSearchWindow); });
   connect(Command5, &QPushButton::clicked, this, [this] { ctx_.open(kSettingsWindow); });
-  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(List1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
-  connect(List2, &QListWidget::itemDoubleClicked, this, [this] { List2_DblClick(); });
+  connect(Command1, &QPushButton::clicked, this, [this] { store_position_and_close(); });
+  connect(List1, &QListWidget::itemDoubleClicked, this,
+          [this] { show_passing_stations(kViewSinkansen); });
+  connect(List2, &QListWidget::itemDoubleClicked, this,
+          [this] { show_passing_stations(kViewKeiyo); });
   Frame1->installEventFilter(this);
   Frame2->installEventFilter(this);
 
@@ -160,7 +162,7 @@ void MainWindow::build_menus() {
   };
 
   auto* file = menu("mnu_file", kMenuFile);
-  mnu_end = entry(file, "mnu_end", kMenuFileEnd, [this] { mnu_end_Click(); });
+  mnu_end = entry(file, "mnu_end", kMenuFileEnd, [this] { end_skipping_unload(); });
 
   auto* edit = menu("mnu_edit", kMenuEdit);
   mnu_time = entry(edit, "mnu_time", kMenuEditTime, [this] { ctx_.open(kCorrectionWindow); });
@@ -168,7 +170,7 @@ void MainWindow::build_menus() {
   mnu_settings =
       entry(edit, "mnu_settings", kMenuEditSettings, [this] { ctx_.open(kSettingsWindow); });
   edit->addSeparator();
-  mnu_hotels = entry(edit, "mnu_hotels", kMenuEditHotels, [this] { mnu_hotels_Click(); });
+  mnu_hotels = entry(edit, "mnu_hotels", kMenuEditHotels, [this] { open_user_hotels(); });
 
   auto* view = menu("mnu_view", kMenuView);
   mnu_view_sinkansen = entry(view, "mnu_view_sinkansen", kMenuViewSinkansen,
@@ -186,15 +188,15 @@ void MainWindow::build_menus() {
   for (auto [name, caption, lang] :
        {std::tuple{"mnu_language_ja", kLanguageJapanese, Language::ja},
         std::tuple{"mnu_language_en", kLanguageEnglish, Language::en}}) {
-    auto* a = entry(languages, name, caption, [this, lang] { mnu_language_Click(lang); });
+    auto* a = entry(languages, name, caption, [this, lang] { choose_language(lang); });
     a->setCheckable(true);
     a->setChecked(language() == lang);
   }
 
   auto* help = menu("mnu_help", kMenuHelp);
-  mnu_topics = entry(help, "mnu_topics", kMenuHelpTopics, [this] { mnu_topics_Click(); });
+  mnu_topics = entry(help, "mnu_topics", kMenuHelpTopics, [this] { show_help_contents(); });
   help->addSeparator();
-  mnu_about = entry(help, "mnu_about", kMenuHelpAbout, [this] { mnu_about_Click(); });
+  mnu_about = entry(help, "mnu_about", kMenuHelpAbout, [this] { show_about(); });
 }
 
 void MainWindow::layout_controls(bool with_keiyo) {
@@ -287,7 +289,7 @@ void MainWindow::refresh_clock_line() {
   Command2->setText(literal_caption(edit_time(ctx_.state, ctx_.platform.clock)));
 }
 
-void MainWindow::Timer1_Timer() {
+void MainWindow::refresh_board() {
   refresh_clock_line();
   refresh_lists();
 }
@@ -295,19 +297,15 @@ void MainWindow::Timer1_Timer() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonDblClick) {
     if (watched == Frame1) {
-      Frame_DblClick(kViewSinkansen);
+      open_timetable(kViewSinkansen);
       return true;
     }
     if (watched == Frame2) {
-      Frame_DblClick(kViewKeiyo);
+      open_timetable(kViewKeiyo);
       return true;
     }
   }
   return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::Frame_DblClick(int view_mode) {
-  open_timetable(view_mode);
 }
 
 void MainWindow::open_timetable(int view_mode) {
@@ -316,26 +314,19 @@ void MainWindow::open_timetable(int view_mode) {
 }
 
 // A row that holds an empty-list message maps to no train: it opens nothing.
-void MainWindow::List1_DblClick() {
-  int const row = first_selected_row(List1);
-  if (row < 0 || row >= ctx_.state.board.sinkansen_rows) return;
-  ctx_.state.board.chosen_sinkansen_row = row;
-  ctx_.state.board.view_mode = kViewSinkansen;
+void MainWindow::show_passing_stations(int view_mode) {
+  auto& board = ctx_.state.board;
+  bool const sinkansen = view_mode == kViewSinkansen;
+  int const row = first_selected_row(sinkansen ? List1 : List2);
+  if (row < 0 || row >= (sinkansen ? board.sinkansen_rows : board.keiyo_rows)) return;
+  (sinkansen ? board.chosen_sinkansen_row : board.chosen_keiyo_row) = row;
+  board.view_mode = view_mode;
   // Closed and opened anew, so it always shows the row just double-clicked.
   ctx_.close_window(kPassingStationsWindow);
   ctx_.show_window<PassingStationsWindow>(kPassingStationsWindow);
 }
 
-void MainWindow::List2_DblClick() {
-  int const row = first_selected_row(List2);
-  if (row < 0 || row >= ctx_.state.board.keiyo_rows) return;
-  ctx_.state.board.chosen_keiyo_row = row;
-  ctx_.state.board.view_mode = kViewKeiyo;
-  ctx_.close_window(kPassingStationsWindow);
-  ctx_.show_window<PassingStationsWindow>(kPassingStationsWindow);
-}
-
-void MainWindow::mnu_hotels_Click() {
+void MainWindow::open_user_hotels() {
   // The user hotel list reads the hotel-loaded flag while it opens; the
   // table is read afresh the next time it is needed.
   ctx_.open(kUserHotelWindow);
@@ -344,7 +335,7 @@ void MainWindow::mnu_hotels_Click() {
 
 // The choice is remembered for the next start; the open windows keep their
 // language until then.
-void MainWindow::mnu_language_Click(Language lang) {
+void MainWindow::choose_language(Language lang) {
   for (auto* a : menuBar()->findChildren<QAction*>()) {
     if (a->objectName().startsWith(QStringLiteral("mnu_language_")))
       a->setChecked(a->objectName().endsWith(to_qstring(language_code(lang))));
@@ -356,11 +347,11 @@ void MainWindow::mnu_language_Click(Language lang) {
                                  : error_message(st.error));
 }
 
-void MainWindow::mnu_topics_Click() {
+void MainWindow::show_help_contents() {
   ctx_.platform.help.show_contents(ctx_.help_file_path());
 }
 
-void MainWindow::mnu_about_Click() {
+void MainWindow::show_about() {
   MessageRequest about{std::string(board_text::kAboutCaption), about_text(ctx_.state)};
   about.information = true;
   ctx_.platform.messages.show(about);

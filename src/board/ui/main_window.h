@@ -78,21 +78,28 @@ class MainWindow final : public QMainWindow {
   void layout_controls(bool with_keiyo);
   void enable_window_entries();
 
-  void Timer1_Timer();
-  void Frame_DblClick(int view_mode);
-  void List1_DblClick();
-  void List2_DblClick();
-  void Command1_Click();
-  void mnu_end_Click();
-  void mnu_hotels_Click();
-  void mnu_topics_Click();
-  // ﾍﾙﾌﾟ > バージョン情報: program, version, Edition, data date, files.
-  void mnu_about_Click();
-  void mnu_language_Click(Language lang);
+  // Every minute (Timer1): the clock line and both lists.
+  void refresh_board();
+  // A double-click on a row of List1 (Shinkansen) or List2 (Keiyo): the
+  // passing stations of that train.
+  void show_passing_stations(int view_mode);
+  // "終了" (Command1): stores the position and closes (unload step).
+  void store_position_and_close();
+  // File menu "終了" (mnu_end): saves only when saving is on, then ends.
+  void end_skipping_unload();
+  // Edit menu "ホテル情報の登録・修正" (mnu_hotels): the user hotel list.
+  void open_user_hotels();
+  // ﾍﾙﾌﾟ > ﾄﾋﾟｯｸの検索 (mnu_topics).
+  void show_help_contents();
+  // ﾍﾙﾌﾟ > バージョン情報 (mnu_about): program, version, Edition, data date, files.
+  void show_about();
+  // View menu > language (mnu_language_ja, mnu_language_en).
+  void choose_language(Language lang);
   // Escape on a control: stores the position, closes (unload step) and ends.
   void end_proc();
   // The unload step of the SettingsFile.
   void form_unload();
+  // A double-click on Frame1 or Frame2, and the View menu: that line's timetable.
   void open_timetable(int view_mode);
 
   AppContext& ctx_;

@@ -24,7 +24,7 @@ void save_settings(AppContext& ctx) {
 
 }  // namespace
 
-void MainWindow::Command1_Click() {
+void MainWindow::store_position_and_close() {
   store_position(ctx_.state, kMainWindow, this);
   close();
 }
@@ -40,7 +40,7 @@ void MainWindow::end_program_via_unload() {
   if (end_program) end_program();
 }
 
-void MainWindow::mnu_end_Click() {
+void MainWindow::end_skipping_unload() {
   store_position(ctx_.state, kMainWindow, this);
   if (ctx_.state.control2_flg == 1) save_settings(ctx_);
   // This way out skips the unload step, also if the window is closed later.

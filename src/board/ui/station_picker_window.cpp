@@ -59,13 +59,13 @@ StationPickerWindow::StationPickerWindow(AppContext& ctx, StationTarget target)
   layout->addWidget(List1, 1);
   layout->addLayout(buttons);
 
-  connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
+  connect(List1, &QListWidget::itemClicked, this, [this] { enable_and_focus_choose(); });
   // A selection moved by the keyboard enables "選択" as a click does, but
   // leaves the focus in the list so the arrows keep working.
   connect(List1, &QListWidget::itemSelectionChanged, this,
           [this] { Command3->setEnabled(!List1->selectedItems().isEmpty()); });
-  connect(List1, &QListWidget::itemDoubleClicked, this, [this] { Command3_Click(); });
-  connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+  connect(List1, &QListWidget::itemDoubleClicked, this, [this] { pick_selected(); });
+  connect(Command3, &QPushButton::clicked, this, [this] { pick_selected(); });
   connect(Command2, &QPushButton::clicked, this, [this] { end_proc(); });
 
   auto* keys = new KeyActions(this);
@@ -82,16 +82,16 @@ void StationPickerWindow::pick_current() {
   auto* item = List1->currentItem();
   if (!item) return;
   item->setSelected(true);
-  Command3_Click();
+  pick_selected();
 }
 
-void StationPickerWindow::List1_Click() {
+void StationPickerWindow::enable_and_focus_choose() {
   bool const selected = !List1->selectedItems().isEmpty();
   Command3->setEnabled(selected);
   if (selected) Command3->setFocus();
 }
 
-void StationPickerWindow::Command3_Click() {
+void StationPickerWindow::pick_selected() {
   for (int row = 0; row < List1->count(); ++row) {
     if (!List1->item(row)->isSelected()) continue;
     if (target_) target_(typed_name(List1->item(row)->text()));

@@ -40,10 +40,11 @@ class StationPickerWindow final : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void List1_Click();
-  // "選択" and a double-click: hands the first selected name to the target
-  // and closes; nothing happens while no row is selected.
-  void Command3_Click();
+  // A click in List1: "選択" follows the selection and takes the focus.
+  void enable_and_focus_choose();
+  // "選択" (Command3) and a double-click: hands the first selected name to
+  // the target and closes; nothing happens while no row is selected.
+  void pick_selected();
   // Return in the list: picks the highlighted row.
   void pick_current();
   // Stores the position and closes.

@@ -110,18 +110,18 @@ AreaSelectWindow::AreaSelectWindow(AppContext& ctx, RegionTarget target)
   layout->addWidget(Text1);
   layout->addLayout(buttons);
 
-  connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
-  connect(List2, &QListWidget::itemClicked, this, [this] { List2_Click(); });
+  connect(List1, &QListWidget::itemClicked, this, [this] { note_clicked_list(List1); });
+  connect(List2, &QListWidget::itemClicked, this, [this] { note_clicked_list(List2); });
   // A selection moved by the keyboard counts as a click on its entry.
   connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
-    if (!List1->selectedItems().isEmpty()) List1_Click();
+    if (!List1->selectedItems().isEmpty()) note_clicked_list(List1);
   });
   connect(List2, &QListWidget::itemSelectionChanged, this, [this] {
-    if (!List2->selectedItems().isEmpty()) List2_Click();
+    if (!List2->selectedItems().isEmpty()) note_clicked_list(List2);
   });
-  connect(List1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
-  connect(List2, &QListWidget::itemDoubleClicked, this, [this] { List2_DblClick(); });
-  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+  connect(List1, &QListWidget::itemDoubleClicked, this, [this] { choose_from(List1); });
+  connect(List2, &QListWidget::itemDoubleClicked, this, [this] { choose_from(List2); });
+  connect(Command1, &QPushButton::clicked, this, [this] { confirm_choice(); });
   connect(Command3, &QPushButton::clicked, this, [this] { end_proc(); });
 
   auto* keys = new KeyActions(this);
@@ -168,17 +168,12 @@ void AreaSelectWindow::set_captions() {
   Text1->setText(to_qstring(kAreaMessage));
 }
 
-void AreaSelectWindow::List1_Click() {
-  last_list_ = List1;
+void AreaSelectWindow::note_clicked_list(const QListWidget* list) {
+  last_list_ = list;
   Command1->setEnabled(true);
 }
 
-void AreaSelectWindow::List2_Click() {
-  last_list_ = List2;
-  Command1->setEnabled(true);
-}
-
-void AreaSelectWindow::Command1_Click() {
+void AreaSelectWindow::confirm_choice() {
   // The entry of the list clicked last; a recent place chosen alone is as
   // good a choice as a region.
   const QListWidget* list = last_list_;
@@ -189,15 +184,9 @@ void AreaSelectWindow::Command1_Click() {
   close();
 }
 
-void AreaSelectWindow::List1_DblClick() {
+void AreaSelectWindow::choose_from(const QListWidget* list) {
   store_position(ctx_.state, kAreaSelectWindow, this);
-  deliver(List1);
-  close();
-}
-
-void AreaSelectWindow::List2_DblClick() {
-  store_position(ctx_.state, kAreaSelectWindow, this);
-  deliver(List2);
+  deliver(list);
   close();
 }
 

@@ -58,12 +58,13 @@ class AreaSelectWindow final : public QWidget {
   void set_list1(int area);
   void set_list2();
   void set_captions();
-  void List1_Click();
-  void List2_Click();
-  // "選択確定": the entry selected in the list clicked last.
-  void Command1_Click();
-  void List1_DblClick();
-  void List2_DblClick();
+  // A click in List1 (regions) or List2 (recent places): "選択確定" will
+  // take that list's entry.
+  void note_clicked_list(const QListWidget* list);
+  // "選択確定" (Command1): the entry selected in the list clicked last.
+  void confirm_choice();
+  // A double-click in List1 or List2: its entry at once.
+  void choose_from(const QListWidget* list);
   void deliver(const QListWidget* list);
   void end_proc();
 

@@ -114,19 +114,19 @@ DistrictSelectWindow::DistrictSelectWindow(AppContext& ctx) : ctx_(ctx) {
   setTabOrder(Command6, Command5);
 
   // A selection made by the keyboard counts as a click in its list.
-  connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
-  connect(List1, &QListWidget::itemSelectionChanged, this, [this] { List1_Click(); });
-  connect(List2, &QListWidget::itemClicked, this, [this] { List2_Click(); });
-  connect(List2, &QListWidget::itemSelectionChanged, this, [this] { List2_Click(); });
-  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-  connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-  connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-  connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-  connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+  connect(List1, &QListWidget::itemClicked, this, [this] { enable_choose_button(); });
+  connect(List1, &QListWidget::itemSelectionChanged, this, [this] { enable_choose_button(); });
+  connect(List2, &QListWidget::itemClicked, this, [this] { enable_remove_button(); });
+  connect(List2, &QListWidget::itemSelectionChanged, this, [this] { enable_remove_button(); });
+  connect(Command1, &QPushButton::clicked, this, [this] { choose_selected(); });
+  connect(Command2, &QPushButton::clicked, this, [this] { choose_all(); });
+  connect(Command3, &QPushButton::clicked, this, [this] { remove_selected(); });
+  connect(Command4, &QPushButton::clicked, this, [this] { remove_all(); });
+  connect(Command5, &QPushButton::clicked, this, [this] { keep_old_selection(); });
+  connect(Command6, &QPushButton::clicked, this, [this] { apply_selection(); });
   auto* keys = new KeyActions(this);
   keys->on_escape({List1, List2, Command1, Command2, Command3, Command4, Command5, Command6},
-                  [this] { Command6_Click(); });
+                  [this] { apply_selection(); });
 
   init_set();
   setFixedSize(sizeHint());
@@ -159,46 +159,46 @@ void DistrictSelectWindow::set_move_all_buttons() {
   Command4->setEnabled(List2->count() > 0);
 }
 
-void DistrictSelectWindow::List1_Click() {
+void DistrictSelectWindow::enable_choose_button() {
   if (has_selection(List1)) Command1->setEnabled(true);
 }
 
-void DistrictSelectWindow::List2_Click() {
+void DistrictSelectWindow::enable_remove_button() {
   if (has_selection(List2)) Command3->setEnabled(true);
 }
 
-void DistrictSelectWindow::Command1_Click() {
+void DistrictSelectWindow::choose_selected() {
   move_entries(List1, List2, false);
   Command1->setEnabled(false);
   set_move_all_buttons();
 }
 
-void DistrictSelectWindow::Command2_Click() {
+void DistrictSelectWindow::choose_all() {
   move_entries(List1, List2, true);
   Command1->setEnabled(false);
   Command3->setEnabled(false);
   set_move_all_buttons();
 }
 
-void DistrictSelectWindow::Command3_Click() {
+void DistrictSelectWindow::remove_selected() {
   move_entries(List2, List1, false);
   Command3->setEnabled(false);
   set_move_all_buttons();
 }
 
-void DistrictSelectWindow::Command4_Click() {
+void DistrictSelectWindow::remove_all() {
   move_entries(List2, List1, true);
   Command1->setEnabled(false);
   Command3->setEnabled(false);
   set_move_all_buttons();
 }
 
-void DistrictSelectWindow::Command5_Click() {
+void DistrictSelectWindow::keep_old_selection() {
   store_position(ctx_.state, kDistrictSelectWindow, this);
   reopen_list();
 }
 
-void DistrictSelectWindow::Command6_Click() {
+void DistrictSelectWindow::apply_selection() {
   store_position(ctx_.state, kDistrictSelectWindow, this);
   std::vector<std::string> chosen;
   for (int row = 0; row < List2->count(); ++row)

@@ -29,14 +29,16 @@ class DistrictSelectWindow final : public QWidget {
   void set_list2();
   // "全選択>>" and "<<全取消" are offered while their source list has entries.
   void set_move_all_buttons();
-  void List1_Click();
-  void List2_Click();
-  void Command1_Click();  // "選択>"
-  void Command2_Click();  // "全選択>>"
-  void Command3_Click();  // "<取消"
-  void Command4_Click();  // "<<全取消"
-  void Command5_Click();  // "ｷｬﾝｾﾙ": the selection stays as it was
-  void Command6_Click();  // "了解" and Escape: the chosen list becomes the selection
+  // A selection in List1 (available) offers "選択>", in List2 (chosen) "<取消".
+  void enable_choose_button();
+  void enable_remove_button();
+  void choose_selected();     // "選択>" (Command1)
+  void choose_all();          // "全選択>>" (Command2)
+  void remove_selected();     // "<取消" (Command3)
+  void remove_all();          // "<<全取消" (Command4)
+  void keep_old_selection();  // "ｷｬﾝｾﾙ" (Command5): the selection stays as it was
+  // "了解" (Command6) and Escape: the chosen list becomes the selection.
+  void apply_selection();
   void reopen_list();
 
   AppContext& ctx_;

@@ -79,10 +79,10 @@ HotelListWindow::HotelListWindow(AppContext& ctx) : ctx_(ctx) {
   layout->addWidget(MSFlexGrid1, 1);
   layout->addLayout(buttons);
 
-  connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-  connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+  connect(Command2, &QPushButton::clicked, this, [this] { close_back_to_search(); });
+  connect(Command3, &QPushButton::clicked, this, [this] { narrow_by_district(); });
   auto* keys = new KeyActions(this);
-  keys->on_escape({MSFlexGrid1, Command2, Command3}, [this] { Command2_Click(); });
+  keys->on_escape({MSFlexGrid1, Command2, Command3}, [this] { close_back_to_search(); });
   // Tab goes from the grid along the buttons as they stand, left to right.
   setTabOrder(MSFlexGrid1, Command3);
   setTabOrder(Command3, Command2);
@@ -169,7 +169,7 @@ int HotelListWindow::column_width(int column, const QString& header) const {
       {twips_to_pixels(hotel_text::kGridTwips[static_cast<std::size_t>(column)]), cell, heading});
 }
 
-void HotelListWindow::Command2_Click() {
+void HotelListWindow::close_back_to_search() {
   store_position(ctx_.state, kHotelListWindow, this);
   auto& search = ctx_.state.hotel_search;
   if (search.opened_from_search != 0) {
@@ -180,7 +180,7 @@ void HotelListWindow::Command2_Click() {
   close();
 }
 
-void HotelListWindow::Command3_Click() {
+void HotelListWindow::narrow_by_district() {
   ctx_.show_window<DistrictSelectWindow>(kDistrictSelectWindow);
   close();
 }

@@ -33,11 +33,11 @@ class HotelListWindow final : public QWidget {
   void set_grid();
   // A column's width in pixels: its longest allowed text and its header fit.
   int column_width(int column, const QString& header) const;
-  // "終了" and Escape: stores the position, hands the focus back to the
-  // hotel search window when it opened this list, and closes.
-  void Command2_Click();
-  // "地区の絞り込み": opens the district selection and closes the list.
-  void Command3_Click();
+  // "終了" (Command2) and Escape: stores the position, hands the focus back
+  // to the hotel search window when it opened this list, and closes.
+  void close_back_to_search();
+  // "地区の絞り込み" (Command3): opens the district selection and closes the list.
+  void narrow_by_district();
 
   AppContext& ctx_;
   bool has_hotels_ = false;

@@ -79,9 +79,9 @@ HotelSearchWindow::HotelSearchWindow(AppContext& ctx) : ctx_(ctx) {
   setTabOrder(Text1, Command1);
   setTabOrder(Command1, Command2);
 
-  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+  connect(Command1, &QPushButton::clicked, this, [this] { start_search(); });
   connect(Command2, &QPushButton::clicked, this, [this] { end_proc(); });
-  connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+  connect(Command3, &QPushButton::clicked, this, [this] { choose_area(); });
   Text1->installEventFilter(this);
   Command1->installEventFilter(this);
   Command2->installEventFilter(this);
@@ -89,7 +89,7 @@ HotelSearchWindow::HotelSearchWindow(AppContext& ctx) : ctx_(ctx) {
 
   auto* keys = new KeyActions(this);
   keys->on_escape({Text1, Command1, Command2, Command3}, [this] { end_proc(); });
-  keys->on_enter({Text1}, [this] { Text1_Enter(); });
+  keys->on_enter({Text1}, [this] { check_typed_region(); });
 
   init_sec();
   setFixedSize(sizeHint());
@@ -109,7 +109,7 @@ void HotelSearchWindow::set_text1() {
 
 bool HotelSearchWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Text1 && event->type() == QEvent::FocusIn) {
-    Text1_GotFocus();
+    show_area_button();
   } else if (watched == Text1 && event->type() == QEvent::MouseButtonDblClick) {
     open_area_selection_window();
     return true;
@@ -119,7 +119,7 @@ bool HotelSearchWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void HotelSearchWindow::Text1_GotFocus() {
+void HotelSearchWindow::show_area_button() {
   Command3->show();
 }
 
@@ -130,7 +130,7 @@ bool HotelSearchWindow::check_text1() {
   return false;
 }
 
-void HotelSearchWindow::Text1_Enter() {
+void HotelSearchWindow::check_typed_region() {
   if (Text1->text().isEmpty()) return;
   if (check_text1()) {
     Command1->setFocus();
@@ -139,7 +139,7 @@ void HotelSearchWindow::Text1_Enter() {
   }
 }
 
-void HotelSearchWindow::Command1_Click() {
+void HotelSearchWindow::start_search() {
   // The hotel loader lets events run; a second start meanwhile would build
   // a second list over the half-loaded table.
   if (searching_) return;
@@ -169,7 +169,7 @@ void HotelSearchWindow::Command1_Click() {
   if (self) searching_ = false;
 }
 
-void HotelSearchWindow::Command3_Click() {
+void HotelSearchWindow::choose_area() {
   Command3->hide();
   open_area_selection_window();
 }

@@ -37,15 +37,19 @@ class HotelSearchWindow final : public QWidget {
   void set_text1();
   // The region check; a failure shows the region error.
   bool check_text1();
-  void Text1_Enter();
-  void Text1_GotFocus();
-  // "検索開始".
-  void Command1_Click();
-  // The area selection button: hides itself, opens the area selection.
-  void Command3_Click();
+  // Enter in the region box (Text1): a region that passes moves the focus
+  // on to "検索開始".
+  void check_typed_region();
+  // The region box got the focus: the area selection button appears.
+  void show_area_button();
+  // "検索開始" (Command1).
+  void start_search();
+  // The area selection button (Command3): hides itself, opens the area
+  // selection.
+  void choose_area();
   // Also run by a double-click on the region box.
   void open_area_selection_window();
-  // "検索終了" and Escape: stores the position and closes.
+  // "検索終了" (Command2) and Escape: stores the position and closes.
   void end_proc();
 
   AppContext& ctx_;

@@ -127,8 +127,8 @@ UserHotelEditorWindow::UserHotelEditorWindow(AppContext& ctx, UserHotelListWindo
 
   connect(Command1, &QPushButton::clicked, this, [this] { store(false); });
   connect(Command2, &QPushButton::clicked, this, [this] { store(true); });
-  connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-  connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+  connect(Command3, &QPushButton::clicked, this, [this] { end_proc(); });
+  connect(Command4, &QPushButton::clicked, this, [this] { choose_area(); });
 
   auto* keys = new KeyActions(this);
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
@@ -200,7 +200,7 @@ void UserHotelEditorWindow::show_message(const std::string& text) {
 bool UserHotelEditorWindow::eventFilter(QObject* watched, QEvent* event) {
   auto* const region = box(HotelField::region);
   if (event->type() == QEvent::MouseButtonDblClick && watched == region) {
-    Command4_Click();
+    choose_area();
     return true;
   }
   if (event->type() == QEvent::FocusIn) {
@@ -270,11 +270,7 @@ void UserHotelEditorWindow::store(bool as_new) {
   end_proc();
 }
 
-void UserHotelEditorWindow::Command3_Click() {
-  end_proc();
-}
-
-void UserHotelEditorWindow::Command4_Click() {
+void UserHotelEditorWindow::choose_area() {
   Command4->hide();
   open_area_selection(ctx_, kAreaForHotelEditor,
                       [self = QPointer<UserHotelEditorWindow>(this)](const std::string& region) {

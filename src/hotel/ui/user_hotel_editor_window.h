@@ -51,14 +51,15 @@ class UserHotelEditorWindow final : public QWidget {
   void field_got_focus(HotelField field);
   // Enter in a box: its check, then on to the next box.
   void field_enter(HotelField field);
-  // "更新" (as_new false) and "追加更新" (as_new true).
+  // "更新" (Command1, as_new false) and "追加更新" (Command2, as_new true).
   void store(bool as_new);
-  // "取消": closes without storing.
-  void Command3_Click();
-  // "?", or a double-click on the region box.
-  void Command4_Click();
+  // "?" (Command4), or a double-click on the region box: hides the button,
+  // opens the area selection.
+  void choose_area();
   // Escape: as "取消", and the list's row buttons are disabled.
   void escape();
+  // Stores the position and closes; "取消" (Command3) is this alone, closing
+  // without storing.
   void end_proc();
 
   AppContext& ctx_;

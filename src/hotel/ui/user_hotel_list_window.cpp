@@ -143,18 +143,18 @@ UserHotelListWindow::UserHotelListWindow(AppContext& ctx) : ctx_(ctx) {
 
   // The row buttons follow the selection, whether it came by mouse or by
   // the arrow keys; a click on the row already selected enables them too.
-  connect(List1, &QListWidget::itemSelectionChanged, this, [this] { List1_Click(); });
-  connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
-  connect(List1, &QListWidget::itemDoubleClicked, this, [this] { Command3_Click(); });
-  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-  connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-  connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-  connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+  connect(List1, &QListWidget::itemSelectionChanged, this, [this] { enable_row_buttons(); });
+  connect(List1, &QListWidget::itemClicked, this, [this] { enable_row_buttons(); });
+  connect(List1, &QListWidget::itemDoubleClicked, this, [this] { change_selected_hotel(); });
+  connect(Command1, &QPushButton::clicked, this, [this] { save_and_close(); });
+  connect(Command2, &QPushButton::clicked, this, [this] { add_hotel(); });
+  connect(Command3, &QPushButton::clicked, this, [this] { change_selected_hotel(); });
+  connect(Command4, &QPushButton::clicked, this, [this] { delete_selected_hotel(); });
+  connect(Command5, &QPushButton::clicked, this, [this] { close_without_saving(); });
 
   auto* keys = new KeyActions(this);
   keys->on_escape({List1, Command1, Command2, Command3, Command4, Command5},
-                  [this] { Command5_Click(); });
+                  [this] { close_without_saving(); });
   // Enter on a button presses it, as Space does.
   for (auto* button : {Command1, Command2, Command3, Command4, Command5})
     keys->on_enter({button}, [button] {
@@ -191,7 +191,7 @@ int UserHotelListWindow::first_selected_row() const {
   return first;
 }
 
-void UserHotelListWindow::List1_Click() {
+void UserHotelListWindow::enable_row_buttons() {
   if (first_selected_row() < 0) return;
   Command3->setEnabled(true);
   Command4->setEnabled(true);
@@ -223,7 +223,7 @@ void UserHotelListWindow::hotel_stored(int slot, bool added) {
   }
 }
 
-void UserHotelListWindow::Command1_Click() {
+void UserHotelListWindow::save_and_close() {
   sync_table();
   if (Status const st = end_registration(ctx_.state, ctx_.program_folder); !st) {
     ctx_.platform.messages.show(error_message(std::string(txt::kWriteFailed) + "\r\n" + st.error));
@@ -233,12 +233,12 @@ void UserHotelListWindow::Command1_Click() {
   close();
 }
 
-void UserHotelListWindow::Command2_Click() {
+void UserHotelListWindow::add_hotel() {
   ctx_.state.hotel_search.editor_mode = kEditorAdd;
   open_editor();
 }
 
-void UserHotelListWindow::Command3_Click() {
+void UserHotelListWindow::change_selected_hotel() {
   int const row = first_selected_row();
   if (row < 0) return;
   ctx_.state.hotel_search.edited_slot = row + 1;
@@ -251,7 +251,7 @@ void UserHotelListWindow::open_editor() {
   open_user_hotel_editor(ctx_, this);
 }
 
-void UserHotelListWindow::Command4_Click() {
+void UserHotelListWindow::delete_selected_hotel() {
   int const row = first_selected_row();
   if (row < 0) return;
   auto const answer = ctx_.platform.messages.show(
@@ -275,7 +275,7 @@ void UserHotelListWindow::Command4_Click() {
   }
 }
 
-void UserHotelListWindow::Command5_Click() {
+void UserHotelListWindow::close_without_saving() {
   // Cancelling keeps nothing of this visit, the window position included.
   close();
 }

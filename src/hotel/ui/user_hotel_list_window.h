@@ -45,17 +45,18 @@ class UserHotelListWindow final : public QWidget {
   void init_set();
   void set_list1();
   int first_selected_row() const;
-  void List1_Click();
-  // "登録終了".
-  void Command1_Click();
-  // "追加".
-  void Command2_Click();
-  // "修正", or a double-click on a row.
-  void Command3_Click();
-  // "削除".
-  void Command4_Click();
-  // "取消" and Escape: closes without writing.
-  void Command5_Click();
+  // A row selected (List1): "修正" and "削除" are offered.
+  void enable_row_buttons();
+  // "登録終了" (Command1): writes the UserHotelFile and closes.
+  void save_and_close();
+  // "追加" (Command2).
+  void add_hotel();
+  // "修正" (Command3), or a double-click on a row.
+  void change_selected_hotel();
+  // "削除" (Command4), after a confirmation.
+  void delete_selected_hotel();
+  // "取消" (Command5) and Escape: closes without writing.
+  void close_without_saving();
   void open_editor();
 
   AppContext& ctx_;

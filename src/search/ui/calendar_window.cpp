@@ -46,7 +46,7 @@ CalendarWindow::CalendarWindow(AppContext& ctx) : ctx_(ctx) {
   ctx_.state.calendar.cal_year = clock.clock_year;
   ctx_.state.calendar.cal_month = clock.clock_month;
   show_calendar();
-  connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+  connect(VScroll1, &QScrollBar::valueChanged, this, [this] { show_scrolled_month(); });
 }
 
 void CalendarWindow::build_controls() {
@@ -84,13 +84,13 @@ void CalendarWindow::build_controls() {
     policy.setRetainSizeWhenHidden(true);
     button->setSizePolicy(policy);
     grid->addWidget(button, 1 + (k - 1) / 7, (k - 1) % 7);
-    connect(button, &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
+    connect(button, &QPushButton::clicked, this, [this, k] { pick_day(k); });
     Command1[static_cast<std::size_t>(k)] = button;
   }
 
   Command2 = new QPushButton(to_qstring(text::kEnd), this);
   Command2->setObjectName(QStringLiteral("Command2"));
-  connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+  connect(Command2, &QPushButton::clicked, this, [this] { close_without_picking(); });
 
   auto* top = new QHBoxLayout;
   top->addWidget(Text1);
@@ -110,8 +110,8 @@ void CalendarWindow::build_controls() {
   setTabOrder(Command1[42], Command2);
 
   auto* keys = new KeyActions(this);
-  keys->on_enter({Text1}, [this] { Text1_KeyPress(); });
-  keys->on_escape({Text1, Command2}, [this] { Command2_Click(); });
+  keys->on_enter({Text1}, [this] { show_typed_month(); });
+  keys->on_escape({Text1, Command2}, [this] { close_without_picking(); });
   select_all_on_focus(Text1);
 }
 
@@ -134,7 +134,7 @@ void CalendarWindow::show_calendar() {
   }
 }
 
-void CalendarWindow::VScroll1_Change() {
+void CalendarWindow::show_scrolled_month() {
   auto const& clock = ctx_.state.clock;
   auto const shown = scrolled_month(clock.clock_year, clock.clock_month, scroll_position());
   Text1->setText(to_qstring(month_field_text(shown.year, shown.month)));
@@ -143,7 +143,7 @@ void CalendarWindow::VScroll1_Change() {
   show_calendar();
 }
 
-void CalendarWindow::Text1_KeyPress() {
+void CalendarWindow::show_typed_month() {
   auto const& clock = ctx_.state.clock;
   auto const typed = typed_month(to_utf8(Text1->text()), clock.clock_year, clock.clock_month);
   if (!typed) {
@@ -156,7 +156,7 @@ void CalendarWindow::Text1_KeyPress() {
   show_calendar();
 }
 
-void CalendarWindow::Command1_Click(int slot) {
+void CalendarWindow::pick_day(int slot) {
   if (!set_return(ctx_.state, slot)) return;
   auto const& c = ctx_.state.cond;
   if (auto* search = ctx_.window_as<SearchConditionsWindow>(kSearchConditionsWindow)) {
@@ -166,7 +166,7 @@ void CalendarWindow::Command1_Click(int slot) {
   return_to_search(kFieldBoarding);
 }
 
-void CalendarWindow::Command2_Click() {
+void CalendarWindow::close_without_picking() {
   return_to_search(kFieldDepFromMinute);
 }
 

@@ -42,13 +42,15 @@ class CalendarWindow final : public QWidget {
   // `set_calendar` for cal_year and cal_month, then the buttons.
   void show_calendar();
 
-  void VScroll1_Change();
-  // Enter in the month field.
-  void Text1_KeyPress();
-  // A day button.
-  void Command1_Click(int slot);
-  // "終了" (and Escape): nothing is picked.
-  void Command2_Click();
+  // The scroll bar (VScroll1) moved: its month into Text1 and the sheet.
+  void show_scrolled_month();
+  // Enter in the month field (Text1): a month that passes is shown.
+  void show_typed_month();
+  // A day button (Command1_1 .. Command1_42): the date goes to the search
+  // window.
+  void pick_day(int slot);
+  // "終了" (Command2) and Escape: nothing is picked.
+  void close_without_picking();
   // Stores the position, brings the search window forward with the focus in
   // box `field`, and closes.
   void return_to_search(int field);

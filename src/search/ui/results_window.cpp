@@ -133,9 +133,9 @@ void SearchResultsWindow::build_controls() {
 
   auto* keys = new KeyActions(this);
   keys->on_escape({Text1, Command1, Command2, Command3}, [this] { end_proc(); });
-  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-  connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+  connect(Command1, &QPushButton::clicked, this, [this] { back_to_main_window(); });
+  connect(Command2, &QPushButton::clicked, this, [this] { print_results(); });
+  connect(Command3, &QPushButton::clicked, this, [this] { search_again(); });
 }
 
 void SearchResultsWindow::form_load() {
@@ -157,13 +157,13 @@ void SearchResultsWindow::form_load() {
   Command1->setFocus();
 }
 
-void SearchResultsWindow::Command1_Click() {
+void SearchResultsWindow::back_to_main_window() {
   store_position(ctx_.state, kSearchResultsWindow, this);
   bring_to_front(main_window(ctx_));
   close();
 }
 
-void SearchResultsWindow::Command2_Click() {
+void SearchResultsWindow::print_results() {
   auto const request =
       confirm_message(std::string(search_texts::kPrintConfirm), search_texts::kPrintConfirmHelp);
   if (ctx_.platform.messages.show(request) != MessageAnswer::Ok) return;
@@ -175,7 +175,7 @@ void SearchResultsWindow::Command2_Click() {
   (void)ctx_.platform.printer.print(job);
 }
 
-void SearchResultsWindow::Command3_Click() {
+void SearchResultsWindow::search_again() {
   store_position(ctx_.state, kSearchResultsWindow, this);
   close();
   open_timetable25(ctx_);

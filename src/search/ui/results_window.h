@@ -42,12 +42,12 @@ class SearchResultsWindow final : public QWidget {
   void build_controls();
   void form_load();
 
-  // "検索終了": back to the main window.
-  void Command1_Click();
-  // "印刷".
-  void Command2_Click();
-  // "再検索": back to the search window with the last conditions.
-  void Command3_Click();
+  // "検索終了" (Command1): back to the main window.
+  void back_to_main_window();
+  // "印刷" (Command2), after a confirmation.
+  void print_results();
+  // "再検索" (Command3): back to the search window with the last conditions.
+  void search_again();
   // Escape: stores the position and closes.
   void end_proc();
 

@@ -204,16 +204,16 @@ void SearchConditionsWindow::build_controls() {
   auto* keys = new KeyActions(this);
   for (int n = 1; n <= 15; ++n) {
     if (n == kMessageLine) continue;
-    keys->on_enter({Text[n]}, [this, n] { Text_KeyPress(n); });
+    keys->on_enter({Text[n]}, [this, n] { check_and_move_on(n); });
     keys->on_escape({Text[n]}, [this] { end_proc(); });
     select_all_on_focus(Text[n]);
   }
   // Escape in the display-order and transfer-count options and the buttons.
   for (int n = 1; n <= 5; ++n) keys->on_escape({Option[n]}, [this] { end_proc(); });
   keys->on_escape({Command1, Command2, Command3}, [this] { end_proc(); });
-  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-  connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+  connect(Command1, &QPushButton::clicked, this, [this] { start_search(); });
+  connect(Command2, &QPushButton::clicked, this, [this] { back_to_main_window(); });
+  connect(Command3, &QPushButton::clicked, this, [this] { open_calendar(); });
 
   Text[kFieldBoarding]->installEventFilter(this);
   Text[kFieldAlighting]->installEventFilter(this);
@@ -285,20 +285,20 @@ void SearchConditionsWindow::focus_field(int field) {
   }
 }
 
-void SearchConditionsWindow::Text_KeyPress(int field) {
+void SearchConditionsWindow::check_and_move_on(int field) {
   auto form = form_from_controls();
   bool const passed = check_field(form, ctx_.state, field, ctx_.platform.clock.now().year);
   show_form(form);
   if (passed) {
     focus_field(next_field(field));
   } else if (is_station_field(field)) {
-    Text_DblClick(field);
+    pick_station(field);
   } else {
     focus_field(field);
   }
 }
 
-void SearchConditionsWindow::Text_DblClick(int field) {
+void SearchConditionsWindow::pick_station(int field) {
   int const mode = field == kFieldBoarding ? kPickSearchBoarding : kPickSearchAlighting;
   // The picker may outlive this window; it then has nowhere to write.
   QPointer<QLineEdit> target = Text[field];
@@ -315,7 +315,7 @@ bool SearchConditionsWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonDblClick) {
     for (int field : {kFieldBoarding, kFieldAlighting}) {
       if (watched == Text[field]) {
-        Text_DblClick(field);
+        pick_station(field);
         return true;
       }
     }
@@ -323,7 +323,7 @@ bool SearchConditionsWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void SearchConditionsWindow::Command1_Click() {
+void SearchConditionsWindow::start_search() {
   // The search runs inside the results window's load and lets events run;
   // a second press meanwhile would start a search inside the search.
   if (searching_) return;
@@ -333,7 +333,8 @@ void SearchConditionsWindow::Command1_Click() {
                                          search_texts::kConfirmTwoTransfersHelp);
     return ctx_.platform.messages.show(request) == MessageAnswer::Ok;
   };
-  auto const result = start_search(form, ctx_.state, ctx_.platform.clock.now().year, confirm);
+  auto const result =
+      vorlash::start_search(form, ctx_.state, ctx_.platform.clock.now().year, confirm);
   show_form(form);
   if (result.outcome == StartOutcome::rejected) {
     focus_field(result.focus);
@@ -352,13 +353,13 @@ void SearchConditionsWindow::Command1_Click() {
   close();
 }
 
-void SearchConditionsWindow::Command2_Click() {
+void SearchConditionsWindow::back_to_main_window() {
   store_position(ctx_.state, kSearchConditionsWindow, this);
   bring_to_front(main_window(ctx_));
   close();
 }
 
-void SearchConditionsWindow::Command3_Click() {
+void SearchConditionsWindow::open_calendar() {
   open_timetable4(ctx_);
 }
 

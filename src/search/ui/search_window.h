@@ -62,16 +62,18 @@ class SearchConditionsWindow final : public QWidget {
   // Label1 from the three date boxes as they stand.
   void show_weekday();
 
-  // Enter in input box `field`.
-  void Text_KeyPress(int field);
-  // The station picker for box 1 (mode 12) or box 6 (mode 22).
-  void Text_DblClick(int field);
-  // "検索開始".
-  void Command1_Click();
-  // "終了": stores the position, brings the main window forward and closes.
-  void Command2_Click();
-  // "ｶﾚﾝﾀﾞｰ".
-  void Command3_Click();
+  // Enter in input box `field` (TextN): its check alone, then on.
+  void check_and_move_on(int field);
+  // A double-click on box 1 or 6: the station picker for it (mode 12 or 22).
+  void pick_station(int field);
+  // "検索開始" (Command1): checks and stores the conditions, then opens the
+  // results window.
+  void start_search();
+  // "終了" (Command2): stores the position, brings the main window forward
+  // and closes.
+  void back_to_main_window();
+  // "ｶﾚﾝﾀﾞｰ" (Command3).
+  void open_calendar();
   // Escape: stores the position and closes.
   void end_proc();
 

@@ -86,21 +86,21 @@ void CorrectionWindow::build_controls() {
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(kClockTickMs);
-  connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+  connect(Timer1, &QTimer::timeout, this, [this] { refresh_clock_fields(); });
 
   for (int n = 1; n < kCorrectionFieldCount; ++n)
     setTabOrder(corrected_text_[n], corrected_text_[n + 1]);
 
   auto* keys = new KeyActions(this);
   for (int n = 1; n <= kCorrectionFieldCount; ++n) {
-    keys->on_enter({corrected_text_[n]}, [this, n] { Text_KeyPress(n); });
-    keys->on_escape({corrected_text_[n]}, [this] { Command3_Click(); });
+    keys->on_enter({corrected_text_[n]}, [this, n] { check_and_move_on(n); });
+    keys->on_escape({corrected_text_[n]}, [this] { cancel_correction_and_close(); });
     select_all_on_focus(corrected_text_[n]);
   }
-  keys->on_escape({Command1, Command2, Command3}, [this] { Command3_Click(); });
-  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-  connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+  keys->on_escape({Command1, Command2, Command3}, [this] { cancel_correction_and_close(); });
+  connect(Command1, &QPushButton::clicked, this, [this] { set_computer_clock(); });
+  connect(Command2, &QPushButton::clicked, this, [this] { set_temporary_offset(); });
+  connect(Command3, &QPushButton::clicked, this, [this] { cancel_correction_and_close(); });
 }
 
 void CorrectionWindow::set_form1() {
@@ -118,7 +118,7 @@ void CorrectionWindow::show_clock(const ClockReading& reading) {
   for (int n = 1; n <= kCorrectionFieldCount; ++n) clock_text_[n]->setText(to_qstring(texts[n]));
 }
 
-void CorrectionWindow::Timer1_Timer() {
+void CorrectionWindow::refresh_clock_fields() {
   show_clock(read_clock(ctx_.state, ctx_.platform.clock));
 }
 
@@ -135,7 +135,7 @@ void CorrectionWindow::focus_field(int field) {
   }
 }
 
-void CorrectionWindow::Text_KeyPress(int field) {
+void CorrectionWindow::check_and_move_on(int field) {
   take_texts();
   bool const passed = check_correction_field(form_, ctx_.state, field);
   focus_field(passed ? next_correction_field(field) : field);
@@ -148,7 +148,7 @@ void CorrectionWindow::refresh_main_window() {
   }
 }
 
-void CorrectionWindow::Command1_Click() {
+void CorrectionWindow::set_computer_clock() {
   take_texts();
   auto const result = set_date_time(form_, ctx_.state, ctx_.platform.clock);
   switch (result.outcome) {
@@ -168,7 +168,7 @@ void CorrectionWindow::Command1_Click() {
   }
 }
 
-void CorrectionWindow::Command2_Click() {
+void CorrectionWindow::set_temporary_offset() {
   take_texts();
   auto const result = set_temporary(form_, ctx_.state);
   if (result.outcome != CorrectionOutcome::done) {
@@ -179,7 +179,7 @@ void CorrectionWindow::Command2_Click() {
   end_proc();
 }
 
-void CorrectionWindow::Command3_Click() {
+void CorrectionWindow::cancel_correction_and_close() {
   // The main window shows the clock's time again from its next tick on.
   cancel_correction(ctx_.state);
   end_proc();

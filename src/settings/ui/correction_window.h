@@ -42,12 +42,13 @@ class CorrectionWindow final : public QWidget {
   // After a correction: the main window's clock line and both lists at once.
   void refresh_main_window();
 
-  void Timer1_Timer();
+  // Every second (Timer1): the clock into the "現在日時" fields.
+  void refresh_clock_fields();
   // Enter in corrected field n: its check alone, then the focus moves on.
-  void Text_KeyPress(int field);
-  void Command1_Click();  // "日時設定"
-  void Command2_Click();  // "一時設定"
-  void Command3_Click();  // "取消終了" and Escape
+  void check_and_move_on(int field);
+  void set_computer_clock();           // "日時設定" (Command1)
+  void set_temporary_offset();         // "一時設定" (Command2)
+  void cancel_correction_and_close();  // "取消終了" (Command3) and Escape
   // Stores the position and closes.
   void end_proc();
 

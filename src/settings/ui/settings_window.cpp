@@ -166,13 +166,13 @@ void SettingsWindow::build_controls() {
 
   auto* keys = new KeyActions(this);
   for (int n = 1; n <= kSettingsFieldCount; ++n) {
-    keys->on_enter({Text[n]}, [this, n] { Text_KeyPress(n); });
+    keys->on_enter({Text[n]}, [this, n] { check_and_move_on(n); });
     select_all_on_focus(Text[n]);
     keys->on_escape({Text[n]}, [this] { end_proc(); });
   }
   for (int n = 1; n <= 11; ++n) keys->on_escape({Option[n]}, [this] { end_proc(); });
   keys->on_escape({Command1}, [this] { end_proc(); });
-  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+  connect(Command1, &QPushButton::clicked, this, [this] { apply_settings(); });
 
   Text[kKeiyoStationField]->installEventFilter(this);
   Text[kSinkansenStationField]->installEventFilter(this);
@@ -220,14 +220,14 @@ void SettingsWindow::focus_field(int field) {
   }
 }
 
-void SettingsWindow::Text_KeyPress(int field) {
+void SettingsWindow::check_and_move_on(int field) {
   auto form = form_from_controls();
   bool const passed = check_settings_field(form, ctx_.state, field);
   show_form(form);
   focus_field(passed ? next_settings_field(field) : field);
 }
 
-void SettingsWindow::Text_DblClick(int field) {
+void SettingsWindow::pick_station(int field) {
   int const mode = field == kKeiyoStationField ? kPickKeiyoStation : kPickSinkansenStation;
   // The picker may outlive this window; it then has no field to write into.
   QPointer<QLineEdit> target = Text[field];
@@ -239,18 +239,18 @@ void SettingsWindow::Text_DblClick(int field) {
 bool SettingsWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonDblClick) {
     if (watched == Text[kKeiyoStationField]) {
-      Text_DblClick(kKeiyoStationField);
+      pick_station(kKeiyoStationField);
       return true;
     }
     if (watched == Text[kSinkansenStationField]) {
-      Text_DblClick(kSinkansenStationField);
+      pick_station(kSinkansenStationField);
       return true;
     }
   }
   return QWidget::eventFilter(watched, event);
 }
 
-void SettingsWindow::Command1_Click() {
+void SettingsWindow::apply_settings() {
   auto form = form_from_controls();
   auto const result = accept_settings(form, ctx_.state);
   show_form(form);

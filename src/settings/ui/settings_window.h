@@ -47,10 +47,12 @@ class SettingsWindow final : public QWidget {
   void focus_field(int field);
 
   // Enter in field n: its check alone, then the focus moves on.
-  void Text_KeyPress(int field);
-  void Text_DblClick(int field);
-  // "了解".
-  void Command1_Click();
+  void check_and_move_on(int field);
+  // A double-click on a station field: the station picker for it.
+  void pick_station(int field);
+  // "了解" (Command1): checks and stores the settings; switching the Keiyo
+  // display on ends the program.
+  void apply_settings();
   // Escape: stores the position, brings the main window forward and closes.
   void end_proc();
 
