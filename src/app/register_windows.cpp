@@ -18,11 +18,11 @@ void register_windows(AppContext& ctx) {
     ctx.close_window(kPassingStationsWindow);
     ctx.show_window<PassingStationsWindow>(kPassingStationsWindow);
   });
-  ctx.set_opener("timetable5", [&ctx] { open_timetable5(ctx); });
-  ctx.set_opener("timetable21", [&ctx] { open_timetable21(ctx); });
-  ctx.set_opener("timetable12", [&ctx] { open_timetable12(ctx); });
-  ctx.set_opener("timetable13", [&ctx] { open_timetable13(ctx); });
-  ctx.set_opener("timetable25", [&ctx] { open_timetable25(ctx); });
+  ctx.set_opener("timetable5", [&ctx] { open_settings_window(ctx); });
+  ctx.set_opener("timetable21", [&ctx] { open_correction_window(ctx); });
+  ctx.set_opener("timetable12", [&ctx] { open_hotel_search_window(ctx); });
+  ctx.set_opener("timetable13", [&ctx] { open_user_hotel_list_window(ctx); });
+  ctx.set_opener("timetable25", [&ctx] { open_search_conditions_window(ctx); });
 }
 
 }  // namespace vorlash

@@ -40,13 +40,13 @@ QWidget* click_open(QWidget* in, const char* button, AppContext& ctx, int number
 }
 
 QWidget* hotel_list(SearchRun& run) {
-  open_timetable12(run.f->context);
+  open_hotel_search_window(run.f->context);
   return click_open(run.f->context.window(kHotelSearchWindow), "Command1", run.f->context,
                     kHotelListWindow);
 }
 
 QWidget* user_hotel_editor(SearchRun& run) {
-  open_timetable13(run.f->context);
+  open_user_hotel_list_window(run.f->context);
   auto* list = run.f->context.window(kUserHotelListWindow);
   if (!list) return nullptr;
   list->findChild<QListWidget*>(QStringLiteral("List1"))->setCurrentRow(1);
@@ -55,7 +55,7 @@ QWidget* user_hotel_editor(SearchRun& run) {
 
 QWidget* results(SearchRun& run) {
   auto& ctx = run.f->context;
-  open_timetable25(ctx);
+  open_search_conditions_window(ctx);
   run.fill(
       {u("東京"), "6", "0", "6", "10", u("新大阪"), "6", "0", "23", "59", "60", "2000", "3", "11"});
   return click_open(ctx.window(kSearchConditionsWindow), "Command1", ctx, kSearchResultsWindow);
@@ -70,7 +70,7 @@ const Window kWindows[] = {
     {"timetable1 main", [](SearchRun& run) -> QWidget* { return run.window.get(); }},
     {"timetable4 calendar",
      [](SearchRun& run) -> QWidget* {
-       open_timetable25(run.f->context);
+       open_search_conditions_window(run.f->context);
        return run.f->context.show_window<CalendarWindow>(kCalendarWindow);
      }},
     {"timetable5 settings",
@@ -88,12 +88,12 @@ const Window kWindows[] = {
      }},
     {"timetable12 hotel search",
      [](SearchRun& run) -> QWidget* {
-       open_timetable12(run.f->context);
+       open_hotel_search_window(run.f->context);
        return run.f->context.window(kHotelSearchWindow);
      }},
     {"timetable13 user hotels",
      [](SearchRun& run) -> QWidget* {
-       open_timetable13(run.f->context);
+       open_user_hotel_list_window(run.f->context);
        return run.f->context.window(kUserHotelListWindow);
      }},
     {"timetable14 hotel editor", user_hotel_editor},
@@ -121,7 +121,7 @@ const Window kWindows[] = {
      }},
     {"timetable25 search",
      [](SearchRun& run) -> QWidget* {
-       open_timetable25(run.f->context);
+       open_search_conditions_window(run.f->context);
        return run.f->context.window(kSearchConditionsWindow);
      }},
     {"timetable26 results", results},

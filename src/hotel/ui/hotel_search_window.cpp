@@ -203,7 +203,7 @@ void HotelSearchWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void open_timetable12(AppContext& ctx) {
+void open_hotel_search_window(AppContext& ctx) {
   ctx.show_window<HotelSearchWindow>(kHotelSearchWindow);
 }
 

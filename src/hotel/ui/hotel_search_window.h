@@ -63,6 +63,6 @@ class HotelSearchWindow final : public QWidget {
 };
 
 // Opens the hotel search window (an open one comes to the front unchanged).
-void open_timetable12(AppContext& ctx);
+void open_hotel_search_window(AppContext& ctx);
 
 }  // namespace vorlash

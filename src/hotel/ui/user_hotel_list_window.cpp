@@ -287,7 +287,7 @@ void UserHotelListWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void open_timetable13(AppContext& ctx) {
+void open_user_hotel_list_window(AppContext& ctx) {
   ctx.show_window<UserHotelListWindow>(kUserHotelListWindow);
 }
 

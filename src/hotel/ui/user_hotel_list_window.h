@@ -78,6 +78,6 @@ class UserHotelListWindow final : public QWidget {
 };
 
 // Opens the user hotel list (an open one comes to the front unchanged).
-void open_timetable13(AppContext& ctx);
+void open_user_hotel_list_window(AppContext& ctx);
 
 }  // namespace vorlash

@@ -186,7 +186,7 @@ void CalendarWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void open_timetable4(AppContext& ctx) {
+void open_calendar_window(AppContext& ctx) {
   ctx.show_window<CalendarWindow>(kCalendarWindow);
 }
 

@@ -62,6 +62,6 @@ class CalendarWindow final : public QWidget {
   QPushButton* Command2 = nullptr;
 };
 
-void open_timetable4(AppContext& ctx);
+void open_calendar_window(AppContext& ctx);
 
 }  // namespace vorlash

@@ -178,7 +178,7 @@ void SearchResultsWindow::print_results() {
 void SearchResultsWindow::search_again() {
   store_position(ctx_.state, kSearchResultsWindow, this);
   close();
-  open_timetable25(ctx_);
+  open_search_conditions_window(ctx_);
 }
 
 void SearchResultsWindow::end_proc() {
@@ -191,7 +191,7 @@ void SearchResultsWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void open_timetable26(AppContext& ctx) {
+void open_search_results_window(AppContext& ctx) {
   ctx.close_window(kSearchResultsWindow);
   ctx.show_window<SearchResultsWindow>(kSearchResultsWindow);
 }

@@ -66,6 +66,6 @@ class SearchResultsWindow final : public QWidget {
 // Opens the results window for the conditions now in AppState. A results
 // window still open from an earlier search is closed first: it shows other
 // conditions.
-void open_timetable26(AppContext& ctx);
+void open_search_results_window(AppContext& ctx);
 
 }  // namespace vorlash

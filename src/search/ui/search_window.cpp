@@ -346,7 +346,7 @@ void SearchConditionsWindow::start_search() {
   searching_ = true;
   setEnabled(false);
   QPointer<SearchConditionsWindow> self = this;
-  open_timetable26(ctx_);
+  open_search_results_window(ctx_);
   if (!self) return;
   searching_ = false;
   setEnabled(true);
@@ -360,7 +360,7 @@ void SearchConditionsWindow::back_to_main_window() {
 }
 
 void SearchConditionsWindow::open_calendar() {
-  open_timetable4(ctx_);
+  open_calendar_window(ctx_);
 }
 
 void SearchConditionsWindow::end_proc() {
@@ -379,7 +379,7 @@ void SearchConditionsWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void open_timetable25(AppContext& ctx) {
+void open_search_conditions_window(AppContext& ctx) {
   ctx.show_window<SearchConditionsWindow>(kSearchConditionsWindow);
 }
 

@@ -88,6 +88,6 @@ class SearchConditionsWindow final : public QWidget {
 };
 
 // Opens the search window (brings an open one to the front unchanged).
-void open_timetable25(AppContext& ctx);
+void open_search_conditions_window(AppContext& ctx);
 
 }  // namespace vorlash

@@ -196,7 +196,7 @@ void CorrectionWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void open_timetable21(AppContext& ctx) {
+void open_correction_window(AppContext& ctx) {
   ctx.show_window<CorrectionWindow>(kCorrectionWindow);
 }
 

@@ -62,6 +62,6 @@ class CorrectionWindow final : public QWidget {
   QTimer* Timer1 = nullptr;
 };
 
-void open_timetable21(AppContext& ctx);
+void open_correction_window(AppContext& ctx);
 
 }  // namespace vorlash

@@ -289,7 +289,7 @@ void SettingsWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void open_timetable5(AppContext& ctx) {
+void open_settings_window(AppContext& ctx) {
   ctx.show_window<SettingsWindow>(kSettingsWindow);
 }
 

@@ -62,6 +62,6 @@ class SettingsWindow final : public QWidget {
   QPushButton* Command1 = nullptr;
 };
 
-void open_timetable5(AppContext& ctx);
+void open_settings_window(AppContext& ctx);
 
 }  // namespace vorlash

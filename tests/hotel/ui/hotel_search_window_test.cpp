@@ -72,7 +72,7 @@ struct HotelRun {
 
   bool open() {
     if (!f->load().ok()) return false;
-    open_timetable12(f->context);
+    open_hotel_search_window(f->context);
     return search() != nullptr;
   }
   QWidget* search() const { return f->context.window(kHotelSearchWindow); }

@@ -46,7 +46,7 @@ class UserHotelTypedCharsTest : public QObject {
     VORLASH_REQUIRE_SAMPLE();
     UiFixture f;
     QVERIFY(f.load().ok());
-    open_timetable13(f.context);
+    open_user_hotel_list_window(f.context);
     QWidget* list = f.context.window(kUserHotelListWindow);
     QVERIFY(list && QTest::qWaitForWindowActive(list));
     auto* rows = list->findChild<QListWidget*>(QStringLiteral("List1"));

@@ -61,8 +61,8 @@ constexpr char kSampleUserFile[] =
 // search registered, as the program registers them.
 struct RegistrationRun : MainWindowRun {
   RegistrationRun() {
-    f->context.set_opener("timetable12", [this] { open_timetable12(f->context); });
-    f->context.set_opener("timetable13", [this] { open_timetable13(f->context); });
+    f->context.set_opener("timetable12", [this] { open_hotel_search_window(f->context); });
+    f->context.set_opener("timetable13", [this] { open_user_hotel_list_window(f->context); });
   }
 
   // Starts the main window and opens the registration from its menu.
@@ -74,7 +74,7 @@ struct RegistrationRun : MainWindowRun {
   // Opens the registration alone on the loaded sample.
   bool open_alone() {
     if (!f->load().ok()) return false;
-    open_timetable13(f->context);
+    open_user_hotel_list_window(f->context);
     return list() != nullptr && QTest::qWaitForWindowActive(list());
   }
 
@@ -225,7 +225,7 @@ void UserHotelWindowsTest::register_by_keyboard_and_the_next_search_lists_it_fir
 
   // A hotel search meanwhile reloads the table from the old file; the
   // registration still ends with its own rows.
-  open_timetable12(run.f->context);
+  open_hotel_search_window(run.f->context);
   auto* search = run.f->context.window(kHotelSearchWindow);
   in<QLineEdit>(search, "Text1")->setText(u("京都"));
   QTest::mouseClick(in<QPushButton>(search, "Command1"), Qt::LeftButton);
@@ -443,7 +443,7 @@ void UserHotelWindowsTest::unreadable_lines_are_reported_and_the_original_kept()
     QVERIFY(write_bytes(path, QByteArray::fromStdString(bad)));
     run.f->messages.requests.clear();
     run.f->state.hotel_loaded = 0;
-    open_timetable13(run.f->context);
+    open_user_hotel_list_window(run.f->context);
     QVERIFY(run.list());
     QCOMPARE(run.f->messages.requests.size(), std::size_t{1});
     QCOMPARE(run.last_box().title, std::string("エラーメッセージ"));
@@ -483,7 +483,7 @@ void UserHotelWindowsTest::user_hotels_pushing_data_file_hotels_out_are_reported
   std::string const left_out = "データファイルのホテル1件がホテル検索に出ません(地域：";
 
   // The hotel search says so before its list.
-  open_timetable12(run.f->context);
+  open_hotel_search_window(run.f->context);
   auto* search = run.f->context.window(kHotelSearchWindow);
   in<QLineEdit>(search, "Text1")->setText(u("京都"));
   QTest::mouseClick(in<QPushButton>(search, "Command1"), Qt::LeftButton);
@@ -494,7 +494,7 @@ void UserHotelWindowsTest::user_hotels_pushing_data_file_hotels_out_are_reported
   run.f->context.close_window(kHotelListWindow);
 
   // So does the registration, which refuses one more hotel.
-  open_timetable13(run.f->context);
+  open_user_hotel_list_window(run.f->context);
   QVERIFY(QTest::qWaitForWindowActive(run.list()));
   QCOMPARE(run.f->messages.requests.size(), std::size_t{2});
   QVERIFY2(run.last_box().text.find(left_out) != std::string::npos, run.last_box().text.c_str());

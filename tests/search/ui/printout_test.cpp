@@ -221,7 +221,7 @@ void PrintoutTest::the_printout_reads_as_the_command_line_lays_it_out() {
   // The same conditions once more, in a context that prints into a PDF.
   PdfContext printing(*run.f);
   printing.pdf.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);  // widened
-  open_timetable26(printing.ctx);
+  open_search_results_window(printing.ctx);
   auto* w = printing.ctx.window_as<SearchResultsWindow>(kSearchResultsWindow);
   QVERIFY(w);
   QTest::mouseClick(SearchRun::in<QPushButton>(w, "Command2"), Qt::LeftButton);

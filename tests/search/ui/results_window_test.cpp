@@ -187,7 +187,7 @@ void ResultsWindowTest::printing_into_a_pdf_holds_the_fifteen_items() {
   QVERIFY(run.search_for(kTokyoOsaka));
   // The same conditions once more, in a context that prints on the PDF.
   PdfContext printing(*run.f);
-  open_timetable26(printing.ctx);
+  open_search_results_window(printing.ctx);
   auto* w = printing.ctx.window_as<SearchResultsWindow>(kSearchResultsWindow);
   QVERIFY(w);
   QCOMPARE(w->printout(), run.results()->printout());

@@ -26,7 +26,7 @@ struct PdfRun {
         ctx(f->state, platform, f->folder) {
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(pdf_path());
-    ctx.set_opener("timetable25", [this] { open_timetable25(ctx); });
+    ctx.set_opener("timetable25", [this] { open_search_conditions_window(ctx); });
   }
   PdfRun(const PdfRun&) = delete;
   PdfRun& operator=(const PdfRun&) = delete;

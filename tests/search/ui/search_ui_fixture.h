@@ -80,7 +80,7 @@ struct PdfContext {
 struct SearchRun : MainWindowRun {
   explicit SearchRun(ClockReading start = kSampleClock) : MainWindowRun(start) {
     auto& ctx = f->context;
-    ctx.set_opener("timetable25", [&ctx] { open_timetable25(ctx); });
+    ctx.set_opener("timetable25", [&ctx] { open_search_conditions_window(ctx); });
   }
 
   // Starts the main window and presses its "新幹線検索".

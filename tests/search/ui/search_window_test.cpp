@@ -54,7 +54,7 @@ void SearchWindowTest::opens_filled_with_the_last_conditions() {
   run.f->state.cond.wait_count = 2;
   run.f->state.cond.combination_number = 0;
   w->close();
-  open_timetable25(run.f->context);
+  open_search_conditions_window(run.f->context);
   QVERIFY(run.option(2)->isChecked());
   QVERIFY(run.option(5)->isChecked());
   QVERIFY(run.option(7)->isChecked());
@@ -71,7 +71,7 @@ void SearchWindowTest::opens_filled_with_the_last_conditions() {
   run.text(15)->setText(QStringLiteral("10"));
   QCOMPARE(weekday->text(), u("(水)"));
   run.search()->close();
-  open_timetable25(run.f->context);
+  open_search_conditions_window(run.f->context);
   QCOMPARE(SearchRun::in<QLabel>(run.search(), "Label1")->text(),
            u("(") +
                QString::fromStdString(weekday_name(
@@ -252,11 +252,11 @@ void SearchWindowTest::escape_and_end_close_without_storing() {
 
   // Escape on a display-order option, and "終了", which brings the main
   // window back.
-  open_timetable25(run.f->context);
+  open_search_conditions_window(run.f->context);
   run.option(2)->setFocus();
   QTest::keyClick(run.option(2), Qt::Key_Escape);
   QVERIFY(!run.search());
-  open_timetable25(run.f->context);
+  open_search_conditions_window(run.f->context);
   QVERIFY(SearchRun::activate(run.search()));
   QTest::mouseClick(run.button(run.search(), 2), Qt::LeftButton);
   QVERIFY(!run.search());

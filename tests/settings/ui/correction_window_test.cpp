@@ -25,7 +25,7 @@ QString u(const char* utf8) {
 struct CorrectionRun : MainWindowRun {
   bool open() {
     if (!window && !start()) return false;
-    open_timetable21(f->context);
+    open_correction_window(f->context);
     window21 = f->context.window_as<CorrectionWindow>(kCorrectionWindow);
     if (!window21) return false;
     window21->activateWindow();

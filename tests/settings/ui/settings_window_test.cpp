@@ -27,7 +27,7 @@ QString u(const char* utf8) {
 struct SettingsRun : MainWindowRun {
   bool open() {
     if (!start()) return false;
-    open_timetable5(f->context);
+    open_settings_window(f->context);
     window5 = f->context.window_as<SettingsWindow>(kSettingsWindow);
     if (!window5) return false;
     window5->activateWindow();
@@ -205,7 +205,7 @@ void SettingsWindowTest::escape_stores_nothing() {
   QCOMPARE(run.f->help.quit_calls.size(), help_quits + 1);
 
   // Escape on an option button closes the window as well.
-  open_timetable5(run.f->context);
+  open_settings_window(run.f->context);
   auto* again = run.f->context.window_as<SettingsWindow>(kSettingsWindow);
   QVERIFY(again);
   auto* option = again->findChild<QRadioButton*>(QStringLiteral("Option5"));
