@@ -169,12 +169,12 @@ void StartUpTest::special_files_and_second_copy_refused() {
     std::string_view message;
   };
   Case const cases[] = {
-      {"vorlashj.dat", "dir", "フォルダーです"},
-#if !defined(Q_OS_WIN)
-      {"vorlash2.ini", "fifo", "通常のファイルではありません"},
+    {"vorlashj.dat", "dir", "フォルダーです"},
+#if !defined(Q_OS_WIN)  // no FIFOs there, and QFile::link makes a shortcut file
+    {"vorlash2.ini", "fifo", "通常のファイルではありません"},
+    {"vorlash.lock", "link", loading_text::kFolderNotWritable},
 #endif
-      {"vorlash.lock", "link", loading_text::kFolderNotWritable},
-      {"vorlash.lock", "lock", loading_text::kAlreadyRunning},
+    {"vorlash.lock", "lock", loading_text::kAlreadyRunning},
   };
   for (auto const& c : cases) {
     MainWindowRun run;
