@@ -68,7 +68,9 @@ rm -rf "$shots"
 # fonts from one folder only, not the system's: the IPA fonts the tests'
 # lists and printouts ask for. Without a console Qt Test writes its log to
 # the debugger's output, which wine drops: FORCE_STDERR_LOGGING keeps it on
-# stdout.
+# stdout. The checks that read a printed PDF back with pdftotext skip: a
+# Windows program under wine can start the Linux tool but gets neither its
+# output nor its end; the printed search is compared below instead.
 fonts=/usr/share/fonts/opentype/ipafont-gothic
 for t in $window_tests; do
   WINEQT_QPA_PLATFORM=offscreen WINEQT_QPA_FONTDIR=$fonts WINEQT_FORCE_STDERR_LOGGING=1 \
