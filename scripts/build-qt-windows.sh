@@ -6,8 +6,10 @@
 # repository, keyed by version and options; a second run with the cache
 # present does nothing. Prints the install prefix on its last line.
 #
-#   sh scripts/build-qt-windows.sh        # builds (about 30 minutes on 2 cores)
-#   QT_WINDOWS_CACHE=DIR sh scripts/...   # another cache root
+#   sh scripts/build-qt-windows.sh          # builds (about 30 minutes on 2 cores)
+#   sh scripts/build-qt-windows.sh --check  # builds nothing: prints the prefix and
+#                                           # succeeds only when the cache holds it
+#   QT_WINDOWS_CACHE=DIR sh scripts/...     # another cache root
 set -e
 cd "$(dirname "$0")/.."
 repo=$PWD
@@ -31,6 +33,12 @@ key=$(printf '%s\n%s\n%s\n' "$host_version" "$options" "$(cat cmake/toolchain-mi
   sha256sum | cut -c1-12)
 cache_root=${QT_WINDOWS_CACHE:-${XDG_CACHE_HOME:-/var/cache}/vorlash-qt-windows}
 prefix="$cache_root/qt-$upstream-mingw64-static-$key"
+
+if [ "${1:-}" = --check ]; then
+  echo "$prefix"
+  [ -f "$prefix/.complete" ]
+  exit
+fi
 
 # One build at a time: a second run waits for the first and then finds its
 # result in the cache.

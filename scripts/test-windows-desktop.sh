@@ -2,7 +2,9 @@
 # The Windows desktop program run for real under wine on a virtual X display
 # (Xvfb), as a user gets it:
 # - each portable zip unpacks to a folder whose vorlash.exe shows the main
-#   window (a screenshot of Edition 1's is kept);
+#   window (a screenshot of Edition 1's is kept), and a search 東京→新大阪
+#   started with the mouse and the keyboard shows the results window (kept
+#   too);
 # - closed with its close box, the program writes the same SettingsFile as
 #   the Linux program does for the same start and close;
 # - the installer installs silently, the installed Edition 1 starts from its
@@ -25,7 +27,14 @@ WINEPREFIX=$work/wine
 WINEDEBUG=-all
 # No offer to install wine's .NET and HTML engines: on a display it would wait for an answer.
 WINEDLLOVERRIDES=mscoree,mshtml=
-export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
+# A Japanese Windows: wine takes its display language from the locale, which
+# needs to exist; it is compiled into the work folder, not installed.
+mkdir -p "$work/locale"
+localedef -i ja_JP -f UTF-8 "$work/locale/ja_JP.UTF-8" 2>/dev/null ||
+  [ -f "$work/locale/ja_JP.UTF-8/LC_CTYPE" ]
+LOCPATH=$work/locale
+LC_ALL=ja_JP.UTF-8
+export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES LOCPATH LC_ALL
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
 trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -34,18 +43,47 @@ DISPLAY=:$(cat "$work/display")
 export DISPLAY
 wineboot -i >/dev/null 2>&1
 
-# Waits up to a minute for a shown window titled $title; prints its id.
-main_window() {
-  for _ in $(seq 120); do
-    id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
-    if [ -n "$id" ]; then
+# Waits up to a minute for a shown window titled $1 that stays for three
+# seconds (the loading window before the main window bears the same title);
+# prints its id.
+shown_window() {
+  last=
+  same=0
+  for _ in $(seq 60); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    if [ -n "$id" ] && [ "$id" = "$last" ]; then same=$((same + 1)); else same=0; fi
+    last=$id
+    if [ "$same" = 3 ]; then
       echo "$id"
       return 0
     fi
+    sleep 1
+  done
+  echo "no window titled $1" >&2
+  return 1
+}
+main_window() { shown_window "$title"; }
+
+# Closes a started program's main window with its close box and checks the
+# program ends with status 0.
+close_and_wait() {  # window, pid
+  python3 scripts/close-window.py "$1"
+  for _ in $(seq 120); do
+    kill -0 "$2" 2>/dev/null || break
     sleep 0.5
   done
-  echo "no window titled $title" >&2
-  return 1
+  if kill -0 "$2" 2>/dev/null; then
+    echo "the program did not end within a minute of its window closing" >&2
+    kill "$2"
+    return 1
+  fi
+  status=0
+  wait "$2" || status=$?
+  if [ "$status" != 0 ]; then
+    echo "the program ended with status $status" >&2
+    cat "$work/run.log"
+    return 1
+  fi
 }
 
 # Starts a program in the background, waits for its main window, keeps a
@@ -62,23 +100,7 @@ run_and_close() {  # screenshot name or "", then the command
     import -window "$window" "$shots/$shot.png"
     echo "screenshot: $shots/$shot.png"
   fi
-  python3 scripts/close-window.py "$window"
-  for _ in $(seq 120); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.5
-  done
-  if kill -0 "$pid" 2>/dev/null; then
-    echo "the program did not end within a minute of its window closing" >&2
-    kill "$pid"
-    return 1
-  fi
-  status=0
-  wait "$pid" || status=$?
-  if [ "$status" != 0 ]; then
-    echo "the program ended with status $status" >&2
-    cat "$work/run.log"
-    return 1
-  fi
+  close_and_wait "$window" "$pid"
 }
 
 echo "-- Portable zips"
@@ -90,6 +112,30 @@ for edition in 1 2 3; do
   run_and_close "$shot" wine "$work/portable/$name/vorlash.exe"
   echo "Edition $edition: the unpacked folder runs"
 done
+
+echo "-- A search, by mouse and keyboard"
+# In a copy of its own, since the search changes the SettingsFile. The search
+# window opens with the SettingsFile's conditions, 東京→新大阪; Enter in each
+# of its eleven boxes moves on, the twelfth presses 検索開始. With no window
+# manager, keys go to the window under the pointer.
+unzip -q "$packages/vorlash-$version-edition1.zip" -d "$work/search"
+wine "$work/search/vorlash-$version-edition1/vorlash.exe" >"$work/run.log" 2>&1 &
+pid=$!
+window=$(main_window) || { cat "$work/run.log"; exit 1; }
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove --window "$window" 60 $((HEIGHT - 25)) click 1  # 新幹線検索
+search=$(shown_window 新幹線の検索)
+xdotool mousemove --window "$search" 5 5
+for _ in $(seq 12); do
+  xdotool key Return
+  sleep 0.3
+done
+results=$(shown_window 新幹線検索結果)
+import -window "$results" "$shots/results-window-windows.png"
+echo "screenshot: $shots/results-window-windows.png"
+python3 scripts/close-window.py "$results"
+close_and_wait "$window" "$pid"
+echo "the results window showed"
 
 echo "-- SettingsFile on exit, Windows against Linux"
 mkdir -p "$work/linux"

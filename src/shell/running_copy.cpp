@@ -1,6 +1,7 @@
 #include "shell/running_copy.h"
 
 #include <QCryptographicHash>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 
@@ -15,8 +16,13 @@ constexpr char kShown[] = "shown\n";
 }  // namespace
 
 QString running_copy_socket_name(const std::string& lock_folder) {
-  auto const hash =
-      QCryptographicHash::hash(QByteArray::fromStdString(lock_folder), QCryptographicHash::Sha256);
+  // The folder as the file system spells it, so that copies started by
+  // different spellings of one folder find each other: on Windows with
+  // backslashes or slashes, anywhere through a link.
+  QString const given = QString::fromStdString(lock_folder);
+  QString const canonical = QFileInfo(given).canonicalFilePath();
+  auto const hash = QCryptographicHash::hash((canonical.isEmpty() ? given : canonical).toUtf8(),
+                                             QCryptographicHash::Sha256);
   return QStringLiteral("vorlash-") + QString::fromLatin1(hash.toHex().left(24));
 }
 

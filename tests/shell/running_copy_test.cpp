@@ -48,12 +48,16 @@ class RunningCopyTest : public QObject {
   }
 
   void second_process_ends_quietly_and_the_first_runs_on() {
-    QString const program = QStringLiteral(VORLASH_SAMPLE_DIR "/vorlash");
+#if defined(VORLASH_APP)
+    QString const program = QStringLiteral(VORLASH_APP);
+#else
+    QString const program;
+#endif
     VORLASH_REQUIRE_SAMPLE_FILE(program);
     // A portable folder of its own: the program beside a copy of the data.
     UiFixture f;
     QString const folder = QFileInfo(QString::fromStdString(f.folder)).canonicalFilePath();
-    QString const copy = folder + QStringLiteral("/vorlash");
+    QString const copy = folder + '/' + QFileInfo(program).fileName();
     QVERIFY(QFile::copy(program, copy));
     auto const environment = [] {
       auto env = QProcessEnvironment::systemEnvironment();

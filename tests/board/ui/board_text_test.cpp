@@ -50,7 +50,8 @@ void BoardTextTest::board_reads_as_the_command_line_prints_it() {
 
   QProcess cli;
   cli.start(QStringLiteral(VORLASH_CLI),
-            {"board", "--dir", QString::fromStdString(run.f->folder), "--at", "2000-03-11 14:05"});
+            {"board", "--dir", QString::fromStdString(run.f->folder), "--at", "2000-03-11 14:05",
+             "--lang", "ja"});  // the window speaks Japanese, whatever the system's language
   QVERIFY(cli.waitForFinished(60000));
   QCOMPARE(cli.exitCode(), 0);
   auto printed = QString::fromUtf8(cli.readAllStandardOutput()).remove(QChar('\r')).split('\n');

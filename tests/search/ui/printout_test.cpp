@@ -235,8 +235,9 @@ void PrintoutTest::the_printout_reads_as_the_command_line_lays_it_out() {
     QSKIP("pdftotext could not read the PDF (on Windows test-windows.sh reads the kept copy)");
   auto const layout = QString::fromUtf8(pdftotext.readAllStandardOutput());
 
-  QStringList arguments = {"search", "--dir", QString::fromStdString(run.f->folder), "--at",
-                           "2000-03-11 14:05"};
+  QStringList arguments = {
+      "search", "--dir", QString::fromStdString(run.f->folder), "--at", "2000-03-11 14:05",
+      "--lang", "ja"};
   arguments += c.arguments;
   QProcess process;
   process.start(cli, arguments);
