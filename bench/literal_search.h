@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "data/app_state.h"
+#include "search/search_state.h"
 
 namespace vorlash::literal {
 

@@ -75,8 +75,10 @@ void BM_SearchPrintout(benchmark::State& bench) {
       break;
     }
     auto work = make_search_work();
-    SearchResultTexts const texts = load_search_results(*state, *work, {});
-    auto items = printout_items(*state, texts.list, texts.fare);
+    auto result = std::make_unique<SearchResult>();
+    FareFlags flags;
+    SearchResultTexts const texts = load_search_results(*state, *result, flags, *work, {});
+    auto items = printout_items(*state, flags, texts.list, texts.fare);
     benchmark::DoNotOptimize(items);
   }
 }

@@ -145,23 +145,24 @@ void BM_ResultsWindowLoad(benchmark::State& bm) {
   AppState& state = timetable();
   apply(state, s);
   auto work = make_search_work();
+  auto result = std::make_unique<SearchResult>();
+  FareFlags flags;
   std::size_t chars = 0;
   for (auto _ : bm) {
-    auto const texts = load_search_results(state, *work, {});
+    auto const texts = load_search_results(state, *result, flags, *work, {});
     chars = texts.list.size() + texts.fare.size();
     benchmark::DoNotOptimize(chars);
   }
-  bm.SetLabel(std::string(s.name) + " hits=" + std::to_string(state.search.hit_count));
+  bm.SetLabel(std::string(s.name) + " hits=" + std::to_string(result->hit_count));
 }
 
 // Whether the fast search gives the plain loops' table on this scenario; a
 // benchmark of a search that differs would measure nothing useful.
-bool same_as_literal(AppState& state, SearchWork& work) {
+bool same_as_literal(AppState& state, SearchResult& fast, SearchWork& work) {
   auto literal_out = std::make_unique<SearchResult>();
   auto literal_work = std::make_unique<literal::LiteralWork>();
   literal::literal_search(state, *literal_out, *literal_work);
-  run_connection_search(state, work, {});
-  auto const& fast = state.search;
+  run_connection_search(state, fast, work, {});
   if (fast.hit_count != literal_out->hit_count) return false;
   for (int k = 1; k <= fast.hit_count; ++k) {
     auto const& a = fast.row[k];
@@ -181,16 +182,17 @@ void time_fast_search(benchmark::State& bm, AppState& state, Scenario const& s,
                       bool compare_with_loops = true) {
   apply(state, s);
   auto work = make_search_work();
-  bool const right = !compare_with_loops || same_as_literal(state, *work);
+  auto result = std::make_unique<SearchResult>();
+  bool const right = !compare_with_loops || same_as_literal(state, *result, *work);
   if (!right) {
     bm.SkipWithError("the fast search differs from the plain loops");
     return;
   }
   for (auto _ : bm) {
-    run_connection_search(state, *work, {});
-    benchmark::DoNotOptimize(state.search.hit_count);
+    run_connection_search(state, *result, *work, {});
+    benchmark::DoNotOptimize(result->hit_count);
   }
-  bm.SetLabel(std::string(s.name) + " hits=" + std::to_string(state.search.hit_count));
+  bm.SetLabel(std::string(s.name) + " hits=" + std::to_string(result->hit_count));
 }
 
 void BM_FastSearch(benchmark::State& bm) {
@@ -215,12 +217,13 @@ void BM_ListText(benchmark::State& bm) {
   AppState& state = timetable();
   apply(state, s);
   auto work = make_search_work();
-  run_connection_search(state, *work, {});
+  auto result = std::make_unique<SearchResult>();
+  run_connection_search(state, *result, *work, {});
   for (auto _ : bm) {
-    auto const text = connection_list_text(state);
+    auto const text = connection_list_text(state, *result);
     benchmark::DoNotOptimize(text.data());
   }
-  bm.SetLabel(std::string(s.name) + " hits=" + std::to_string(state.search.hit_count));
+  bm.SetLabel(std::string(s.name) + " hits=" + std::to_string(result->hit_count));
 }
 
 // The exchange sort alone, on the table in the order the search found it.

@@ -98,9 +98,8 @@ void edit_bin(const AppState& state, int d, [[maybe_unused]] int s, int t, std::
   text += vehicle_mark(state.sinkansen.vehicle[d][t]);
 }
 
-void edit_sinkansen(AppState& state, DepartureList& list) {
+void edit_sinkansen(AppState& state, BoardState& board, DepartureList& list) {
   ShinkansenTables const& tab = state.sinkansen;
-  BoardState& board = state.board;
   LineSettings const& line = state.sinkansen_line;
 
   int const d = sinkansen_direction(state);
@@ -121,7 +120,7 @@ void edit_sinkansen(AppState& state, DepartureList& list) {
     if (skip == 0 && departs != 0 && has_stop_after(state, d, s, t) && departs >= w.earliest_limit)
       add_pick(board, t);
   }
-  if (s != 0) sort_sinkansen(state, d, s);
+  if (s != 0) sort_sinkansen(state, board, d, s);
 
   list.rows.clear();
   board.sinkansen_rows = 0;
@@ -144,10 +143,9 @@ void edit_sinkansen(AppState& state, DepartureList& list) {
   if (list.rows.empty()) list.rows.push_back(empty_list_message(state));
 }
 
-void edit_keiyo(AppState& state, DepartureList& list) {
+void edit_keiyo(AppState& state, BoardState& board, DepartureList& list) {
   if (state.keiyo_use != 1) return;
   KeiyoTables const& tab = state.keiyo;
-  BoardState& board = state.board;
   LineSettings const& line = state.keiyo_line;
 
   int const k = keiyo_table_for(state);
@@ -165,7 +163,7 @@ void edit_keiyo(AppState& state, DepartureList& list) {
     bool const too_late = line.hyouji == 0 && departs >= w.end_limit;
     if (!too_late && departs != 0 && departs >= w.earliest_limit) add_pick(board, t);
   }
-  if (j != 0) sort_keiyo(state, k, j);
+  if (j != 0) sort_keiyo(state, board, k, j);
 
   list.rows.clear();
   board.keiyo_rows = 0;

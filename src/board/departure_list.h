@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "board/board_state.h"
 #include "data/app_state.h"
 
 namespace vorlash {
@@ -37,9 +38,9 @@ void edit_bin(const AppState& state, int d, int s, int t, std::string& text);
 // Rebuilds the Shinkansen list: caption, rows, the board's pick list,
 // direction and station row in use, the row-to-train map and its count, and
 // the corrected hour and minute (the earliest limit).
-void edit_sinkansen(AppState& state, DepartureList& list);
+void edit_sinkansen(AppState& state, BoardState& board, DepartureList& list);
 
 // The same for the Keiyo list; does nothing unless keiyo_use is 1.
-void edit_keiyo(AppState& state, DepartureList& list);
+void edit_keiyo(AppState& state, BoardState& board, DepartureList& list);
 
 }  // namespace vorlash

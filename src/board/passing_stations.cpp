@@ -17,8 +17,7 @@ void add_stop(std::string& text, const std::string& name, int hhmm) {
 
 }  // namespace
 
-std::string keiyo_passing_stations(const AppState& state) {
-  BoardState const& board = state.board;
+std::string keiyo_passing_stations(const AppState& state, const BoardState& board) {
   int const row = board.chosen_keiyo_row;
   if (row < 0 || row >= board.keiyo_rows) return {};
   int const k = board.keiyo_table;
@@ -34,8 +33,7 @@ std::string keiyo_passing_stations(const AppState& state) {
   return text;
 }
 
-std::string sinkansen_passing_stations(const AppState& state) {
-  BoardState const& board = state.board;
+std::string sinkansen_passing_stations(const AppState& state, const BoardState& board) {
   int const row = board.chosen_sinkansen_row;
   if (row < 0 || row >= board.sinkansen_rows) return {};
   int const d = board.sinkansen_dir;
@@ -63,9 +61,9 @@ std::string sinkansen_passing_stations(const AppState& state) {
   return text;
 }
 
-std::string passing_stations_text(const AppState& state, int view_mode) {
-  if (view_mode == 1) return keiyo_passing_stations(state);
-  if (view_mode == 2) return sinkansen_passing_stations(state);
+std::string passing_stations_text(const AppState& state, const BoardState& board) {
+  if (board.view_mode == 1) return keiyo_passing_stations(state, board);
+  if (board.view_mode == 2) return sinkansen_passing_stations(state, board);
   return {};
 }
 

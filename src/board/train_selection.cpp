@@ -109,15 +109,15 @@ int keiyo_destination_position(const AppState& state, int k, int j, int t) {
   return 0;
 }
 
-void sort_sinkansen(AppState& state, int d, int s) {
+void sort_sinkansen(const AppState& state, BoardState& board, int d, int s) {
   auto const& times = state.sinkansen.time[d][s];
-  exchange_sort(std::span<int>(state.board.pick).subspan(1, state.board.pick_count),
+  exchange_sort(std::span<int>(board.pick).subspan(1, board.pick_count),
                 [&](int t) { return times[t]; });
 }
 
-void sort_keiyo(AppState& state, int k, int j) {
+void sort_keiyo(const AppState& state, BoardState& board, int k, int j) {
   auto const& times = state.keiyo.time[k][j];
-  exchange_sort(std::span<int>(state.board.pick).subspan(1, state.board.pick_count),
+  exchange_sort(std::span<int>(board.pick).subspan(1, board.pick_count),
                 [&](int t) { return times[t]; });
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "board/board_state.h"
 #include "data/app_state.h"
 
 namespace vorlash {
@@ -61,8 +62,8 @@ void exchange_sort(std::span<int> picks, TimeOf time_of) {
 
 // Orders the board's pick list 1..pick count by the time at row s of
 // direction d / at position j of Keiyo table k.
-void sort_sinkansen(AppState& state, int d, int s);
-void sort_keiyo(AppState& state, int k, int j);
+void sort_sinkansen(const AppState& state, BoardState& board, int d, int s);
+void sort_keiyo(const AppState& state, BoardState& board, int k, int j);
 
 // hhmm as "hh:mm" in full-width characters (1234 -> "１２：３４").
 std::string fullwidth_hhmm(int hhmm);

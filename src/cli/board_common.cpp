@@ -12,8 +12,8 @@ int build_board(const CliArgs& args, BoardRun& run) {
   auto const clock = make_clock(args);
   set_holiday(state);
   run.clock_line = edit_time(state, *clock);
-  edit_sinkansen(state, run.sinkansen);
-  edit_keiyo(state, run.keiyo);
+  edit_sinkansen(state, run.board, run.sinkansen);
+  edit_keiyo(state, run.board, run.keiyo);
   return kExitOk;
 }
 

@@ -15,6 +15,7 @@ namespace vorlash::cli {
 
 struct BoardRun {
   std::unique_ptr<AppState> state = std::make_unique<AppState>();
+  BoardState board;
   std::string clock_line;
   DepartureList sinkansen;
   DepartureList keiyo;  // left empty unless keiyo_use is 1

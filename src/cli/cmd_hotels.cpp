@@ -42,6 +42,7 @@ void warn_skipped(const Status& status) {
 
 void print_region_names(const CliArgs& args) {
   auto state = std::make_unique<AppState>();
+  auto search = std::make_unique<HotelSearchState>();
   if (!load_program(args, *state)) return;
   std::string line = "  REGION  one of:";
   for (int r = 1; r <= state->regions.count; ++r) {
@@ -66,13 +67,14 @@ int cmd_hotels(CliArgs& args) {
   std::string const region = data_name(args.args[0]);  // Japanese or English
 
   auto state = std::make_unique<AppState>();
+  auto search = std::make_unique<HotelSearchState>();
   if (!load_program(args, *state)) return kExitBrokenFile;
   if (check_search_start(*state, region) == SearchStart::BadRegion)
     return reject(kCommand, hotel_text::kRegionError);
 
   auto const now = make_clock(args)->now();
-  begin_hotel_search(*state, region, day_number(now.year, now.month, now.day));
-  store_selected_districts(*state, districts);
+  begin_hotel_search(*state, *search, region, day_number(now.year, now.month, now.day));
+  store_selected_districts(*search, districts);
 
   auto const report = load_hotel_table(*state, state->program_folder, HotelLoadHooks{});
   warn_skipped(report.user_hotels);
@@ -81,15 +83,14 @@ int cmd_hotels(CliArgs& args) {
   if (auto const left_out = left_out_message(report.left_out); !left_out.empty())
     std::fprintf(stderr, "vorlash-cli: hotels: %s\n", left_out.c_str());
 
-  if (select_hotel_list(*state) == 0) {
+  if (select_hotel_list(*state, *search) == 0) {
     print_line(hotel_text::kNoHotels);
     return kExitOk;
   }
-  print_line(hotel_list_title(*state));
+  print_line(hotel_list_title(*state, *search));
   print_line(joined(hotel_grid_header()));
-  auto const& search = state->hotel_search;
-  for (int r = 1; r <= search.result_count; ++r) {
-    auto const slot = static_cast<std::size_t>(search.result[static_cast<std::size_t>(r)]);
+  for (int r = 1; r <= search->result_count; ++r) {
+    auto const slot = static_cast<std::size_t>(search->result[static_cast<std::size_t>(r)]);
     print_line(joined(hotel_grid_cells(state->hotel[slot])));
   }
   return kExitOk;

@@ -158,8 +158,10 @@ int cmd_search(CliArgs& args) {
   }
 
   auto work = make_search_work();
-  SearchResultTexts const texts = load_search_results(*state, *work, {});
-  for (auto const& item : printout_items(*state, texts.list, texts.fare)) print_line(item);
+  auto result = std::make_unique<SearchResult>();
+  FareFlags flags;
+  SearchResultTexts const texts = load_search_results(*state, *result, flags, *work, {});
+  for (auto const& item : printout_items(*state, flags, texts.list, texts.fare)) print_line(item);
   return kExitOk;
 }
 

@@ -39,13 +39,13 @@ int cmd_stops(CliArgs& args) {
   if (*mode == 1 && state.keiyo_use != 1) return kExitOk;
 
   if (*mode == 1) {
-    state.board.chosen_keiyo_row = *row;
+    run.board.chosen_keiyo_row = *row;
   } else {
-    state.board.chosen_sinkansen_row = *row;
+    run.board.chosen_sinkansen_row = *row;
   }
-  state.board.view_mode = *mode;
+  run.board.view_mode = *mode;
   // A row holding an empty-list message, or past the list, maps to no train.
-  std::string const text = passing_stations_text(state, state.board.view_mode);
+  std::string const text = passing_stations_text(state, run.board);
   if (!text.empty()) print_line(text);
   return kExitOk;
 }

@@ -23,8 +23,7 @@ int cmd_timetable(CliArgs& args) {
   if (*mode == 1 && state.keiyo_use != 1)
     return reject("timetable", "the Keiyo line is switched off (keiyo_use is not 1)");
 
-  state.board.view_mode = *mode;
-  TimetableView const view = timetable_view(state, state.board.view_mode);
+  TimetableView const view = timetable_view(state, *mode);
   print_line(view.caption);
   print_line(view.text);
   print_line(view.note);

@@ -1,8 +1,9 @@
 // The program-wide values shared by every window, one instance per run
 // (allocate it on the heap: it is large), made of parts that code can take
 // on their own: the loaded tables (read-only after loading), the hotel
-// table, the SettingsFile's values, the clock and day type, and the
-// windows' working state.
+// table, the SettingsFile's values and the clock and day type. What each
+// window works on between events is defined by its feature and held by
+// whoever runs the windows (the window context, a vorlash-cli command).
 #pragma once
 
 #include <string>
@@ -10,11 +11,10 @@
 #include "data/clock_state.h"
 #include "data/loaded_tables.h"
 #include "data/settings_values.h"
-#include "data/window_states.h"
 
 namespace vorlash {
 
-struct AppState : LoadedTables, HotelTable, SettingsValues, ClockAndDay, WindowStates {
+struct AppState : LoadedTables, HotelTable, SettingsValues, ClockAndDay {
   // Identity and files.
   std::string program_folder;     // DataFile and manual
   std::string settings_folder;    // SettingsFile; empty = program_folder

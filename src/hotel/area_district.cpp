@@ -28,8 +28,7 @@ std::vector<std::string> recent_places(const AppState& state) {
   return places;
 }
 
-DistrictLists district_lists(const AppState& state) {
-  auto const& search = state.hotel_search;
+DistrictLists district_lists(const HotelSearchState& search) {
   DistrictLists lists;
   int const chosen = std::clamp(search.selected_count, 0, kMaxHotelResults);
   auto const first = search.selected.begin() + 1;
@@ -43,8 +42,7 @@ DistrictLists district_lists(const AppState& state) {
   return lists;
 }
 
-void store_selected_districts(AppState& state, const std::vector<std::string>& chosen) {
-  auto& search = state.hotel_search;
+void store_selected_districts(HotelSearchState& search, const std::vector<std::string>& chosen) {
   search.selected.fill({});
   int const count = std::min(static_cast<int>(chosen.size()), kMaxHotelResults);
   for (int i = 1; i <= count; ++i)

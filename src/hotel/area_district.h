@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "data/app_state.h"
+#include "hotel/hotel_search_state.h"
 
 namespace vorlash {
 
@@ -32,10 +33,10 @@ struct DistrictLists {
 // The district selection's two lists as it opens: every entry of the last
 // search's district list that is not (exactly) one of the selected
 // districts, and the selected districts, each in order.
-DistrictLists district_lists(const AppState& state);
+DistrictLists district_lists(const HotelSearchState& search);
 
 // The chosen districts become the selected districts (at most 200); none
 // chosen means no narrowing.
-void store_selected_districts(AppState& state, const std::vector<std::string>& chosen);
+void store_selected_districts(HotelSearchState& search, const std::vector<std::string>& chosen);
 
 }  // namespace vorlash

@@ -23,9 +23,8 @@ std::string with_tabs(std::string_view field, int base) {
 
 }  // namespace
 
-std::string hotel_list_title(const AppState& state) {
+std::string hotel_list_title(const AppState& state, const HotelSearchState& search) {
   using namespace hotel_text;
-  auto const& search = state.hotel_search;
   return std::string(shown_name(trim(search.origin_text))) + std::string(kTitleArrow) +
          std::string(shown_name(trim(search.region_text))) + std::string(kTitleGap) +
          format_date_paren(state.clock.corrected_date) + std::string(kTitleTail);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "data/app_state.h"
+#include "hotel/hotel_search_state.h"
 #include "hotel/hotel_texts.h"
 
 namespace vorlash {
@@ -15,7 +16,7 @@ using HotelGridRow = std::array<std::string, hotel_text::kGridColumns>;
 
 // "<origin> → <region>  yyyy/mm/dd (aaa) 出発": the search origin and region
 // texts trimmed, the corrected date's day number.
-std::string hotel_list_title(const AppState& state);
+std::string hotel_list_title(const AppState& state, const HotelSearchState& search);
 
 // Row 0 of the hotel grid.
 HotelGridRow hotel_grid_header();

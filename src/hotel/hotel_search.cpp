@@ -41,8 +41,8 @@ SearchStart check_search_start(const AppState& state, std::string_view region_te
   return check_region(state, region_text) ? SearchStart::Run : SearchStart::BadRegion;
 }
 
-void begin_hotel_search(AppState& state, std::string_view region_text, int today) {
-  auto& search = state.hotel_search;
+void begin_hotel_search(AppState& state, HotelSearchState& search, std::string_view region_text,
+                        int today) {
   search.origin_text = std::string(hotel_text::kSearchOrigin);
   search.region_text = std::string(region_text);
   state.clock.corrected_date = today;
@@ -53,8 +53,7 @@ void begin_hotel_search(AppState& state, std::string_view region_text, int today
   search.selected.fill({});
 }
 
-SelectionCut sel_data(AppState& state) {
-  auto& search = state.hotel_search;
+SelectionCut sel_data(const AppState& state, HotelSearchState& search) {
   SelectionCut cut;
   search.result_count = 0;
   search.district_count = 0;
@@ -84,16 +83,15 @@ SelectionCut sel_data(AppState& state) {
   return cut;
 }
 
-int select_hotel_list(AppState& state) {
-  sel_data(state);
-  auto& search = state.hotel_search;
+int select_hotel_list(const AppState& state, HotelSearchState& search) {
+  sel_data(state, search);
   if (search.result_count > 0 && state.control3_flg == 1)
     sort_hotel(state, search.result, search.result_count);
   return search.result_count;
 }
 
-bool can_narrow(const AppState& state) {
-  return state.hotel_search.district_count > kNarrowAbove;
+bool can_narrow(const HotelSearchState& search) {
+  return search.district_count > kNarrowAbove;
 }
 
 }  // namespace vorlash

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "data/app_state.h"
+#include "hotel/hotel_search_state.h"
 
 namespace vorlash {
 
@@ -31,7 +32,8 @@ SearchStart check_search_start(const AppState& state, std::string_view region_te
 // the region text as typed, the corrected date's day number set to today
 // (the other corrected date values stay), the opened-from-search flag set.
 // A new search starts without district narrowing.
-void begin_hotel_search(AppState& state, std::string_view region_text, int today);
+void begin_hotel_search(AppState& state, HotelSearchState& search, std::string_view region_text,
+                        int today);
 
 // Which lists `sel_data` had to cut at 200 entries.
 struct SelectionCut {
@@ -45,13 +47,13 @@ struct SelectionCut {
 // the region's hotels, taken or not, adds one entry to the district list.
 // Both lists hold at most 200 entries: later hotels and runs are left out.
 // An empty search region selects nothing.
-SelectionCut sel_data(AppState& state);
+SelectionCut sel_data(const AppState& state, HotelSearchState& search);
 
 // The hotel list's selection: sel_data, then, with sort mode control3_flg 1,
 // the result list ordered by region and district. Returns the result count.
-int select_hotel_list(AppState& state);
+int select_hotel_list(const AppState& state, HotelSearchState& search);
 
 // "地区の絞り込み" is offered when the region has more than five district runs.
-bool can_narrow(const AppState& state);
+bool can_narrow(const HotelSearchState& search);
 
 }  // namespace vorlash

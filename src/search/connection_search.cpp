@@ -79,8 +79,9 @@ TrainSet trains_of(const RowIndex& index, Range r) {
 
 class Searcher {
  public:
-  Searcher(AppState& state, SearchWork& work)
+  Searcher(const AppState& state, SearchResult& result, SearchWork& work)
       : state_(state),
+        result_(result),
         w_(work),
         c_(state.cond),
         time_(state.sinkansen.time[work.dir]),
@@ -100,7 +101,8 @@ class Searcher {
   bool add_candidate(int cap, TransferCandidate const& c);
   bool add_connection(int first, TransferCandidate const& c, int transfers, int dep, int arr);
 
-  AppState& state_;
+  const AppState& state_;
+  SearchResult& result_;
   SearchWork& w_;
   SearchConditions const& c_;
   std::array<std::array<int, kMaxTrains + 1>, kMaxRows + 1> const& time_;
@@ -291,7 +293,7 @@ void Searcher::one_transfer_search(int first, int cap) {
 
 bool Searcher::add_connection(int first, TransferCandidate const& c, int transfers, int dep,
                               int arr) {
-  auto& result = state_.search;
+  auto& result = result_;
   if (result.hit_count >= kMaxConnections) return false;
   Connection& row = result.row[++result.hit_count];
   row = {first, c.second_train, c.third_train, c.first_transfer_row, c.second_transfer_row, 0, 0};
@@ -300,7 +302,7 @@ bool Searcher::add_connection(int first, TransferCandidate const& c, int transfe
 }
 
 void Searcher::run(const std::function<void()>& yield) {
-  auto& result = state_.search;
+  auto& result = result_;
   for (int t = 1; t <= w_.train_count; ++t) {
     if (t % 20 == 0 && yield) yield();
     if (!w_.runs[t]) continue;
@@ -326,8 +328,8 @@ std::unique_ptr<SearchWork> make_search_work() {
   return std::make_unique<SearchWork>();
 }
 
-void search_connections(AppState& state, SearchWork& work, const std::function<void()>& yield) {
-  auto& result = state.search;
+void search_connections(const AppState& state, SearchResult& result, SearchWork& work,
+                        const std::function<void()>& yield) {
   result.hit_count = 0;
   int const d = result.search_dir;
   bool const usable = (d == 1 || d == 2) && result.st_row >= 0 && result.st_row <= kMaxRows &&
@@ -339,7 +341,7 @@ void search_connections(AppState& state, SearchWork& work, const std::function<v
     work.wait_time = state.cond.wait_time;
     work.two_transfers = state.cond.wait_count == 2;
     work.train_count = std::clamp(state.sinkansen.train_count[d], 0, kMaxTrains);
-    Searcher searcher(state, work);
+    Searcher searcher(state, result, work);
     searcher.prepare();
     searcher.run(yield);
   }

@@ -2,7 +2,7 @@
 // between the two stations of the search conditions on the planned date, up
 // to 1000 connections, each with its sort key, sorted by the chosen order.
 //
-// The result is AppState::search (the connection table). The search keeps its
+// The result is a SearchResult (the connection table). The search keeps its
 // own working tables in a SearchWork, apart from the departure board's, so a
 // clock tick that rebuilds the board while the search yields cannot disturb it.
 #pragma once
@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "data/app_state.h"
+#include "search/search_state.h"
 #include "search/search_work.h"
 
 namespace vorlash {
@@ -21,7 +22,7 @@ std::unique_ptr<SearchWork> make_search_work();
 // Direction and rows: search_dir, st_row (row kind 0 or 2) and ed_row (row
 // kind 0 or 1) from the station names of the conditions. A name that is not
 // found leaves its row as it was.
-void find_direction_and_rows(AppState& state);
+void find_direction_and_rows(const AppState& state, SearchResult& result);
 
 // Empties the connection table.
 void clear_connections(SearchResult& result);
@@ -48,10 +49,12 @@ void sort_connections(SearchResult& result);
 // Fills the connection table for the current direction and rows, then sorts
 // it. `yield` (may be empty) lets pending window events run every twentieth
 // train.
-void search_connections(AppState& state, SearchWork& work, const std::function<void()>& yield);
+void search_connections(const AppState& state, SearchResult& result, SearchWork& work,
+                        const std::function<void()>& yield);
 
 // The whole search as the results window runs it: direction and rows,
 // clearing, search and sort.
-void run_connection_search(AppState& state, SearchWork& work, const std::function<void()>& yield);
+void run_connection_search(const AppState& state, SearchResult& result, SearchWork& work,
+                           const std::function<void()>& yield);
 
 }  // namespace vorlash

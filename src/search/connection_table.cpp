@@ -11,8 +11,7 @@
 
 namespace vorlash {
 
-void find_direction_and_rows(AppState& state) {
-  auto& r = state.search;
+void find_direction_and_rows(const AppState& state, SearchResult& r) {
   auto const look_up = [&](int d) {
     if (int const row = find_station_row(state, d, state.cond.st_station, 0, 2)) r.st_row = row;
     if (int const row = find_station_row(state, d, state.cond.ed_station, 0, 1)) r.ed_row = row;
@@ -124,10 +123,11 @@ void sort_connections(SearchResult& result) {
   std::copy(sorted.begin() + 1, sorted.begin() + n + 1, result.row.begin() + 1);
 }
 
-void run_connection_search(AppState& state, SearchWork& work, const std::function<void()>& yield) {
-  find_direction_and_rows(state);
-  clear_connections(state.search);
-  search_connections(state, work, yield);
+void run_connection_search(const AppState& state, SearchResult& result, SearchWork& work,
+                           const std::function<void()>& yield) {
+  find_direction_and_rows(state, result);
+  clear_connections(result);
+  search_connections(state, result, work, yield);
 }
 
 }  // namespace vorlash

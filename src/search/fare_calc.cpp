@@ -89,11 +89,11 @@ int fare_station_row(AppState const& state, std::string const& name) {
   return 0;
 }
 
-FareAmounts compute_fare_amounts(AppState const& state) {
+FareAmounts compute_fare_amounts(AppState const& state, FareFlags const& flags) {
   FareTables const& fares = state.fares;
   std::string const& st = state.cond.st_station;
   std::string const& ed = state.cond.ed_station;
-  int const season = state.fare_flags.season_class;
+  int const season = flags.season_class;
   FareAmounts a;
 
   a.distance_tenths = std::abs(km_tenths(fares, ed) - km_tenths(fares, st));

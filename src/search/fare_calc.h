@@ -9,26 +9,27 @@
 #include <string>
 
 #include "data/app_state.h"
+#include "search/search_state.h"
 
 namespace vorlash {
 
 // "　通常期", "　繁忙期" or "　閑散期" for season class 1, 2, 3; "" otherwise.
 std::string season_text(int season_class);
 
-// fare_flags.near_holiday: 1 when the planned date is a listed holiday, the day
+// near_holiday: 1 when the planned date is a listed holiday, the day
 // before one, or the day after a listed holiday that falls on a Sunday. Each
 // listed month/day is taken as a date in plan_year; entries that are no date
 // in that year (the 99/99 marker, 29 February of a common year) are skipped.
-void set_near_holiday(AppState& state);
+void set_near_holiday(const AppState& state, FareFlags& flags);
 
-// fare_flags.season_class of the planned date (computes near_holiday first).
-void set_kikan(AppState& state);
+// season_class of the planned date (computes near_holiday first).
+void set_kikan(const AppState& state, FareFlags& flags);
 
-// fare_flags.ticket_ok, weekend_ok, offpeak_ok of the planned date.
-void chk_yukoh(AppState& state);
+// ticket_ok, weekend_ok, offpeak_ok of the planned date.
+void chk_yukoh(const AppState& state, FareFlags& flags);
 
 // The whole fare text, lines ending in CR LF. Sets the ticket flags first.
-std::string edit_unchin(AppState& state);
+std::string edit_unchin(const AppState& state, FareFlags& flags);
 
 // ---- Working values, exposed for the fare text, the tests and the CLI ----------
 
@@ -58,7 +59,7 @@ struct FareAmounts {
   int coupon = 0;  // six-sheet free-seat coupon set, 0 = none
 };
 
-FareAmounts compute_fare_amounts(AppState const& state);
+FareAmounts compute_fare_amounts(AppState const& state, FareFlags const& flags);
 
 // First row (1..station count) of station list 1 with this name, 0 = none.
 int fare_station_row(AppState const& state, std::string const& name);

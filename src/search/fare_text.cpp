@@ -103,8 +103,8 @@ std::string ticket_name(AppState const& state, int kind) {
   return state.ticket_name[kind];
 }
 
-void add_tickets(std::string& text, AppState const& state, FareAmounts const& a) {
-  FareFlags const& flags = state.fare_flags;
+void add_tickets(std::string& text, AppState const& state, FareFlags const& flags,
+                 FareAmounts const& a) {
   if (!flags.ticket_ok) return;
   std::string const& st = state.cond.st_station;
   std::string const& ed = state.cond.ed_station;
@@ -164,9 +164,9 @@ void add_supplements(std::string& text, AppState const& state, FareAmounts const
 
 }  // namespace
 
-std::string edit_unchin(AppState& state) {
-  chk_yukoh(state);
-  FareAmounts const a = compute_fare_amounts(state);
+std::string edit_unchin(const AppState& state, FareFlags& flags) {
+  chk_yukoh(state, flags);
+  FareAmounts const a = compute_fare_amounts(state, flags);
   bool const nozomi_parts = state.edition == 1;
   std::string text;
 
@@ -201,7 +201,7 @@ std::string edit_unchin(AppState& state) {
   }
   add_total_line(text, ft::kTotalFreeSeat, total(a.fare + a.free_seat_express));
 
-  add_tickets(text, state, a);
+  add_tickets(text, state, flags, a);
   if (nozomi_parts) add_supplements(text, state, a);
   return text;
 }

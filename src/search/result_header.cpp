@@ -9,7 +9,7 @@
 
 namespace vorlash {
 
-std::string header_line(const AppState& state) {
+std::string header_line(const AppState& state, const FareFlags& flags) {
   auto const& c = state.cond;
   namespace tx = search_texts;
   std::string out(shown_name(c.st_station));
@@ -17,7 +17,7 @@ std::string header_line(const AppState& state) {
   out += shown_name(c.ed_station);
   out += tx::kHeaderOpen;
   out += format_date_jp(c.plan_date);
-  out += season_text(state.fare_flags.season_class);
+  out += season_text(flags.season_class);
   out += tx::kHeaderClose;
   out += tx::kHeaderOrder;
   out += order_name(c.sort_order);
@@ -28,8 +28,8 @@ std::string_view legend_text(int edition) {
   return edition == 1 ? search_texts::kLegendEdition1 : search_texts::kLegendOther;
 }
 
-std::vector<std::string> printout_items(const AppState& state, std::string_view list_text,
-                                        std::string_view fare_text) {
+std::vector<std::string> printout_items(const AppState& state, const FareFlags& flags,
+                                        std::string_view list_text, std::string_view fare_text) {
   auto const& c = state.cond;
   namespace tx = search_texts;
   std::string const equals(89, '=');
@@ -53,8 +53,7 @@ std::vector<std::string> printout_items(const AppState& state, std::string_view 
       join({tx::kPrintTransfers, c.wait_count == 1 ? tx::kPrintOneTransfer : tx::kPrintTwoTransfers,
             tx::kPrintWaitOpen, wait, tx::kPrintWaitClose}),
       join({tx::kPrintOrder, order_name(c.sort_order)}),
-      join({tx::kPrintDate, format_date_jp(c.plan_date),
-            season_text(state.fare_flags.season_class)}),
+      join({tx::kPrintDate, format_date_jp(c.plan_date), season_text(flags.season_class)}),
       equals,
       std::string(list_text),
       std::string(89, '-'),

@@ -59,11 +59,11 @@ void append_3digits(std::string& out, int value) {
 // Builds the list; the labels of the trains are made once each.
 class ListBuilder {
  public:
-  explicit ListBuilder(const AppState& state)
+  ListBuilder(const AppState& state, const SearchResult& result)
       : state_(state),
-        d_(state.search.search_dir),
-        st_(state.search.st_row),
-        ed_(state.search.ed_row),
+        d_(result.search_dir),
+        st_(result.st_row),
+        ed_(result.ed_row),
         time_(state.sinkansen.time[d_ == 2 ? 2 : 1]),
         kind_(state.sinkansen.row_kind[d_ == 2 ? 2 : 1]) {
     auto const& names = state.sinkansen.station[d_ == 2 ? 2 : 1];
@@ -189,9 +189,9 @@ std::string_view order_name(int sort_order) {
   }
 }
 
-ListedFilter::ListedFilter(const AppState& state)
-    : state_(state), one_per_train_(state.cond.combination_number == 1) {
-  int const d = state.search.search_dir;
+ListedFilter::ListedFilter(const AppState& state, const SearchResult& result)
+    : result_(result), one_per_train_(state.cond.combination_number == 1) {
+  int const d = result.search_dir;
   if (!one_per_train_ || (d != 1 && d != 2)) return;
   auto const& code = state.sinkansen.code[d];
   int const n = std::clamp(state.sinkansen.train_count[d], 0, kMaxTrains);
@@ -209,7 +209,7 @@ ListedFilter::ListedFilter(const AppState& state)
 
 bool ListedFilter::listed(int k) {
   if (!one_per_train_) return true;
-  int const t = state_.search.row[k].first_train;
+  int const t = result_.row[k].first_train;
   if (t < 1 || t > kMaxTrains) return true;
   int const id = code_id_[t];
   if (code_seen_[id]) return false;
@@ -217,16 +217,16 @@ bool ListedFilter::listed(int k) {
   return true;
 }
 
-std::string connection_list_text(const AppState& state) {
+std::string connection_list_text(const AppState& state, const SearchResult& result) {
   std::string text;
-  int const n = std::clamp(state.search.hit_count, 0, kMaxConnections);
-  int const d = state.search.search_dir;
+  int const n = std::clamp(result.hit_count, 0, kMaxConnections);
+  int const d = result.search_dir;
   if (n > 0 && (d == 1 || d == 2)) {
-    ListedFilter filter(state);
-    auto builder = std::make_unique<ListBuilder>(state);
+    ListedFilter filter(state, result);
+    auto builder = std::make_unique<ListBuilder>(state, result);
     text.reserve(static_cast<std::size_t>(n) * 200);
     for (int k = 1; k <= n; ++k) {
-      if (filter.listed(k)) builder->append_connection(text, state.search.row[k]);
+      if (filter.listed(k)) builder->append_connection(text, result.row[k]);
     }
   }
   if (text.empty()) text = no_connection_text(state);

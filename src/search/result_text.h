@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "data/app_state.h"
+#include "search/search_state.h"
 
 namespace vorlash {
 
@@ -24,11 +25,11 @@ std::string_view order_name(int sort_order);
 // Ask for the rows in order, 1..hit_count.
 class ListedFilter {
  public:
-  explicit ListedFilter(const AppState& state);
+  ListedFilter(const AppState& state, const SearchResult& result);
   bool listed(int k);
 
  private:
-  const AppState& state_;
+  const SearchResult& result_;
   bool one_per_train_ = false;
   // Trains with the same code share one number: the first such train.
   std::array<int, kMaxTrains + 1> code_id_{};
@@ -37,20 +38,20 @@ class ListedFilter {
 
 // The connection list of the sorted connection table; the no-connection text
 // when no row is listed.
-std::string connection_list_text(const AppState& state);
+std::string connection_list_text(const AppState& state, const SearchResult& result);
 
 // "条件にあう新幹線を検索できませんでした" with the conditions as raw numbers.
 std::string no_connection_text(const AppState& state);
 
 // "東京 → 博多  【2000/03/11（土）　通常期】　表示順序：乗車時間順".
-std::string header_line(const AppState& state);
+std::string header_line(const AppState& state, const FareFlags& flags);
 
 // The vehicle-mark legend of the Edition.
 std::string_view legend_text(int edition);
 
 // The fifteen printed lines, in order (each is followed by a line break when
 // printed); list_text and fare_text are the two texts of the window.
-std::vector<std::string> printout_items(const AppState& state, std::string_view list_text,
-                                        std::string_view fare_text);
+std::vector<std::string> printout_items(const AppState& state, const FareFlags& flags,
+                                        std::string_view list_text, std::string_view fare_text);
 
 }  // namespace vorlash

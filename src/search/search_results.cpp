@@ -5,20 +5,20 @@
 
 namespace vorlash {
 
-SearchResultTexts load_search_results(AppState& state, SearchWork& work,
-                                      const std::function<void()>& yield) {
+SearchResultTexts load_search_results(const AppState& state, SearchResult& result, FareFlags& flags,
+                                      SearchWork& work, const std::function<void()>& yield) {
   auto const let_events_run = [&yield] {
     if (yield) yield();
   };
   SearchResultTexts texts;
   let_events_run();
-  set_kikan(state);
-  texts.header = header_line(state);
-  run_connection_search(state, work, yield);
+  set_kikan(state, flags);
+  texts.header = header_line(state, flags);
+  run_connection_search(state, result, work, yield);
   let_events_run();
-  texts.list = connection_list_text(state);
+  texts.list = connection_list_text(state, result);
   let_events_run();
-  texts.fare = edit_unchin(state);
+  texts.fare = edit_unchin(state, flags);
   let_events_run();
   return texts;
 }

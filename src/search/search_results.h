@@ -8,6 +8,7 @@
 
 #include "data/app_state.h"
 #include "search/connection_search.h"
+#include "search/search_state.h"
 
 namespace vorlash {
 
@@ -17,7 +18,8 @@ struct SearchResultTexts {
   std::string fare;    // "新幹線運賃情報"
 };
 
-SearchResultTexts load_search_results(AppState& state, SearchWork& work,
-                                      const std::function<void()>& yield);
+// Fills the connection table and the fare flags of the conditions in state.
+SearchResultTexts load_search_results(const AppState& state, SearchResult& result, FareFlags& flags,
+                                      SearchWork& work, const std::function<void()>& yield);
 
 }  // namespace vorlash

@@ -75,8 +75,7 @@ std::string season_text(int season_class) {
   }
 }
 
-void set_near_holiday(AppState& state) {
-  auto& flags = state.fare_flags;
+void set_near_holiday(const AppState& state, FareFlags& flags) {
   flags.near_holiday = 0;
   int const date = state.cond.plan_date;
   int const count = listed_holidays(state);
@@ -90,9 +89,8 @@ void set_near_holiday(AppState& state) {
   }
 }
 
-void set_kikan(AppState& state) {
-  set_near_holiday(state);
-  auto& flags = state.fare_flags;
+void set_kikan(const AppState& state, FareFlags& flags) {
+  set_near_holiday(state, flags);
   int const m = state.cond.plan_month;
   int const d = state.cond.plan_day;
   flags.season_class = 1;
@@ -104,8 +102,7 @@ void set_kikan(AppState& state) {
   }
 }
 
-void chk_yukoh(AppState& state) {
-  auto& flags = state.fare_flags;
+void chk_yukoh(const AppState& state, FareFlags& flags) {
   int const m = state.cond.plan_month;
   int const d = state.cond.plan_day;
   int const weekday = state.cond.plan_weekday;

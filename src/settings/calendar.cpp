@@ -50,9 +50,8 @@ std::optional<YearMonth> typed_month(std::string_view text, int clock_year, int 
   return YearMonth{static_cast<int>(*year), static_cast<int>(*month)};
 }
 
-bool set_return(AppState& state, int slot) {
+bool set_return(AppState& state, const CalendarState& cal, int slot) {
   if (slot < 1 || slot > kCalendarSlots) return false;
-  auto const& cal = state.calendar;
   int const day = cal.cal_days[static_cast<std::size_t>(slot)];
   if (day == 0) return false;
   auto& c = state.cond;

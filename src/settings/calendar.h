@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "data/app_state.h"
+#include "settings/calendar_state.h"
 
 namespace vorlash {
 
@@ -43,9 +44,9 @@ std::string month_field_text(int year, int month);
 // year + kTypedYearsAhead.
 std::optional<YearMonth> typed_month(std::string_view text, int clock_year, int clock_month);
 
-// `set_return`: the day in slot k of the month on show becomes the planned
+// `set_return`: the day in slot k of the calendar's month becomes the planned
 // date (plan_year, plan_month, plan_day, plan_date, plan_weekday). False, and
 // nothing changes, when the slot is empty or outside 1..42.
-bool set_return(AppState& state, int slot);
+bool set_return(AppState& state, const CalendarState& cal, int slot);
 
 }  // namespace vorlash

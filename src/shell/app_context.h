@@ -1,6 +1,6 @@
 // What every window of the desktop program gets: the one AppState, the
-// platform services, the program folder, a way to let pending events run
-// during long work, and the registry of open windows.
+// windows' working states, the platform services, the program folder, a way to let pending events
+// run during long work, and the registry of open windows.
 //
 // Windows are numbered as their classes (MainWindow .. SearchResultsWindow). A
 // window class W opened through show_window has a constructor
@@ -30,6 +30,7 @@
 #include "platform/platform.h"
 #include "platform/program_lock.h"
 #include "shell/running_copy.h"
+#include "shell/window_states.h"
 
 namespace vorlash {
 
@@ -41,6 +42,10 @@ struct AppContext {
   AppContext& operator=(const AppContext&) = delete;
 
   AppState& state;
+  // What the windows work on between events (board picks, search results,
+  // hotel search, calendar); on the heap, as it is large.
+  std::unique_ptr<WindowStates> windows_storage = std::make_unique<WindowStates>();
+  WindowStates& windows = *windows_storage;
   Platform& platform;
   // The folder of the executable, beside the data and settings files.
   std::string program_folder;

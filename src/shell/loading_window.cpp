@@ -45,7 +45,7 @@ std::string_view loading_message(int mode) {
   }
 }
 
-LoadingWindow::LoadingWindow(AppContext& ctx) : ctx_(ctx) {
+LoadingWindow::LoadingWindow(AppContext& ctx, int mode) : ctx_(ctx) {
   setObjectName(QStringLiteral("timetable11"));
   setWindowTitle(to_qstring(loading_text::kCaption));
 
@@ -68,7 +68,7 @@ LoadingWindow::LoadingWindow(AppContext& ctx) : ctx_(ctx) {
 
   Command1 = new QPushButton(this);
   Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setText(literal_caption(loading_message(ctx_.state.loading_mode)));
+  Command1->setText(literal_caption(loading_message(mode)));
   Command1->setFocusPolicy(Qt::NoFocus);
 
   ProgressBar1 = new QProgressBar(this);
@@ -126,8 +126,7 @@ void LoadingWindow::closeEvent(QCloseEvent* event) {
 }
 
 LoadingWindow* open_loading_window(AppContext& ctx, int mode) {
-  ctx.state.loading_mode = mode;
-  auto* window = ctx.show_window<LoadingWindow>(kLoadingWindow);
+  auto* window = ctx.show_window<LoadingWindow>(kLoadingWindow, mode);
   if (ctx.yield) ctx.yield();
   return window;
 }

@@ -42,8 +42,8 @@ std::string_view loading_message(int mode);
 class LoadingWindow final : public QWidget {
  public:
   // Places the window, hides the progress bar, fills the information text
-  // and the message of state.loading_mode.
-  explicit LoadingWindow(AppContext& ctx);
+  // and the message of the loading mode (what the wait is for).
+  LoadingWindow(AppContext& ctx, int mode);
 
   // Shows the progress bar with this range, at its minimum.
   void show_progress(int minimum, int maximum);

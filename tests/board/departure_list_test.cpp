@@ -28,11 +28,12 @@ TEST(ReachableWindow, CarriesWholeHoursAndNeverWraps) {
 // 14:20, end limit 16:05.
 TEST(EditSinkansen, ListsTrainsBetweenTheEarliestAndTheEndLimit) {
   auto state = test::make_board_state();
+  BoardState board;
   for (int const departs : {1409, 1410, 1420, 1421, 1604, 1605})
     test::add_train(*state, "H" + std::to_string(departs % 100), {0, departs, 0, 0, 0, 1700});
   test::set_now(*state, 2000, 3, 8, 14, 5);
   DepartureList list;
-  edit_sinkansen(*state, list);
+  edit_sinkansen(*state, board, list);
   EXPECT_EQ(list.caption, "新幹線（下り）  新横浜");
   EXPECT_EQ(list.rows, (Rows{
                            "ひかり０１０  １４：１０  新大阪 (１７：００)  急げ!!",
@@ -40,26 +41,27 @@ TEST(EditSinkansen, ListsTrainsBetweenTheEarliestAndTheEndLimit) {
                            "ひかり０２１  １４：２１  新大阪 (１７：００)",
                            "ひかり００４  １６：０４  新大阪 (１７：００)",
                        }));
-  EXPECT_EQ(state->board.sinkansen_rows, 4);
-  EXPECT_EQ(state->board.sinkansen_row_train[1], 2);
-  EXPECT_EQ(state->board.sinkansen_row_train[4], 5);
-  EXPECT_EQ(state->board.sinkansen_dir, 1);
-  EXPECT_EQ(state->board.sinkansen_station_row, 2);
+  EXPECT_EQ(board.sinkansen_rows, 4);
+  EXPECT_EQ(board.sinkansen_row_train[1], 2);
+  EXPECT_EQ(board.sinkansen_row_train[4], 5);
+  EXPECT_EQ(board.sinkansen_dir, 1);
+  EXPECT_EQ(board.sinkansen_station_row, 2);
   EXPECT_EQ(state->clock.corrected_hour, 14);
   EXPECT_EQ(state->clock.corrected_minute, 10);
 }
 
 TEST(EditSinkansen, FixedRowCountIgnoresTheTwoHourLimit) {
   auto state = test::make_board_state();
+  BoardState board;
   for (int const departs : {1410, 1500, 1900})
     test::add_train(*state, "K1", {0, departs, 0, 0, 0, 2100});
   test::set_now(*state, 2000, 3, 8, 14, 5);
   DepartureList list;
   for (auto [hyouji, rows] : {std::pair{0, 2}, std::pair{3, 3}, std::pair{1, 1}}) {
     state->sinkansen_line.hyouji = hyouji;
-    edit_sinkansen(*state, list);
+    edit_sinkansen(*state, board, list);
     EXPECT_EQ(static_cast<int>(list.rows.size()), rows) << "hyouji " << hyouji;
-    EXPECT_EQ(state->board.sinkansen_rows, rows);
+    EXPECT_EQ(board.sinkansen_rows, rows);
   }
 }
 
@@ -82,6 +84,7 @@ TEST(EditSinkansen, OperatingDayCodes) {
   for (auto const& c : codes) {
     for (std::size_t i = 0; i < std::size(days); ++i) {
       auto state = test::make_board_state();
+      BoardState board;
       test::add_train(*state, "H1", {0, 1430, 0, 0, 0, 1600}, c.code);
       if (days[i].holiday) {
         state->holiday_count = 1;
@@ -90,15 +93,15 @@ TEST(EditSinkansen, OperatingDayCodes) {
       }
       test::set_now(*state, 2000, 3, days[i].month_day, 14, 5);
       DepartureList list;
-      edit_sinkansen(*state, list);
-      EXPECT_EQ(state->board.sinkansen_rows == 1, c.runs[i] == 'y')
-          << "code " << c.code << ", day " << i;
+      edit_sinkansen(*state, board, list);
+      EXPECT_EQ(board.sinkansen_rows == 1, c.runs[i] == 'y') << "code " << c.code << ", day " << i;
     }
   }
 }
 
 TEST(EditSinkansen, DestinationIsTheLastRowOrTheLastArrivalBeforeIt) {
   auto state = test::make_board_state();
+  BoardState board;
   test::add_train(*state, "N10", {0, 1410, 1530, 1533, 1610, 1630}, 0, "N");
   test::add_train(*state, "K20", {0, 1430, 1600, 0, 0, 0});     // ends at the arrival row
   test::add_train(*state, "K30", {0, 1440, 0, 1610, 1700, 0});  // only the departure row
@@ -106,7 +109,7 @@ TEST(EditSinkansen, DestinationIsTheLastRowOrTheLastArrivalBeforeIt) {
   test::add_train(*state, "H50", {1430, 0, 1530, 1533, 0, 0});  // passes the user's station
   test::set_now(*state, 2000, 3, 8, 14, 5);
   DepartureList list;
-  edit_sinkansen(*state, list);
+  edit_sinkansen(*state, board, list);
   EXPECT_EQ(list.rows, (Rows{
                            "のぞみ０１０N １４：１０  新大阪 (１６：３０)  急げ!!",
                            "こだま０２０  １４：３０  名古屋 (１６：００)",
@@ -115,23 +118,25 @@ TEST(EditSinkansen, DestinationIsTheLastRowOrTheLastArrivalBeforeIt) {
 
   // The last row of the list is named even when it is a departure row.
   state->sinkansen.station_count[1] = 4;
-  edit_sinkansen(*state, list);
+  edit_sinkansen(*state, board, list);
   EXPECT_EQ(list.rows[2], "こだま０３０  １４：４０  名古屋 (１６：１０)");
 }
 
 TEST(EditSinkansen, TrainWithoutATimeHereIsNotListedAtMidnight) {
   auto state = test::make_board_state();
+  BoardState board;
   state->sinkansen_line.hun1 = state->sinkansen_line.hun2 = 0;
   test::add_train(*state, "H1", {2350, 0, 30, 35, 100, 120});
   test::add_train(*state, "H2", {0, 5, 0, 0, 0, 120});
   test::set_now(*state, 2000, 3, 8, 0, 0);
   DepartureList list;
-  edit_sinkansen(*state, list);
+  edit_sinkansen(*state, board, list);
   EXPECT_EQ(list.rows, (Rows{"ひかり００２  ００：０５  新大阪 (０１：２０)"}));
 }
 
 TEST(EditSinkansen, EmptyListMessageFollowsTheEarliestLimitHour) {
   auto state = test::make_board_state();
+  BoardState board;
   test::add_train(*state, "H1", {0, 1000, 0, 0, 0, 1200});
   DepartureList list;
   struct Case {
@@ -145,33 +150,35 @@ TEST(EditSinkansen, EmptyListMessageFollowsTheEarliestLimitHour) {
   for (auto const& c : cases) {
     state->sinkansen_line.hun2 = c.hun2;
     test::set_now(*state, 2000, 3, 8, c.hour, c.minute);
-    edit_sinkansen(*state, list);
+    edit_sinkansen(*state, board, list);
     EXPECT_EQ(list.rows, (Rows{c.message})) << c.hour << ":" << c.minute;
-    EXPECT_EQ(state->board.sinkansen_rows, 0);
+    EXPECT_EQ(board.sinkansen_rows, 0);
   }
 }
 
 TEST(EditSinkansen, UnknownStationSelectsNothing) {
   auto state = test::make_board_state();
+  BoardState board;
   test::add_train(*state, "H1", {1400, 1430, 0, 0, 0, 1600});
   state->sinkansen_line.station = "品川 ";
   test::set_now(*state, 2000, 3, 8, 14, 5);
   DepartureList list;
-  edit_sinkansen(*state, list);
+  edit_sinkansen(*state, board, list);
   EXPECT_EQ(list.caption, "新幹線（下り）  品川");
   EXPECT_EQ(list.rows, (Rows{"本日の運行は終了しました"}));
-  EXPECT_EQ(state->board.sinkansen_station_row, 0);
-  EXPECT_EQ(state->board.sinkansen_rows, 0);
+  EXPECT_EQ(board.sinkansen_station_row, 0);
+  EXPECT_EQ(board.sinkansen_rows, 0);
 }
 
 TEST(EditSinkansen, TrainNumberAndVehicleMark) {
   auto state = test::make_board_state();
+  BoardState board;
   test::add_train(*state, "X123", {0, 1430, 0, 0, 0, 1600}, 0, "N5");
   test::add_train(*state, "S7  ", {0, 1431, 0, 0, 0, 1600}, 0, "N7");
   test::add_train(*state, "G1234", {0, 1432, 0, 0, 0, 1600}, 0, "ZZ");
   test::set_now(*state, 2000, 3, 8, 14, 5);
   DepartureList list;
-  edit_sinkansen(*state, list);
+  edit_sinkansen(*state, board, list);
   EXPECT_EQ(list.rows, (Rows{
                            "１２３n １４：３０  新大阪 (１６：００)",
                            "あさま００７E １４：３１  新大阪 (１６：００)",
@@ -183,23 +190,25 @@ TEST(EditSinkansen, TrainNumberAndVehicleMark) {
 // 14:30 c] becomes [c, b, a], where a stable sort would give [c, a, b].
 TEST(EditSinkansen, ExchangeSortOrderForEqualTimes) {
   auto state = test::make_board_state();
+  BoardState board;
   test::add_train(*state, "H1", {0, 1500, 0, 0, 0, 1700});
   test::add_train(*state, "H2", {0, 1500, 0, 0, 0, 1700});
   test::add_train(*state, "H3", {0, 1430, 0, 0, 0, 1700});
   test::set_now(*state, 2000, 3, 8, 14, 5);
   DepartureList list;
-  edit_sinkansen(*state, list);
-  auto const& map = state->board.sinkansen_row_train;
+  edit_sinkansen(*state, board, list);
+  auto const& map = board.sinkansen_row_train;
   EXPECT_EQ((std::vector<int>{map[1], map[2], map[3]}), (std::vector<int>{3, 2, 1}));
 }
 
 TEST(EditSinkansen, TakesTheFirst200CatchableTrainsInTableOrder) {
   auto state = test::make_board_state();
+  BoardState board;
   for (int i = 0; i < 200; ++i) test::add_train(*state, "H1", {0, 1500, 0, 0, 0, 1700});
   for (int i = 0; i < 10; ++i) test::add_train(*state, "H2", {0, 1430, 0, 0, 0, 1700});
   test::set_now(*state, 2000, 3, 8, 14, 5);
   DepartureList list;
-  edit_sinkansen(*state, list);
+  edit_sinkansen(*state, board, list);
   ASSERT_EQ(list.rows.size(), 200u);
   EXPECT_EQ(list.rows[0], "ひかり００１  １５：００  新大阪 (１７：００)");
 }
@@ -219,34 +228,35 @@ class EditKeiyo : public ::testing::Test {
     test::add_keiyo_train(*state, 3, "2001A", {1300, 1320, 1330, 1420, 1435});
   }
   std::unique_ptr<AppState> state;
+  BoardState board;
 };
 
 TEST_F(EditKeiyo, WeekdayTable) {
   test::set_now(*state, 2000, 3, 8, 14, 5);
   DepartureList list;
-  edit_keiyo(*state, list);
+  edit_keiyo(*state, board, list);
   EXPECT_EQ(list.caption, "京葉線（平日下り）  海浜幕張");
   EXPECT_EQ(list.rows, (Rows{
                            "普通 １４：０８  海浜幕張 (１４：０８)  急げ!!",
                            "快速 １４：１０  蘇我 (１４：２５)  急げ!!",
                            "普通 １４：４５  蘇我 (１５：００)",
                        }));
-  EXPECT_EQ(state->board.keiyo_table, 1);
-  EXPECT_EQ(state->board.keiyo_station_row, 4);
-  EXPECT_EQ(state->board.keiyo_rows, 3);
-  EXPECT_EQ(state->board.keiyo_row_train[2], 1);
+  EXPECT_EQ(board.keiyo_table, 1);
+  EXPECT_EQ(board.keiyo_station_row, 4);
+  EXPECT_EQ(board.keiyo_rows, 3);
+  EXPECT_EQ(board.keiyo_row_train[2], 1);
 }
 
 TEST_F(EditKeiyo, SaturdayTableAndSwitchedOff) {
   test::set_now(*state, 2000, 3, 11, 14, 5);
   DepartureList list;
-  edit_keiyo(*state, list);
+  edit_keiyo(*state, board, list);
   EXPECT_EQ(list.caption, "京葉線（土休日下り）  海浜幕張");
   EXPECT_EQ(list.rows, (Rows{"快速 １４：２０  蘇我 (１４：３５)"}));
 
   state->keiyo_use = 0;
   DepartureList untouched{"京葉線", {}};
-  edit_keiyo(*state, untouched);
+  edit_keiyo(*state, board, untouched);
   EXPECT_EQ(untouched.caption, "京葉線");
   EXPECT_TRUE(untouched.rows.empty());
 }

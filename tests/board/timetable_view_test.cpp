@@ -68,34 +68,37 @@ TEST(TimetableView, SinkansenShowsTheWholeDayBeyond200Trains) {
 
 TEST(PassingStations, SinkansenFromTheUserStationWithVehicleNote) {
   auto state = test::make_board_state();
+  BoardState board;
   test::add_train(*state, "N10", {1350, 1410, 1530, 1533, 1610, 1630}, 0, "N");
   test::set_now(*state, 2000, 3, 8, 14, 5);
   DepartureList list;
-  edit_sinkansen(*state, list);
-  state->board.chosen_sinkansen_row = 0;
-  EXPECT_EQ(passing_stations_text(*state, 2),
+  edit_sinkansen(*state, board, list);
+  board.chosen_sinkansen_row = 0;
+  board.view_mode = 2;
+  EXPECT_EQ(passing_stations_text(*state, board),
             "新横浜(14:10) → 名古屋(15:30) → 京都(16:10) → 新大阪(16:30)　【のぞみ型車両】");
 
   // At the departure row of a station listed twice the user's station still
   // comes first.
   state->sinkansen_line.station = "名古屋";
-  edit_sinkansen(*state, list);
-  EXPECT_EQ(state->board.sinkansen_station_row, 4);
-  EXPECT_EQ(sinkansen_passing_stations(*state),
+  edit_sinkansen(*state, board, list);
+  EXPECT_EQ(board.sinkansen_station_row, 4);
+  EXPECT_EQ(sinkansen_passing_stations(*state, board),
             "名古屋(15:33) → 京都(16:10) → 新大阪(16:30)　【のぞみ型車両】");
 
   // Past the list, and a row holding an empty-list message: nothing.
-  state->board.chosen_sinkansen_row = 1;
-  EXPECT_EQ(sinkansen_passing_stations(*state), "");
+  board.chosen_sinkansen_row = 1;
+  EXPECT_EQ(sinkansen_passing_stations(*state, board), "");
   state->sinkansen_line.station = "東京";
-  edit_sinkansen(*state, list);
-  state->board.chosen_sinkansen_row = 0;
+  edit_sinkansen(*state, board, list);
+  board.chosen_sinkansen_row = 0;
   ASSERT_EQ(list.rows.size(), 1u);
-  EXPECT_EQ(sinkansen_passing_stations(*state), "");
+  EXPECT_EQ(sinkansen_passing_stations(*state, board), "");
 }
 
 TEST(PassingStations, KeiyoFromTheUserStation) {
   auto state = test::make_board_state();
+  BoardState board;
   state->keiyo_use = 1;
   state->keiyo_line = LineSettings{2, "舞浜", 10, 3, 0};
   test::set_keiyo_stations(*state, 2, {"蘇我", "海浜幕張", "舞浜", "新木場", "東京"});
@@ -103,11 +106,12 @@ TEST(PassingStations, KeiyoFromTheUserStation) {
   test::add_keiyo_train(*state, 2, "2003 ", {1300, 1320, 1415, 1425, 1440});
   test::set_now(*state, 2000, 3, 8, 14, 5);
   DepartureList list;
-  edit_keiyo(*state, list);
-  state->board.chosen_keiyo_row = 1;
-  EXPECT_EQ(passing_stations_text(*state, 1), "舞浜(14:30) → 東京(14:50)");
-  state->board.chosen_keiyo_row = 2;
-  EXPECT_EQ(keiyo_passing_stations(*state), "");
+  edit_keiyo(*state, board, list);
+  board.chosen_keiyo_row = 1;
+  board.view_mode = 1;
+  EXPECT_EQ(passing_stations_text(*state, board), "舞浜(14:30) → 東京(14:50)");
+  board.chosen_keiyo_row = 2;
+  EXPECT_EQ(keiyo_passing_stations(*state, board), "");
 }
 
 TEST(StationPicker, ListsByMode) {

@@ -93,10 +93,11 @@ class Editions : public ::testing::Test {
         if (a == b || accepted(state, a.c_str(), b.c_str())) continue;
         state.cond.st_station = a;
         state.cond.ed_station = b;
-        find_direction_and_rows(state);
-        int const d = state.search.search_dir;
-        int const st = state.search.st_row;
-        int const ed = state.search.ed_row;
+        SearchResult rows;
+        find_direction_and_rows(state, rows);
+        int const d = rows.search_dir;
+        int const st = rows.st_row;
+        int const ed = rows.ed_row;
         if (st >= ed) continue;
         for (int t = 1; t <= state.sinkansen.train_count[d]; ++t) {
           if (state.sinkansen.time[d][st][t] != 0 && state.sinkansen.time[d][ed][t] != 0) {
@@ -112,8 +113,9 @@ class Editions : public ::testing::Test {
   FareAmounts fares(AppState& state, const char* from, const char* to, int season) {
     state.cond.st_station = from;
     state.cond.ed_station = to;
-    state.fare_flags.season_class = season;
-    return compute_fare_amounts(state);
+    FareFlags flags;
+    flags.season_class = season;
+    return compute_fare_amounts(state, flags);
   }
 
   std::vector<std::unique_ptr<AppState>> states_;
@@ -157,8 +159,9 @@ TEST_F(Editions, IdentityTrainsAndNoNozomi) {
     s.cond.plan_weekday = weekday_of(s.cond.plan_date);
     s.cond.st_station = "東京";
     s.cond.ed_station = e.edition == 2 ? "盛岡" : "新潟";
-    set_kikan(s);
-    std::string const text = edit_unchin(s);
+    FareFlags flags;
+    set_kikan(s, flags);
+    std::string const text = edit_unchin(s, flags);
     EXPECT_EQ(text.find("のぞみ"), std::string::npos) << text;
     EXPECT_NE(text.find("＜＜新幹線のトクトクきっぷ＞＞"), std::string::npos) << text;
   }

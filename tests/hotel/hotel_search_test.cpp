@@ -124,6 +124,7 @@ TEST(HotelLoad, EachStepFailsAloneAndTheOthersStillLoad) {
 // A hand-made table: user hotels 1..2, DataFile hotels 3..8.
 std::unique_ptr<AppState> small_table() {
   auto s = std::make_unique<AppState>();
+  HotelSearchState search;
   s->regions.count = 3;
   s->regions.name[1] = "東京／羽田";
   s->regions.name[2] = "京都";
@@ -147,72 +148,74 @@ std::unique_ptr<AppState> small_table() {
   return s;
 }
 
-std::string results(const AppState& s) {
+std::string results(const AppState& s, const HotelSearchState& search) {
   std::string out;
-  for (int r = 1; r <= s.hotel_search.result_count; ++r)
-    out +=
-        s.hotel[static_cast<std::size_t>(s.hotel_search.result[static_cast<std::size_t>(r)])].name +
-        " ";
+  for (int r = 1; r <= search.result_count; ++r)
+    out += s.hotel[static_cast<std::size_t>(search.result[static_cast<std::size_t>(r)])].name + " ";
   return out;
 }
 
-std::string district_runs(const AppState& s) {
+std::string district_runs(const HotelSearchState& search) {
   std::string out;
-  for (int d = 1; d <= s.hotel_search.district_count; ++d)
-    out += s.hotel_search.district[static_cast<std::size_t>(d)] + "|";
+  for (int d = 1; d <= search.district_count; ++d)
+    out += search.district[static_cast<std::size_t>(d)] + "|";
   return out;
 }
 
 TEST(SelData, FoldsTheSearchRegionAndListsDistrictRunsInTableOrder) {
   auto s = small_table();
-  s->hotel_search.region_text = " 東京／成田 ";
-  sel_data(*s);
-  EXPECT_EQ(results(*s), "U1 D1 D2 D3 D5 ");
+  HotelSearchState search;
+  search.region_text = " 東京／成田 ";
+  sel_data(*s, search);
+  EXPECT_EQ(results(*s, search), "U1 D1 D2 D3 D5 ");
   // 丸の内 and "丸の内 " are one run (trimmed); 八重洲 comes back as a run
   // of its own after 丸の内.
-  EXPECT_EQ(district_runs(*s), "八重洲|丸の内|八重洲|銀座|");
-  EXPECT_FALSE(can_narrow(*s));
+  EXPECT_EQ(district_runs(search), "八重洲|丸の内|八重洲|銀座|");
+  EXPECT_FALSE(can_narrow(search));
 
-  s->hotel_search.region_text = "新東京";
-  sel_data(*s);
-  EXPECT_EQ(results(*s), "D6 ");
+  search.region_text = "新東京";
+  sel_data(*s, search);
+  EXPECT_EQ(results(*s, search), "D6 ");
 }
 
 TEST(SelData, NarrowsToTheSelectedDistrictsButKeepsEveryRun) {
   auto s = small_table();
-  s->hotel_search.region_text = "東京／羽田";
-  store_selected_districts(*s, {" 丸の内", "銀座"});
-  sel_data(*s);
-  EXPECT_EQ(results(*s), "D1 D2 D5 ");
-  EXPECT_EQ(district_runs(*s), "八重洲|丸の内|八重洲|銀座|");
+  HotelSearchState search;
+  search.region_text = "東京／羽田";
+  store_selected_districts(search, {" 丸の内", "銀座"});
+  sel_data(*s, search);
+  EXPECT_EQ(results(*s, search), "D1 D2 D5 ");
+  EXPECT_EQ(district_runs(search), "八重洲|丸の内|八重洲|銀座|");
 
   // The district selection offers the runs not chosen (exact comparison),
   // and choosing none is no narrowing.
-  store_selected_districts(*s, {"丸の内", "銀座"});
-  auto const lists = district_lists(*s);
+  store_selected_districts(search, {"丸の内", "銀座"});
+  auto const lists = district_lists(search);
   EXPECT_EQ(lists.available, (std::vector<std::string>{"八重洲", "八重洲"}));
   EXPECT_EQ(lists.chosen, (std::vector<std::string>{"丸の内", "銀座"}));
-  store_selected_districts(*s, {});
-  sel_data(*s);
-  EXPECT_EQ(results(*s), "U1 D1 D2 D3 D5 ");
+  store_selected_districts(search, {});
+  sel_data(*s, search);
+  EXPECT_EQ(results(*s, search), "U1 D1 D2 D3 D5 ");
 }
 
 TEST(SelData, SortModeOneOrdersByDistrictOthersKeepTableOrder) {
   auto s = small_table();
-  s->hotel_search.region_text = "東京／羽田";
+  HotelSearchState search;
+  search.region_text = "東京／羽田";
   for (int mode : {0, 2}) {
     s->control3_flg = mode;
-    EXPECT_EQ(select_hotel_list(*s), 5);
-    EXPECT_EQ(results(*s), "U1 D1 D2 D3 D5 ") << mode;
+    EXPECT_EQ(select_hotel_list(*s, search), 5);
+    EXPECT_EQ(results(*s, search), "U1 D1 D2 D3 D5 ") << mode;
   }
   s->control3_flg = 1;
-  select_hotel_list(*s);
+  select_hotel_list(*s, search);
   // 丸 U+4E38, 八 U+516B, 銀 U+9280; "丸の内" sorts before "丸の内 ".
-  EXPECT_EQ(results(*s), "D1 D2 U1 D3 D5 ");
+  EXPECT_EQ(results(*s, search), "D1 D2 U1 D3 D5 ");
 }
 
 TEST(SelData, CutsAtTwoHundredHotelsAndDistrictRuns) {
   auto s = std::make_unique<AppState>();
+  HotelSearchState search;
   s->data_hotel_count = 250;
   for (int i = 1; i <= 250; ++i) {
     auto& h = s->hotel[static_cast<std::size_t>(i)];
@@ -220,27 +223,29 @@ TEST(SelData, CutsAtTwoHundredHotelsAndDistrictRuns) {
     h.district = "地区" + std::to_string(i);
     h.name = std::to_string(i);
   }
-  s->hotel_search.region_text = "京都";
-  auto const cut = sel_data(*s);
+  search.region_text = "京都";
+  auto const cut = sel_data(*s, search);
   EXPECT_TRUE(cut.hotels);
   EXPECT_TRUE(cut.districts);
-  ASSERT_EQ(s->hotel_search.result_count, 200);
-  EXPECT_EQ(s->hotel_search.result[200], 200);
-  ASSERT_EQ(s->hotel_search.district_count, 200);
-  EXPECT_EQ(s->hotel_search.district[200], "地区200");
-  EXPECT_TRUE(can_narrow(*s));
+  ASSERT_EQ(search.result_count, 200);
+  EXPECT_EQ(search.result[200], 200);
+  ASSERT_EQ(search.district_count, 200);
+  EXPECT_EQ(search.district[200], "地区200");
+  EXPECT_TRUE(can_narrow(search));
 }
 
 TEST(SelData, EmptyRegionFindsNothingEvenHotelsWithoutRegion) {
   auto s = small_table();
+  HotelSearchState search;
   s->hotel[2].region = "";  // as a DataFile index entry of region 0 gives
-  s->hotel_search.region_text = "";
-  EXPECT_EQ(select_hotel_list(*s), 0);
-  EXPECT_EQ(s->hotel_search.district_count, 0);
+  search.region_text = "";
+  EXPECT_EQ(select_hotel_list(*s, search), 0);
+  EXPECT_EQ(search.district_count, 0);
 }
 
 TEST(HotelSearchStart, RegionCheckAndTheStateOfANewSearch) {
   auto s = small_table();
+  HotelSearchState search;
   EXPECT_EQ(check_search_start(*s, "  東京／羽田 "), SearchStart::Run);
   // Hotels are held under 東京, but 東京 itself is no region name.
   EXPECT_EQ(check_search_start(*s, "東京"), SearchStart::BadRegion);
@@ -249,14 +254,14 @@ TEST(HotelSearchStart, RegionCheckAndTheStateOfANewSearch) {
   EXPECT_EQ(search_region("大阪／関西"), "大阪");
 
   s->clock.corrected_year = 1999;
-  store_selected_districts(*s, {"銀座"});
-  begin_hotel_search(*s, " 京都 ", day_number(2000, 3, 20));
-  EXPECT_EQ(s->hotel_search.origin_text, "＊＊＊＊＊");
-  EXPECT_EQ(s->hotel_search.region_text, " 京都 ");
-  EXPECT_EQ(s->hotel_search.opened_from_search, 1);
-  EXPECT_EQ(s->hotel_search.selected_count, 0);
+  store_selected_districts(search, {"銀座"});
+  begin_hotel_search(*s, search, " 京都 ", day_number(2000, 3, 20));
+  EXPECT_EQ(search.origin_text, "＊＊＊＊＊");
+  EXPECT_EQ(search.region_text, " 京都 ");
+  EXPECT_EQ(search.opened_from_search, 1);
+  EXPECT_EQ(search.selected_count, 0);
   EXPECT_EQ(s->clock.corrected_year, 1999);
-  EXPECT_EQ(hotel_list_title(*s), "＊＊＊＊＊ → 京都  2000/03/20 (月) 出発");
+  EXPECT_EQ(hotel_list_title(*s, search), "＊＊＊＊＊ → 京都  2000/03/20 (月) 出発");
 }
 
 TEST(HotelTexts, GridCellsAndListLineTabs) {

@@ -125,12 +125,12 @@ void compare_random_cases(int cases, unsigned seed, int max_rows, int max_trains
     fill_random(tt, rng, rc);
     *literal_out = SearchResult{};
     literal::literal_search(tt.state(), *literal_out, *literal_work);
-    run_connection_search(tt.state(), *work, {});
-    expect_same_tables(tt.state().search, *literal_out, i);
+    run_connection_search(tt.state(), tt.result(), *work, {});
+    expect_same_tables(tt.result(), *literal_out, i);
     if (::testing::Test::HasFatalFailure()) return;
-    with_hits += tt.state().search.hit_count > 0;
-    full_candidates += has_full_candidate_list(tt.state().search);
-    at_limit += tt.state().search.hit_count == kMaxConnections;
+    with_hits += tt.result().hit_count > 0;
+    full_candidates += has_full_candidate_list(tt.result());
+    at_limit += tt.result().hit_count == kMaxConnections;
   }
   // The random cases must exercise the search, not just find nothing.
   EXPECT_GT(with_hits, cases / 3);

@@ -17,10 +17,10 @@ struct Row {
   bool operator==(Row const&) const = default;
 };
 
-std::vector<Row> rows_of(AppState const& state) {
+std::vector<Row> rows_of(SearchResult const& result) {
   std::vector<Row> out;
-  for (int k = 1; k <= state.search.hit_count; ++k) {
-    auto const& r = state.search.row[k];
+  for (int k = 1; k <= result.hit_count; ++k) {
+    auto const& r = result.row[k];
     out.push_back({r.first_train, r.second_train, r.third_train, r.first_transfer_row,
                    r.second_transfer_row});
   }
@@ -29,7 +29,7 @@ std::vector<Row> rows_of(AppState const& state) {
 
 void search(Timetable& tt, std::function<void()> yield = {}) {
   static auto work = make_search_work();
-  run_connection_search(tt.state(), *work, yield);
+  run_connection_search(tt.state(), tt.result(), *work, yield);
 }
 
 TEST(ConnectionSearch, AdjacentStationsGiveOnlyDirectTrains) {
@@ -40,7 +40,7 @@ TEST(ConnectionSearch, AdjacentStationsGiveOnlyDirectTrains) {
   tt.train(1, "K3", {610, 650, 0});
   tt.from_to("A", "B");
   search(tt);
-  EXPECT_EQ(rows_of(tt.state()), (std::vector<Row>{{1, 0, 0, 0, 0}, {3, 0, 0, 0, 0}}));
+  EXPECT_EQ(rows_of(tt.result()), (std::vector<Row>{{1, 0, 0, 0, 0}, {3, 0, 0, 0, 0}}));
 }
 
 TEST(ConnectionSearch, ZeroWaitNeedsTheSameMinute) {
@@ -53,8 +53,8 @@ TEST(ConnectionSearch, ZeroWaitNeedsTheSameMinute) {
   tt.from_to("A", "C");
   tt.cond().wait_time = 0;
   search(tt);
-  EXPECT_EQ(rows_of(tt.state()), (std::vector<Row>{{1, 2, 0, 2, 0}}));
-  EXPECT_EQ(tt.state().search.row[1].ride_minutes, 120);
+  EXPECT_EQ(rows_of(tt.result()), (std::vector<Row>{{1, 2, 0, 2, 0}}));
+  EXPECT_EQ(tt.result().row[1].ride_minutes, 120);
 }
 
 TEST(ConnectionSearch, TransferStationWithArrivalAndDepartureRows) {
@@ -68,7 +68,7 @@ TEST(ConnectionSearch, TransferStationWithArrivalAndDepartureRows) {
   search(tt);
   // The first train's time is read on the arrival row, the connecting
   // train's on the departure row, which is the recorded transfer row.
-  EXPECT_EQ(rows_of(tt.state()), (std::vector<Row>{{1, 2, 0, 3, 0}}));
+  EXPECT_EQ(rows_of(tt.result()), (std::vector<Row>{{1, 2, 0, 3, 0}}));
 }
 
 TEST(ConnectionSearch, TwoTransfersExtendEachOneTransferCandidate) {
@@ -85,7 +85,7 @@ TEST(ConnectionSearch, TwoTransfersExtendEachOneTransferCandidate) {
   search(tt);
   // Found in order: via K2 alone, then K2 + K3. Both leave at 6:00, so the
   // departure order puts the shorter ride (8:50 against 9:00) first.
-  auto const rows = rows_of(tt.state());
+  auto const rows = rows_of(tt.result());
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0], (Row{1, 2, 3, 2, 3}));
   EXPECT_EQ(rows[1], (Row{1, 2, 0, 2, 0}));
@@ -98,11 +98,11 @@ TEST(ConnectionSearch, UpDirectionUsesTheSecondStationList) {
   tt.train(2, "H2", {600, 650, 655, 730});
   tt.from_to("B", "A");
   search(tt);
-  auto const& r = tt.state().search;
+  auto const& r = tt.result();
   EXPECT_EQ(r.search_dir, 2);
   EXPECT_EQ(r.st_row, 3);  // boarding uses the departure row
   EXPECT_EQ(r.ed_row, 4);
-  EXPECT_EQ(rows_of(tt.state()), (std::vector<Row>{{1, 0, 0, 0, 0}}));
+  EXPECT_EQ(rows_of(tt.result()), (std::vector<Row>{{1, 0, 0, 0, 0}}));
 }
 
 TEST(ConnectionSearch, FirstTrainsMustRunAndLeaveInTheWindow) {
@@ -114,11 +114,11 @@ TEST(ConnectionSearch, FirstTrainsMustRunAndLeaveInTheWindow) {
   tt.train(1, "K4", {801, 900}, 70);  // Sundays and holidays only
   tt.from_to("A", "B");
   search(tt);
-  EXPECT_EQ(rows_of(tt.state()), (std::vector<Row>{{3, 0, 0, 0, 0}}));
+  EXPECT_EQ(rows_of(tt.result()), (std::vector<Row>{{3, 0, 0, 0, 0}}));
   tt.state().day_flags[3] = 1;
   tt.state().day_flags[4] = 1;
   search(tt);
-  EXPECT_EQ(rows_of(tt.state()), (std::vector<Row>{{4, 0, 0, 0, 0}}));
+  EXPECT_EQ(rows_of(tt.result()), (std::vector<Row>{{4, 0, 0, 0, 0}}));
 }
 
 TEST(ConnectionSearch, OperatingDayCodes) {
@@ -153,7 +153,7 @@ TEST(ConnectionSearch, CandidatesPerFirstTrainStopAtOneHundred) {
   for (int i = 0; i < 150; ++i) tt.train(1, "K" + std::to_string(i), {0, 700 + i % 60, 900});
   tt.from_to("A", "C");
   search(tt);
-  auto const rows = rows_of(tt.state());
+  auto const rows = rows_of(tt.result());
   ASSERT_EQ(rows.size(), 100u);
   // All rides are equal, so the exchange sort orders by nothing but key ties;
   // the set is the first 100 trains found: trains 2..101.
@@ -173,7 +173,7 @@ TEST(ConnectionSearch, TheWholeSearchEndsAtOneThousandConnections) {
   int yields = 0;
   tt.from_to("A", "C");
   search(tt, [&yields] { ++yields; });
-  auto const& r = tt.state().search;
+  auto const& r = tt.result();
   ASSERT_EQ(r.hit_count, 1000);
   for (int k = 1; k <= r.hit_count; ++k) {
     ASSERT_LE(r.row[k].first_train, 10) << "row " << k;
@@ -184,7 +184,7 @@ TEST(ConnectionSearch, TheWholeSearchEndsAtOneThousandConnections) {
   tt.cond().st_time2 = 600;
   search(tt, [&yields] { ++yields; });
   EXPECT_EQ(yields, 5);  // trains 20, 40, ..., 100 of 112
-  EXPECT_EQ(tt.state().search.hit_count, 100);
+  EXPECT_EQ(tt.result().hit_count, 100);
 }
 
 TEST(ConnectionSearch, ExchangeSortOrderForEqualKeys) {
@@ -196,7 +196,7 @@ TEST(ConnectionSearch, ExchangeSortOrderForEqualKeys) {
   tt.from_to("A", "B");
   search(tt);
   // Moving K3 to the front puts K1 where K3 was: equal keys end up reversed.
-  EXPECT_EQ(rows_of(tt.state()),
+  EXPECT_EQ(rows_of(tt.result()),
             (std::vector<Row>{{3, 0, 0, 0, 0}, {2, 0, 0, 0, 0}, {1, 0, 0, 0, 0}}));
 }
 
@@ -224,7 +224,7 @@ TEST(ConnectionSearch, DepartureOrderPutsDirectBeforeTransferAtEqualRide) {
   tt.from_to("A", "C");
   tt.cond().sort_order = 1;
   search(tt);
-  EXPECT_EQ(rows_of(tt.state()), (std::vector<Row>{{3, 0, 0, 0, 0}, {1, 2, 0, 2, 0}}));
+  EXPECT_EQ(rows_of(tt.result()), (std::vector<Row>{{3, 0, 0, 0, 0}, {1, 2, 0, 2, 0}}));
 }
 
 // The sort against exchanging whole rows, on random keys with many ties and

@@ -97,17 +97,18 @@ class FareTest : public ::testing::Test {
   }
   int season_of(int y, int m, int d) {
     plan(y, m, d);
-    set_kikan(s);
-    return s.fare_flags.season_class;
+    set_kikan(s, flags);
+    return flags.season_class;
   }
   std::string fare_text_on(int y, int m, int d) {
     plan(y, m, d);
-    set_kikan(s);
-    return edit_unchin(s);
+    set_kikan(s, flags);
+    return edit_unchin(s, flags);
   }
 
   std::unique_ptr<AppState> owner = std::make_unique<AppState>();
   AppState& s = *owner;
+  FareFlags flags;
 };
 
 TEST_F(FareTest, GoldenFareTextOfAnOffPeakWednesday) {
@@ -148,8 +149,8 @@ TEST_F(FareTest, GoldenFareTextOfAnOffPeakWednesday) {
       "\t東京～新大阪間乗車時\t\t：９７０円\r\n"
       "\t新横浜～名古屋間乗車時\t\t：６００円\r\n";
   EXPECT_EQ(fare_text_on(2000, 6, 14), expected);
-  EXPECT_EQ(s.fare_flags.season_class, 3);
-  EXPECT_EQ(season_text(s.fare_flags.season_class), "　閑散期");
+  EXPECT_EQ(flags.season_class, 3);
+  EXPECT_EQ(season_text(flags.season_class), "　閑散期");
 }
 
 TEST_F(FareTest, ValidityCountsExactTenths) {
@@ -169,7 +170,7 @@ TEST_F(FareTest, ValidityCountsExactTenths) {
   add_pair("甲", "乙", 0, 1620, 2000, 0);
   s.cond.st_station = "乙";  // either direction gives the same distance
   s.cond.ed_station = "甲";
-  FareAmounts const a = compute_fare_amounts(s);
+  FareAmounts const a = compute_fare_amounts(s, flags);
   EXPECT_EQ(a.distance_tenths, 1000);
   EXPECT_EQ(a.validity_days, 1);
   EXPECT_EQ(a.green, 1240);
@@ -195,7 +196,7 @@ TEST_F(FareTest, OffPeakNeedsMondayToThursdayAwayFromHolidays) {
   EXPECT_EQ(season_of(2000, 2, 18), 1);  // Friday never
   EXPECT_EQ(season_of(2000, 2, 19), 1);  // Saturday never
   EXPECT_EQ(season_of(2000, 2, 26), 1);  // Saturday before a listed holiday
-  EXPECT_EQ(s.fare_flags.near_holiday, 1);
+  EXPECT_EQ(flags.near_holiday, 1);
   EXPECT_EQ(season_of(2000, 2, 10), 1);  // Thursday before a listed holiday
   EXPECT_EQ(season_of(2000, 2, 14), 3);  // Monday, three days after one
 
@@ -250,8 +251,8 @@ TEST_F(FareTest, TicketBlackoutDates) {
                        Case{8, 11, false}, Case{8, 20, false}, Case{8, 21, true},
                        Case{12, 27, true}, Case{12, 28, false}, Case{12, 31, false}}) {
     plan(2000, c.m, c.d);
-    chk_yukoh(s);
-    EXPECT_EQ(s.fare_flags.ticket_ok, c.ok) << c.m << "/" << c.d;
+    chk_yukoh(s, flags);
+    EXPECT_EQ(flags.ticket_ok, c.ok) << c.m << "/" << c.d;
   }
 }
 
@@ -318,44 +319,44 @@ TEST_F(FareTest, EditionTwoRowClasses) {
 
   s.cond.ed_station = "駅14";
   plan(2000, 8, 1);
-  set_kikan(s);
-  FareAmounts a = compute_fare_amounts(s);
+  set_kikan(s, flags);
+  FareAmounts a = compute_fare_amounts(s, flags);
   EXPECT_TRUE(a.long_class);
   EXPECT_EQ(a.ordinary_express, 6340);
   EXPECT_EQ(a.green_express, 5130);
   EXPECT_EQ(a.free_seat_express, 5130);
   plan(2000, 6, 14);
-  set_kikan(s);
-  EXPECT_EQ(compute_fare_amounts(s).ordinary_express, 5660);
+  set_kikan(s, flags);
+  EXPECT_EQ(compute_fare_amounts(s, flags).ordinary_express, 5660);
 
   // The return journey gets the same charges.
   std::swap(s.cond.st_station, s.cond.ed_station);
-  a = compute_fare_amounts(s);
+  a = compute_fare_amounts(s, flags);
   EXPECT_TRUE(a.long_class);
   EXPECT_EQ(a.ordinary_express, 5660);
   EXPECT_EQ(a.free_seat_express, 5130);
 
   s.cond.st_station = "駅9";
   s.cond.ed_station = "駅13";
-  a = compute_fare_amounts(s);
+  a = compute_fare_amounts(s, flags);
   EXPECT_EQ(a.free_seat_class, 2);
   EXPECT_EQ(a.free_seat_express, 3000 - 1820);
 
   s.cond.st_station = "駅1";
   s.cond.ed_station = "駅10";
-  a = compute_fare_amounts(s);
+  a = compute_fare_amounts(s, flags);
   EXPECT_FALSE(a.long_class);
   EXPECT_EQ(a.ordinary_express, 3800);
   EXPECT_EQ(a.green_express, 3490);
   EXPECT_EQ(a.free_seat_express, 3490);
 
   s.cond.ed_station = "駅30";
-  EXPECT_EQ(compute_fare_amounts(s).free_seat_express, 5000);
+  EXPECT_EQ(compute_fare_amounts(s, flags).free_seat_express, 5000);
 
   // Other Editions never use the row classes.
   s.edition = 3;
   s.cond.ed_station = "駅14";
-  a = compute_fare_amounts(s);
+  a = compute_fare_amounts(s, flags);
   EXPECT_FALSE(a.long_class);
   EXPECT_EQ(a.ordinary_express, 5800);
 }
@@ -378,7 +379,7 @@ TEST_F(FareTest, MissingDataGivesEmptyAmounts) {
   // A station without a kilometre entry counts as 0 km.
   s.cond.st_station = "品川";
   s.cond.ed_station = "名古屋";
-  EXPECT_EQ(compute_fare_amounts(s).distance_tenths, 3660);
+  EXPECT_EQ(compute_fare_amounts(s, flags).distance_tenths, 3660);
 
   // A ticket kind outside the table shows without a name.
   s.cond.st_station = "東京";

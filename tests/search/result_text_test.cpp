@@ -20,14 +20,14 @@ class ResultTextTest : public ::testing::Test {
     tt.train(1, "H123", {0, 0, 0, 900, 915}, 0, "W");
     tt.train(1, "K2", {610, 0, 745, 0, 0});  // only a departure time at 名古屋
     tt.from_to("東京", "新大阪");
-    auto& s = tt.state().search;
+    auto& s = tt.result();
     s.search_dir = 1;
     s.st_row = 1;
     s.ed_row = 5;
   }
 
   void add(Connection c) {
-    auto& s = tt.state().search;
+    auto& s = tt.result();
     s.row[++s.hit_count] = c;
   }
 
@@ -52,7 +52,7 @@ TEST_F(ResultTextTest, ConnectionListWithEveryKindOfConnection) {
   add({1, 0, 0, 0, 0, 0, 150});
   add({1, 2, 0, 3, 0, 0, 188});
   add({1, 2, 3, 3, 4, 0, 1005});
-  EXPECT_EQ(connection_list_text(tt.state()),
+  EXPECT_EQ(connection_list_text(tt.state(), tt.result()),
             "[150分]のぞみ001N 東京(06:00発)→新大阪(08:30着) \r\n\r\n"
             "[188分]のぞみ001N 東京(06:00発)→名古屋(07:41着) \r\n"
             "\t\t～ こだま456  名古屋(07:50発)→新大阪(09:08着) \r\n\r\n"
@@ -66,7 +66,7 @@ TEST_F(ResultTextTest, LegWithoutTimeAtItsArrivalRowIsLeftOut) {
   // line break that would lead into the next leg.
   add({4, 2, 0, 3, 0, 0, 178});
   add({1, 0, 0, 0, 0, 0, 150});
-  EXPECT_EQ(connection_list_text(tt.state()),
+  EXPECT_EQ(connection_list_text(tt.state(), tt.result()),
             "\t\t～ こだま456  名古屋(07:50発)→新大阪(09:08着) \r\n\r\n"
             "[150分]のぞみ001N 東京(06:00発)→新大阪(08:30着) \r\n\r\n");
   // A second leg without its arrival time: the third leg follows the first.
@@ -75,10 +75,10 @@ TEST_F(ResultTextTest, LegWithoutTimeAtItsArrivalRowIsLeftOut) {
   kyoto.train(1, "N1", {600, 740, 0, 0, 0});
   kyoto.train(1, "K456", {0, 750, 0, 855, 0});  // leaves 京都 without arriving
   kyoto.train(1, "H123", {0, 0, 0, 900, 915});
-  auto& s = kyoto.state().search;
+  auto& s = kyoto.result();
   s = {1, 1, 5, 1, {}};
   s.row[1] = {1, 2, 3, 2, 4, 0, 195};
-  EXPECT_EQ(connection_list_text(kyoto.state()),
+  EXPECT_EQ(connection_list_text(kyoto.state(), kyoto.result()),
             "[195分]のぞみ001  東京(06:00発)→名古屋(07:40着) \r\n"
             "\t\t\t～ ひかり123  京都(09:00発)→新大阪(09:15着) \r\n\r\n");
 }
@@ -91,12 +91,12 @@ TEST_F(ResultTextTest, OneConnectionPerFirstTrainByCode) {
   add({1, 0, 0, 0, 0, 0, 150});
   add({3, 0, 0, 0, 0, 0, 15});
   add({4, 2, 0, 3, 0, 0, 178});
-  ListedFilter filter(tt.state());
+  ListedFilter filter(tt.state(), tt.result());
   std::vector<bool> listed;
   for (int k = 1; k <= 4; ++k) listed.push_back(filter.listed(k));
   EXPECT_EQ(listed, (std::vector<bool>{true, false, false, true}));
   tt.cond().combination_number = 0;
-  ListedFilter all(tt.state());
+  ListedFilter all(tt.state(), tt.result());
   for (int k = 1; k <= 4; ++k) EXPECT_TRUE(all.listed(k));
 }
 
@@ -110,7 +110,7 @@ TEST_F(ResultTextTest, NoConnectionText) {
       "条件にあう新幹線を検索できませんでした\r\n"
       "乗車条件：東京   \t600 -> 800\r\n"
       "下車条件：新大阪   \t905 -> 2359\r\n";
-  EXPECT_EQ(connection_list_text(tt.state()), expected);
+  EXPECT_EQ(connection_list_text(tt.state(), tt.result()), expected);
   // Rows that are not listed leave the text empty as well.
   tt.state().sinkansen.time[1][2][4] = 0;
   tt.state().sinkansen.code[1][4] = "";
@@ -128,10 +128,12 @@ TEST_F(ResultTextTest, HeaderLegendAndPrintout) {
   c.ed_time2 = 2359;
   c.wait_time = 5;
   c.wait_count = 2;
-  s.fare_flags.season_class = 2;
+  FareFlags flags;
+  flags.season_class = 2;
   s.edition = 1;
   s.edition_title = "東海道・山陽新幹線";
-  EXPECT_EQ(header_line(s), "東京 → 新大阪  【2000/03/11（土）　繁忙期】　表示順序：発車時刻順");
+  EXPECT_EQ(header_line(s, flags),
+            "東京 → 新大阪  【2000/03/11（土）　繁忙期】　表示順序：発車時刻順");
   EXPECT_EQ(legend_text(2), "列車名の[M]は「オール２階建て車両」で運行しています");
   std::string const eq(89, '=');
   std::vector<std::string> const expected = {
@@ -152,7 +154,7 @@ TEST_F(ResultTextTest, HeaderLegendAndPrintout) {
       "列車名の[N]:のぞみ型 [n]:のぞみ500系 [E]:のぞみ700系 [G]:ｸﾞﾗﾝﾄﾞひかり [W]:ｳｴｽﾄひかり "
       "[R]:Rail Star",
   };
-  EXPECT_EQ(printout_items(s, "LIST", "FARE"), expected);
+  EXPECT_EQ(printout_items(s, flags, "LIST", "FARE"), expected);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/app_state.h"
+#include "search/search_state.h"
 
 namespace vorlash::testing {
 
@@ -17,7 +18,7 @@ struct StationRow {
 
 class Timetable {
  public:
-  Timetable() : state_(std::make_unique<AppState>()) {
+  Timetable() : state_(std::make_unique<AppState>()), result_(std::make_unique<SearchResult>()) {
     auto& c = state_->cond;
     c.st_time1 = 600;
     c.st_time2 = 2359;
@@ -77,10 +78,12 @@ class Timetable {
   }
 
   AppState& state() { return *state_; }
+  SearchResult& result() { return *result_; }
   SearchConditions& cond() { return state_->cond; }
 
  private:
   std::unique_ptr<AppState> state_;
+  std::unique_ptr<SearchResult> result_;
 };
 
 }  // namespace vorlash::testing

@@ -88,16 +88,17 @@ TEST(CalendarTypedMonth, TextsThatAreNoYearAndMonthAreRejected) {
 
 TEST(CalendarPick, ADayBecomesThePlannedDateAndAnEmptySlotDoesNothing) {
   auto state = std::make_unique<AppState>();
-  state->calendar.cal_year = 2001;
-  state->calendar.cal_month = 3;
-  set_calendar(state->calendar);
+  CalendarState calendar;
+  calendar.cal_year = 2001;
+  calendar.cal_month = 3;
+  set_calendar(calendar);
 
-  EXPECT_FALSE(set_return(*state, 1));  // before the 1st (a Thursday)
-  EXPECT_FALSE(set_return(*state, 0));
-  EXPECT_FALSE(set_return(*state, 43));
+  EXPECT_FALSE(set_return(*state, calendar, 1));  // before the 1st (a Thursday)
+  EXPECT_FALSE(set_return(*state, calendar, 0));
+  EXPECT_FALSE(set_return(*state, calendar, 43));
   EXPECT_EQ(state->cond.plan_date, 0);
 
-  ASSERT_TRUE(set_return(*state, 9));
+  ASSERT_TRUE(set_return(*state, calendar, 9));
   auto const& c = state->cond;
   EXPECT_EQ(c.plan_year, 2001);
   EXPECT_EQ(c.plan_month, 3);

@@ -111,8 +111,8 @@ const Window kWindows[] = {
      }},
     {"timetable23 passing stations",
      [](SearchRun& run) -> QWidget* {
-       run.f->state.board.view_mode = 2;
-       run.f->state.board.chosen_sinkansen_row = 1;
+       run.f->context.windows.board.view_mode = 2;
+       run.f->context.windows.board.chosen_sinkansen_row = 1;
        return run.f->context.show_window<PassingStationsWindow>(kPassingStationsWindow);
      }},
     {"timetable24 timetable",

@@ -92,7 +92,9 @@ void EnglishWindowsTest::every_window_shows_its_english_whole_data() {
     return run.f->context.window(kHotelListWindow);
   });
   QTest::newRow("timetable7") << shown<DistrictSelectWindow>(kDistrictSelectWindow);
-  QTest::newRow("timetable11") << shown<LoadingWindow>(kLoadingWindow);
+  QTest::newRow("timetable11") << Opener([](SearchRun& run) -> QWidget* {
+    return run.f->context.show_window<LoadingWindow>(kLoadingWindow, kLoadingStartUp);
+  });
   QTest::newRow("timetable12") << shown<HotelSearchWindow>(kHotelSearchWindow);
   QTest::newRow("timetable13") << shown<UserHotelListWindow>(kUserHotelListWindow);
   QTest::newRow("timetable14") << Opener([](SearchRun& run) {

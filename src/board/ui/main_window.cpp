@@ -274,12 +274,12 @@ Status MainWindow::form_load() {
 
 void MainWindow::refresh_lists() {
   DepartureList sinkansen;
-  edit_sinkansen(ctx_.state, sinkansen);
+  edit_sinkansen(ctx_.state, ctx_.windows.board, sinkansen);
   fill_list(Frame1, List1, sinkansen);
   // Once the Keiyo line is switched off the list is left as it stands.
   if (ctx_.state.keiyo_use == 1) {
     DepartureList keiyo;
-    edit_keiyo(ctx_.state, keiyo);
+    edit_keiyo(ctx_.state, ctx_.windows.board, keiyo);
     fill_list(Frame2, List2, keiyo);
   }
 }
@@ -309,13 +309,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::open_timetable(int view_mode) {
-  ctx_.state.board.view_mode = view_mode;
+  ctx_.windows.board.view_mode = view_mode;
   ctx_.show_window<TimetableWindow>(kTimetableWindow);
 }
 
 // A row that holds an empty-list message maps to no train: it opens nothing.
 void MainWindow::show_passing_stations(int view_mode) {
-  auto& board = ctx_.state.board;
+  auto& board = ctx_.windows.board;
   bool const sinkansen = view_mode == kViewSinkansen;
   int const row = first_selected_row(sinkansen ? List1 : List2);
   if (row < 0 || row >= (sinkansen ? board.sinkansen_rows : board.keiyo_rows)) return;

@@ -35,7 +35,7 @@ PassingStationsWindow::PassingStationsWindow(AppContext& ctx) : ctx_(ctx) {
   Text1->setFont(fixed_pitch_font(10));
   Text1->setAccessibleName(
       to_qstring(board_window_text::kPassingCaption));  // the window's only text
-  Text1->setPlainText(to_qstring(passing_stations_text(ctx_.state, ctx_.state.board.view_mode)));
+  Text1->setPlainText(to_qstring(passing_stations_text(ctx_.state, ctx_.windows.board)));
   QFontMetrics const metrics(Text1->font());
   Text1->setMinimumSize(metrics.horizontalAdvance(QString(kTextColumns, QChar('0'))) + 24,
                         metrics.lineSpacing() * kTextLines + 12);

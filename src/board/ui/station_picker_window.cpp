@@ -27,7 +27,7 @@ StationPickerWindow::StationPickerWindow(AppContext& ctx, StationTarget target)
     : ctx_(ctx), target_(std::move(target)) {
   setObjectName(QStringLiteral("timetable22"));
   setWindowTitle(to_qstring(board_window_text::kPickerCaption));
-  auto const choices = station_picker(ctx_.state, ctx_.state.board.view_mode);
+  auto const choices = station_picker(ctx_.state, ctx_.windows.board.view_mode);
 
   Command1 = new QPushButton(literal_caption(choices.header), this);
   Command1->setObjectName(QStringLiteral("Command1"));
@@ -111,7 +111,7 @@ void StationPickerWindow::closeEvent(QCloseEvent* event) {
 }
 
 StationPickerWindow* open_station_picker(AppContext& ctx, int mode, StationTarget target) {
-  ctx.state.board.view_mode = mode;
+  ctx.windows.board.view_mode = mode;
   return ctx.show_window<StationPickerWindow>(kStationPickerWindow, std::move(target));
 }
 

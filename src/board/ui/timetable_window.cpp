@@ -32,7 +32,7 @@ constexpr int kTextLines = 20;
 TimetableWindow::TimetableWindow(AppContext& ctx) : ctx_(ctx) {
   setObjectName(QStringLiteral("timetable24"));
   setWindowTitle(to_qstring(board_window_text::kTimetableCaption));
-  auto const view = timetable_view(ctx_.state, ctx_.state.board.view_mode);
+  auto const view = timetable_view(ctx_.state, ctx_.windows.board.view_mode);
 
   Frame1 = new QGroupBox(this);
   Frame1->setObjectName(QStringLiteral("Frame1"));

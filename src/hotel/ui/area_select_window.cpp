@@ -50,7 +50,7 @@ QString first_selected(const QListWidget* list) {
 }  // namespace
 
 AreaSelectWindow::AreaSelectWindow(AppContext& ctx, RegionTarget target)
-    : ctx_(ctx), target_(std::move(target)), mode_(ctx.state.hotel_search.area_mode) {
+    : ctx_(ctx), target_(std::move(target)), mode_(ctx.windows.hotel_search.area_mode) {
   using namespace hotel_text;
   setObjectName(QStringLiteral("timetable15"));
   setWindowTitle(to_qstring(kAreaFrame));
@@ -212,7 +212,7 @@ AreaSelectWindow* open_area_selection(AppContext& ctx, int mode, RegionTarget ta
     else
       ctx.close_window(kAreaSelectWindow);
   }
-  ctx.state.hotel_search.area_mode = mode;
+  ctx.windows.hotel_search.area_mode = mode;
   return ctx.show_window<AreaSelectWindow>(kAreaSelectWindow, std::move(target));
 }
 

@@ -144,13 +144,13 @@ void DistrictSelectWindow::init_set() {
 
 void DistrictSelectWindow::set_list1() {
   List1->clear();
-  for (auto const& district : district_lists(ctx_.state).available)
+  for (auto const& district : district_lists(ctx_.windows.hotel_search).available)
     List1->addItem(shown_qname(district));
 }
 
 void DistrictSelectWindow::set_list2() {
   List2->clear();
-  for (auto const& district : district_lists(ctx_.state).chosen)
+  for (auto const& district : district_lists(ctx_.windows.hotel_search).chosen)
     List2->addItem(shown_qname(district));
 }
 
@@ -203,7 +203,7 @@ void DistrictSelectWindow::apply_selection() {
   std::vector<std::string> chosen;
   for (int row = 0; row < List2->count(); ++row)
     chosen.push_back(typed_name(List2->item(row)->text()));
-  store_selected_districts(ctx_.state, chosen);
+  store_selected_districts(ctx_.windows.hotel_search, chosen);
   reopen_list();
 }
 

@@ -91,10 +91,11 @@ HotelListWindow::HotelListWindow(AppContext& ctx) : ctx_(ctx) {
 }
 
 void HotelListWindow::init_set() {
-  Command1->setText(literal_caption(hotel_list_title(ctx_.state)));
-  MSFlexGrid1->setAccessibleName(to_qstring(hotel_list_title(ctx_.state)));
+  Command1->setText(literal_caption(hotel_list_title(ctx_.state, ctx_.windows.hotel_search)));
+  MSFlexGrid1->setAccessibleName(
+      to_qstring(hotel_list_title(ctx_.state, ctx_.windows.hotel_search)));
   if (ctx_.state.hotel_loaded == 0) load_hotels();
-  if (select_hotel_list(ctx_.state) == 0) {
+  if (select_hotel_list(ctx_.state, ctx_.windows.hotel_search) == 0) {
     ctx_.platform.messages.show(
         error_message(std::string(hotel_text::kNoHotels), hotel_text::kNoHotelsHelp));
     // The window is dropped unseen, but unloading it still ends the help.
@@ -105,7 +106,7 @@ void HotelListWindow::init_set() {
   set_grid();
   open_resizable(this, {MSFlexGrid1});
   place_window(this, ctx_.state.form[kHotelListWindow]);
-  Command3->setEnabled(can_narrow(ctx_.state));
+  Command3->setEnabled(can_narrow(ctx_.windows.hotel_search));
   MSFlexGrid1->setFocus();
 }
 
@@ -129,7 +130,7 @@ void HotelListWindow::load_hotels() {
 
 void HotelListWindow::set_grid() {
   using namespace hotel_text;
-  auto const& search = ctx_.state.hotel_search;
+  auto const& search = ctx_.windows.hotel_search;
   MSFlexGrid1->clear();
   MSFlexGrid1->setColumnCount(kGridColumns);
   MSFlexGrid1->setRowCount(search.result_count);
@@ -171,7 +172,7 @@ int HotelListWindow::column_width(int column, const QString& header) const {
 
 void HotelListWindow::close_back_to_search() {
   store_position(ctx_.state, kHotelListWindow, this);
-  auto& search = ctx_.state.hotel_search;
+  auto& search = ctx_.windows.hotel_search;
   if (search.opened_from_search != 0) {
     if (auto* search_window = ctx_.window_as<HotelSearchWindow>(kHotelSearchWindow))
       search_window->focus_region();

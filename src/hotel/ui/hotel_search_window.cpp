@@ -162,7 +162,8 @@ void HotelSearchWindow::start_search() {
   // the new one instead of coming to the front with the old hotels.
   ctx_.close_window(kDistrictSelectWindow);
   ctx_.close_window(kHotelListWindow);
-  begin_hotel_search(ctx_.state, text, day_number(now.year, now.month, now.day));
+  begin_hotel_search(ctx_.state, ctx_.windows.hotel_search, text,
+                     day_number(now.year, now.month, now.day));
   searching_ = true;
   QPointer<HotelSearchWindow> const self(this);
   open_hotel_list(ctx_);

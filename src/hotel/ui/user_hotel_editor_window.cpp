@@ -160,7 +160,7 @@ HotelInput UserHotelEditorWindow::input() const {
 }
 
 void UserHotelEditorWindow::init_sec() {
-  auto const& search = ctx_.state.hotel_search;
+  auto const& search = ctx_.windows.hotel_search;
   change_mode_ = search.editor_mode == kEditorChange;
   Label9->setText(to_qstring(change_mode_ ? txt::kChangeMode : txt::kAddMode));
   if (change_mode_) {
@@ -184,7 +184,7 @@ void UserHotelEditorWindow::init_sec() {
 }
 
 void UserHotelEditorWindow::set_text9() {
-  auto const& search = ctx_.state.hotel_search;
+  auto const& search = ctx_.windows.hotel_search;
   std::string region = proposed_region(ctx_.state);
   if (change_mode_)
     region =
@@ -260,7 +260,7 @@ void UserHotelEditorWindow::store(bool as_new) {
   if (adding) {
     slot = add_user_hotel(ctx_.state, hotel_from_input(in));
   } else {
-    slot = ctx_.state.hotel_search.edited_slot;
+    slot = ctx_.windows.hotel_search.edited_slot;
     if (!change_user_hotel(ctx_.state, slot, hotel_from_input(in))) slot = 0;
   }
   if (list_) {

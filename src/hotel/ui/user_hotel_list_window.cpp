@@ -234,15 +234,15 @@ void UserHotelListWindow::save_and_close() {
 }
 
 void UserHotelListWindow::add_hotel() {
-  ctx_.state.hotel_search.editor_mode = kEditorAdd;
+  ctx_.windows.hotel_search.editor_mode = kEditorAdd;
   open_editor();
 }
 
 void UserHotelListWindow::change_selected_hotel() {
   int const row = first_selected_row();
   if (row < 0) return;
-  ctx_.state.hotel_search.edited_slot = row + 1;
-  ctx_.state.hotel_search.editor_mode = kEditorChange;
+  ctx_.windows.hotel_search.edited_slot = row + 1;
+  ctx_.windows.hotel_search.editor_mode = kEditorChange;
   open_editor();
 }
 
@@ -265,7 +265,7 @@ void UserHotelListWindow::delete_selected_hotel() {
   disable_row_buttons();
   // An editor changing a hotel keeps to that hotel: it follows the hotel up
   // one slot, and closes when its hotel was the one deleted.
-  auto& search = ctx_.state.hotel_search;
+  auto& search = ctx_.windows.hotel_search;
   if (ctx_.is_open(kUserHotelEditorWindow) && search.editor_mode == kEditorChange) {
     if (search.edited_slot == slot) {
       ctx_.close_window(kUserHotelEditorWindow);

@@ -43,8 +43,8 @@ CalendarWindow::CalendarWindow(AppContext& ctx) : ctx_(ctx) {
   auto const& clock = ctx_.state.clock;
   Text1->setText(to_qstring(month_field_text(clock.clock_year, clock.clock_month)));
   set_scroll_position(kScrollBottom);
-  ctx_.state.calendar.cal_year = clock.clock_year;
-  ctx_.state.calendar.cal_month = clock.clock_month;
+  ctx_.windows.calendar.cal_year = clock.clock_year;
+  ctx_.windows.calendar.cal_month = clock.clock_month;
   show_calendar();
   connect(VScroll1, &QScrollBar::valueChanged, this, [this] { show_scrolled_month(); });
 }
@@ -124,7 +124,7 @@ void CalendarWindow::set_scroll_position(int position) {
 }
 
 void CalendarWindow::show_calendar() {
-  auto& cal = ctx_.state.calendar;
+  auto& cal = ctx_.windows.calendar;
   set_calendar(cal);
   for (int k = 1; k <= 42; ++k) {
     int const day = cal.cal_days[static_cast<std::size_t>(k)];
@@ -138,8 +138,8 @@ void CalendarWindow::show_scrolled_month() {
   auto const& clock = ctx_.state.clock;
   auto const shown = scrolled_month(clock.clock_year, clock.clock_month, scroll_position());
   Text1->setText(to_qstring(month_field_text(shown.year, shown.month)));
-  ctx_.state.calendar.cal_year = shown.year;
-  ctx_.state.calendar.cal_month = shown.month;
+  ctx_.windows.calendar.cal_year = shown.year;
+  ctx_.windows.calendar.cal_month = shown.month;
   show_calendar();
 }
 
@@ -151,13 +151,13 @@ void CalendarWindow::show_typed_month() {
     Text1->setFocus();
     return;
   }
-  ctx_.state.calendar.cal_year = typed->year;
-  ctx_.state.calendar.cal_month = typed->month;
+  ctx_.windows.calendar.cal_year = typed->year;
+  ctx_.windows.calendar.cal_month = typed->month;
   show_calendar();
 }
 
 void CalendarWindow::pick_day(int slot) {
-  if (!set_return(ctx_.state, slot)) return;
+  if (!set_return(ctx_.state, ctx_.windows.calendar, slot)) return;
   auto const& c = ctx_.state.cond;
   if (auto* search = ctx_.window_as<SearchConditionsWindow>(kSearchConditionsWindow)) {
     search->show_plan_date(format_number(c.plan_year, "0000"), format_number(c.plan_month, "00"),

@@ -140,8 +140,9 @@ void SearchResultsWindow::build_controls() {
 
 void SearchResultsWindow::form_load() {
   QPointer<LoadingWindow> loading = open_loading_window(ctx_, kLoadingSearch);
-  texts_ = load_search_results(ctx_.state, search_work(), ctx_.yield);
-  printout_ = printout_items(ctx_.state, texts_.list, texts_.fare);
+  texts_ = load_search_results(ctx_.state, ctx_.windows.search, ctx_.windows.fare_flags,
+                               search_work(), ctx_.yield);
+  printout_ = printout_items(ctx_.state, ctx_.windows.fare_flags, texts_.list, texts_.fare);
 
   Frame1->setTitle(literal_caption(texts_.header));
   // The frame is never narrower than its caption, which must show whole.

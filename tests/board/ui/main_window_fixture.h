@@ -53,17 +53,23 @@ inline QStringList rows_of(const QListWidget* list) {
 }
 
 // The rows the core builds for the state as it stands (list 1 Shinkansen,
-// 2 Keiyo), to compare with what a window shows.
-inline QStringList core_rows(AppState& state, int list) {
+// 2 Keiyo), to compare with what a window shows; the board's picks go to
+// `board`.
+inline QStringList core_rows(AppState& state, int list, BoardState& board) {
   DepartureList departures;
   if (list == 1) {
-    edit_sinkansen(state, departures);
+    edit_sinkansen(state, board, departures);
   } else {
-    edit_keiyo(state, departures);
+    edit_keiyo(state, board, departures);
   }
   QStringList rows;
   for (auto const& row : departures.rows) rows << QString::fromStdString(row);
   return rows;
+}
+
+inline QStringList core_rows(AppState& state, int list) {
+  BoardState scratch;
+  return core_rows(state, list, scratch);
 }
 
 struct MainWindowRun {

@@ -237,8 +237,9 @@ void MainWindowTest::row_double_clicks_open_passing_stations() {
 
   double_click_row(list1, 0);
   QVERIFY(ctx.is_open(kPassingStationsWindow));
-  QCOMPARE(run.f->state.board.view_mode, 2);
-  QCOMPARE(passing_text(ctx), QString::fromStdString(sinkansen_passing_stations(run.f->state)));
+  QCOMPARE(run.f->context.windows.board.view_mode, 2);
+  QCOMPARE(passing_text(ctx), QString::fromStdString(sinkansen_passing_stations(
+                                  run.f->state, run.f->context.windows.board)));
   QVERIFY(passing_text(ctx).startsWith(QStringLiteral("東京(14:")));
   save_screenshot(ctx.window(kPassingStationsWindow), QStringLiteral("timetable23"));
 
@@ -246,15 +247,17 @@ void MainWindowTest::row_double_clicks_open_passing_stations() {
   QPointer<QWidget> first = ctx.window(kPassingStationsWindow);
   auto const first_text = passing_text(ctx);
   double_click_row(list1, 3);
-  QCOMPARE(run.f->state.board.chosen_sinkansen_row, 3);
+  QCOMPARE(run.f->context.windows.board.chosen_sinkansen_row, 3);
   QVERIFY(!first || !first->isVisible());
-  QCOMPARE(passing_text(ctx), QString::fromStdString(sinkansen_passing_stations(run.f->state)));
+  QCOMPARE(passing_text(ctx), QString::fromStdString(sinkansen_passing_stations(
+                                  run.f->state, run.f->context.windows.board)));
   QVERIFY(passing_text(ctx) != first_text);
 
   // A Keiyo row.
   double_click_row(run.child<QListWidget>("List2"), 1);
-  QCOMPARE(run.f->state.board.view_mode, 1);
-  QCOMPARE(passing_text(ctx), QString::fromStdString(keiyo_passing_stations(run.f->state)));
+  QCOMPARE(run.f->context.windows.board.view_mode, 1);
+  QCOMPARE(passing_text(ctx), QString::fromStdString(keiyo_passing_stations(
+                                  run.f->state, run.f->context.windows.board)));
   QVERIFY(passing_text(ctx).startsWith(QStringLiteral("海浜幕張(14:")));
 }
 
@@ -264,10 +267,10 @@ void MainWindowTest::empty_message_row_opens_nothing() {
   QVERIFY(run.start());
   auto* list1 = run.child<QListWidget>("List1");
   QCOMPARE(rows_of(list1), QStringList{QStringLiteral("本日の運行は終了しました")});
-  run.f->state.board.view_mode = 0;
+  run.f->context.windows.board.view_mode = 0;
   double_click_row(list1, 0);
   QVERIFY(!run.f->context.is_open(kPassingStationsWindow));
-  QCOMPARE(run.f->state.board.view_mode, 0);
+  QCOMPARE(run.f->context.windows.board.view_mode, 0);
 }
 
 void MainWindowTest::frame_double_click_opens_timetable_once() {
@@ -284,7 +287,7 @@ void MainWindowTest::frame_double_click_opens_timetable_once() {
   double_click_frame(run.child<QGroupBox>("Frame2"));
   QCOMPARE(ctx.window_as<TimetableWindow>(kTimetableWindow), timetable);
   QCOMPARE(frame->title(), QStringLiteral("新幹線（下り）  東京"));
-  QCOMPARE(run.f->state.board.view_mode, 1);
+  QCOMPARE(run.f->context.windows.board.view_mode, 1);
 
   fire_timer(timetable);
   QVERIFY(!ctx.is_open(kTimetableWindow));

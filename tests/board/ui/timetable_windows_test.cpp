@@ -33,8 +33,8 @@ std::unique_ptr<UiFixture> loaded_board() {
   get_today(f->state, f->clock);
   set_holiday(f->state);
   edit_time(f->state, f->clock);
-  core_rows(f->state, 1);
-  core_rows(f->state, 2);
+  core_rows(f->state, 1, f->context.windows.board);
+  core_rows(f->state, 2, f->context.windows.board);
   return f;
 }
 
@@ -80,7 +80,7 @@ void TimetableWindowsTest::timetable_window_views_and_self_close() {
   QVERIFY(f);
   auto& ctx = f->context;
 
-  f->state.board.view_mode = 2;
+  f->context.windows.board.view_mode = 2;
   auto* w = ctx.show_window<TimetableWindow>(kTimetableWindow);
   QCOMPARE(w->windowTitle(), QStringLiteral("時刻表の表示"));
   QCOMPARE(child<QGroupBox>(w, "Frame1")->title(), QStringLiteral("新幹線（下り）  東京"));
@@ -106,7 +106,7 @@ void TimetableWindowsTest::timetable_window_views_and_self_close() {
   QCOMPARE(f->state.form[kTimetableWindow].top, where.top);
   QCOMPARE(f->state.form[kTimetableWindow].left, where.left);
 
-  f->state.board.view_mode = 1;
+  f->context.windows.board.view_mode = 1;
   w = ctx.show_window<TimetableWindow>(kTimetableWindow);
   QCOMPARE(child<QGroupBox>(w, "Frame1")->title(),
            QStringLiteral("京葉線（土休日下り）  海浜幕張"));
@@ -119,7 +119,7 @@ void TimetableWindowsTest::timetable_window_views_and_self_close() {
   QCOMPARE(f->state.form[kTimetableWindow].top, later.top);
   QCOMPARE(f->help.quit_calls.size(), quits + 1);
 
-  f->state.board.view_mode = 0;
+  f->context.windows.board.view_mode = 0;
   w = ctx.show_window<TimetableWindow>(kTimetableWindow);
   QVERIFY(child<QPlainTextEdit>(w, "Text1")->toPlainText().isEmpty());
   QVERIFY(child<QGroupBox>(w, "Frame1")->title().isEmpty());
@@ -130,12 +130,12 @@ void TimetableWindowsTest::passing_stations_window_closes_after_its_time() {
   auto f = loaded_board();
   QVERIFY(f);
   auto& ctx = f->context;
-  f->state.board.view_mode = 2;
-  f->state.board.chosen_sinkansen_row = 1;
+  f->context.windows.board.view_mode = 2;
+  f->context.windows.board.chosen_sinkansen_row = 1;
   auto* w = ctx.show_window<PassingStationsWindow>(kPassingStationsWindow);
   QCOMPARE(w->windowTitle(), QStringLiteral("通過駅の時刻表示"));
   auto const text = child<QPlainTextEdit>(w, "Text1")->toPlainText();
-  QCOMPARE(text, to_qstring(sinkansen_passing_stations(f->state)));
+  QCOMPARE(text, to_qstring(sinkansen_passing_stations(f->state, f->context.windows.board)));
   QVERIFY(text.startsWith(QStringLiteral("東京(")));
   auto* timer = w->findChild<QTimer*>(QStringLiteral("Timer1"));
   QCOMPARE(timer->interval(), 10000);
@@ -149,11 +149,11 @@ void TimetableWindowsTest::passing_stations_window_closes_after_its_time() {
   QCOMPARE(f->state.form[kPassingStationsWindow].left, where.left);
 
   // Escape in the text closes it as well.
-  f->state.board.view_mode = 1;
-  f->state.board.chosen_keiyo_row = 0;
+  f->context.windows.board.view_mode = 1;
+  f->context.windows.board.chosen_keiyo_row = 0;
   w = ctx.show_window<PassingStationsWindow>(kPassingStationsWindow);
   QCOMPARE(child<QPlainTextEdit>(w, "Text1")->toPlainText(),
-           to_qstring(keiyo_passing_stations(f->state)));
+           to_qstring(keiyo_passing_stations(f->state, f->context.windows.board)));
   QTest::keyClick(child<QPlainTextEdit>(w, "Text1"), Qt::Key_Escape);
   QVERIFY(!ctx.is_open(kPassingStationsWindow));
 }
@@ -170,7 +170,7 @@ void TimetableWindowsTest::picker_writes_chosen_name_into_target() {
 
   auto* w = open_station_picker(ctx, kPickSearchBoarding, into(boarding));
   QCOMPARE(w->windowTitle(), QStringLiteral("利用駅の選択"));
-  QCOMPARE(f->state.board.view_mode, kPickSearchBoarding);
+  QCOMPARE(f->context.windows.board.view_mode, kPickSearchBoarding);
   QCOMPARE(child<QPushButton>(w, "Command1")->text(), QStringLiteral("東海道・山陽新幹線"));
   auto const names = items_of(w);
   QCOMPARE(names, names_for(f->state, kPickSearchBoarding));

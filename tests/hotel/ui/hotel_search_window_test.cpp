@@ -196,7 +196,7 @@ void HotelSearchWindowTest::search_by_region_with_the_keyboard() {
   // Escape in the grid closes the list and hands the focus back.
   QTest::keyClick(grid, Qt::Key_Escape);
   QVERIFY(!run.list());
-  QCOMPARE(run.f->state.hotel_search.opened_from_search, 0);
+  QCOMPARE(run.f->context.windows.hotel_search.opened_from_search, 0);
   QCOMPARE(w->focusWidget(), run.region());
 
   // The next search uses the loaded table; a new region replaces a list
@@ -256,12 +256,12 @@ void HotelSearchWindowTest::narrowing_by_two_districts_and_back() {
 
   QVERIFY(!run.districts());
   QVERIFY(run.list());
-  QCOMPARE(run.f->state.hotel_search.selected_count, 2);
+  QCOMPARE(run.f->context.windows.hotel_search.selected_count, 2);
   QCOMPARE(column_of(run.grid(), 0),
            (QStringList{u("丸の内"), u("丸の内"), u("丸の内"), u("丸の内"), u("丸の内"), u("銀座"),
                         u("銀座"), u("銀座"), u("銀座"), u("銀座")}));
   // Still opened from the search: "終了" goes back to it.
-  QCOMPARE(run.f->state.hotel_search.opened_from_search, 1);
+  QCOMPARE(run.f->context.windows.hotel_search.opened_from_search, 1);
 
   // Cancelled moves keep the selection.
   run.click(run.list(), "Command3");
@@ -271,7 +271,7 @@ void HotelSearchWindowTest::narrowing_by_two_districts_and_back() {
   run.click(w, "Command4");  // <<全取消
   QCOMPARE(in<QListWidget>(w, "List1")->count(), 18);
   run.click(w, "Command5");  // ｷｬﾝｾﾙ
-  QCOMPARE(run.f->state.hotel_search.selected_count, 2);
+  QCOMPARE(run.f->context.windows.hotel_search.selected_count, 2);
   QCOMPARE(run.grid()->rowCount(), 10);
 
   // Back to every hotel by the keyboard: one chosen district back with "<取消",
@@ -290,7 +290,7 @@ void HotelSearchWindowTest::narrowing_by_two_districts_and_back() {
   QVERIFY(!in<QPushButton>(w, "Command4")->isEnabled());
   QTest::keyClick(in<QListWidget>(w, "List1"), Qt::Key_Escape);
   QVERIFY(!run.districts());
-  QCOMPARE(run.f->state.hotel_search.selected_count, 0);
+  QCOMPARE(run.f->context.windows.hotel_search.selected_count, 0);
   QCOMPARE(run.grid()->rowCount(), 62);
 }
 
@@ -301,7 +301,7 @@ void HotelSearchWindowTest::area_selection_fills_the_asking_field() {
   QTest::mouseDClick(run.region(), Qt::LeftButton);
   auto* w = run.areas();
   QVERIFY(w);
-  QCOMPARE(run.f->state.hotel_search.area_mode, kAreaForHotelSearch);
+  QCOMPARE(run.f->context.windows.hotel_search.area_mode, kAreaForHotelSearch);
   QCOMPARE(w->windowTitle(), u("ホテル地域の選択"));
   QCOMPARE(in<QGroupBox>(w, "Frame1")->title(), u("ホテル地域の選択"));
   QCOMPARE(in<QLineEdit>(w, "Text1")->text(),
@@ -353,7 +353,7 @@ void HotelSearchWindowTest::area_selection_fills_the_asking_field() {
   QTest::mouseDClick(run.region(), Qt::LeftButton);
   open_area_selection(run.f->context, kAreaForHotelEditor,
                       [&](const std::string& region) { editor_region = region; });
-  QCOMPARE(run.f->state.hotel_search.area_mode, kAreaForHotelEditor);
+  QCOMPARE(run.f->context.windows.hotel_search.area_mode, kAreaForHotelEditor);
   recent = in<QListWidget>(run.areas(), "List2");
   double_click_row(recent, 4);
   QCOMPARE(editor_region, std::string("博多"));

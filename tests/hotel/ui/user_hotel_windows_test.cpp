@@ -271,7 +271,7 @@ void UserHotelWindowsTest::change_and_delete_with_the_mouse() {
   // A double-click on row 1 changes hotel 2.
   run.double_click_row(1);
   QVERIFY(run.editor_active());
-  QCOMPARE(run.f->state.hotel_search.edited_slot, 2);
+  QCOMPARE(run.f->context.windows.hotel_search.edited_slot, 2);
   QCOMPARE(in<QLabel>(run.editor(), "Label9")->text(), u("修正モード"));
   QVERIFY(run.editor_button(2)->isEnabled());
   QStringList boxes;
@@ -342,7 +342,7 @@ void UserHotelWindowsTest::editor_area_selection_escape_and_reopening() {
   QTest::mouseDClick(run.box(9), Qt::LeftButton);
   auto* areas = run.f->context.window(kAreaSelectWindow);
   QVERIFY(areas);
-  QCOMPARE(run.f->state.hotel_search.area_mode, kAreaForHotelEditor);
+  QCOMPARE(run.f->context.windows.hotel_search.area_mode, kAreaForHotelEditor);
   auto* recent = in<QListWidget>(areas, "List2");
   auto const centre = recent->visualItemRect(recent->item(2)).center();
   QTest::mouseClick(recent->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
@@ -371,10 +371,10 @@ void UserHotelWindowsTest::editor_area_selection_escape_and_reopening() {
   // it without storing and disables the list's row buttons.
   run.click_row(2);
   QTest::mouseClick(run.list_button(3), Qt::LeftButton);
-  QCOMPARE(run.f->state.hotel_search.edited_slot, 3);
+  QCOMPARE(run.f->context.windows.hotel_search.edited_slot, 3);
   run.click_row(0);
   QTest::mouseClick(run.list_button(4), Qt::LeftButton);
-  QCOMPARE(run.f->state.hotel_search.edited_slot, 2);
+  QCOMPARE(run.f->context.windows.hotel_search.edited_slot, 2);
   QVERIFY(run.editor());
   run.click_row(1);
   QVERIFY(run.list_button(3)->isEnabled());

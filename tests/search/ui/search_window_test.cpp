@@ -108,14 +108,14 @@ void SearchWindowTest::failed_checks_keep_the_focus_or_open_the_picker() {
   run.enter(1, u("大宮"));  // not on this line
   QCOMPARE(run.message(), u("入力エラーです"));
   QVERIFY(ctx.is_open(kStationPickerWindow));
-  QCOMPARE(run.f->state.board.view_mode, kPickSearchBoarding);
+  QCOMPARE(run.f->context.windows.board.view_mode, kPickSearchBoarding);
   ctx.close_window(kStationPickerWindow);
 
   QVERIFY(SearchRun::activate(run.search()));
   run.text(1)->setText(u("東京"));
   run.enter(6, u("東京"));  // the boarding station again: no message
   QVERIFY(run.message().isEmpty());
-  QCOMPARE(run.f->state.board.view_mode, kPickSearchAlighting);
+  QCOMPARE(run.f->context.windows.board.view_mode, kPickSearchAlighting);
   ctx.close_window(kStationPickerWindow);
   QVERIFY(SearchRun::activate(run.search()));
 
@@ -209,7 +209,7 @@ void SearchWindowTest::cancelled_confirmation_leaves_the_window_open() {
   QVERIFY(run.search());
   QVERIFY(!run.results());
   QVERIFY(!run.f->context.is_open(kLoadingWindow));
-  QCOMPARE(run.f->state.search.hit_count, 0);
+  QCOMPARE(run.f->context.windows.search.hit_count, 0);
   // What was stored before the question stays.
   auto const& c = run.f->state.cond;
   QCOMPARE(c.st_station, std::string("名古屋"));
@@ -223,7 +223,7 @@ void SearchWindowTest::double_click_opens_the_picker_for_that_box() {
   QTest::mouseDClick(run.text(6), Qt::LeftButton);
   auto* picker = run.f->context.window_as<StationPickerWindow>(kStationPickerWindow);
   QVERIFY(picker);
-  QCOMPARE(run.f->state.board.view_mode, kPickSearchAlighting);
+  QCOMPARE(run.f->context.windows.board.view_mode, kPickSearchAlighting);
   auto* list = SearchRun::in<QListWidget>(picker, "List1");
   auto const found = list->findItems(u("京都"), Qt::MatchExactly);
   QCOMPARE(found.size(), 1);

@@ -171,7 +171,8 @@ void SettingsWindowTest::ok_stores_and_refreshes_the_board() {
   auto const rows = test::rows_of(run.child<QListWidget>("List1"));
   QCOMPARE(rows.size(), 4);
   DepartureList expected;
-  edit_sinkansen(state, expected);
+  BoardState scratch;
+  edit_sinkansen(state, scratch, expected);
   QCOMPARE(rows.first(), to_qstring(expected.rows.front()));
 }
 
@@ -220,7 +221,7 @@ void SettingsWindowTest::picker_writes_into_the_station_field() {
   QTest::mouseDClick(run.text(5), Qt::LeftButton);
   auto* picker = run.f->context.window_as<StationPickerWindow>(kStationPickerWindow);
   QVERIFY(picker);
-  QCOMPARE(run.f->state.board.view_mode, kPickSinkansenStation);
+  QCOMPARE(run.f->context.windows.board.view_mode, kPickSinkansenStation);
   auto* list = picker->findChild<QListWidget*>(QStringLiteral("List1"));
   auto const found = list->findItems(u("京都"), Qt::MatchExactly);
   QCOMPARE(found.size(), 1);
@@ -231,7 +232,7 @@ void SettingsWindowTest::picker_writes_into_the_station_field() {
   QTest::mouseDClick(run.text(1), Qt::LeftButton);
   picker = run.f->context.window_as<StationPickerWindow>(kStationPickerWindow);
   QVERIFY(picker);
-  QCOMPARE(run.f->state.board.view_mode, kPickKeiyoStation);
+  QCOMPARE(run.f->context.windows.board.view_mode, kPickKeiyoStation);
   list = picker->findChild<QListWidget*>(QStringLiteral("List1"));
   list->item(1)->setSelected(true);
   QTest::mouseClick(picker->findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
