@@ -7,24 +7,31 @@
 # every fuzz target, and the Debian package installed and removed.
 set -e
 cd "$(dirname "$0")/.."
+started=$(date +%s)
+# Each heading carries the time since the start, so a slow run shows where
+# its time went.
+section() {
+  elapsed=$(($(date +%s) - started))
+  printf '== [%d:%02d] %s\n' $((elapsed / 60)) $((elapsed % 60)) "$*"
+}
 sh scripts/install-deps.sh
 jobs=${JOBS:-2}
 
-echo "== Sample data sources are up to date with their generators"
+section "Sample data sources are up to date with their generators"
 for gen in tools/make_edition*.py; do python3 "$gen" --check; done
 python3 tools/make_cp932_table.py --check
 python3 tools/make_tilde_font.py --check
 python3 bench/make_dense_timetable.py --check
 
-echo "== Every include stays on its floor or goes lower"
+section "Every include stays on its floor or goes lower"
 python3 scripts/check-floors.py
 
-echo "== Build and run all tests"
+section "Build and run all tests"
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-test -j"$jobs"
 (cd build-test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
 
-echo "== Windows: cross-build and tests under wine"
+section "Windows: cross-build and tests under wine"
 # The desktop part needs Qt for Windows, whose first build takes half an hour
 # and more: it runs when that Qt is cached or VORLASH_WINDOWS_DESKTOP=1 asks
 # for it (=0 leaves it out).
@@ -42,13 +49,13 @@ else
   VORLASH_WINDOWS_DESKTOP=0 sh scripts/test-windows.sh
 fi
 
-echo "== Core tests under AddressSanitizer and UBSan"
+section "Core tests under AddressSanitizer and UBSan"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVORLASH_SANITIZE=ON -DVORLASH_UI=OFF \
   -DVORLASH_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$jobs" --target vorlash_tests
 ASAN_OPTIONS=detect_leaks=1 build-asan/bin/vorlash_tests --gtest_brief=1
 
-echo "== Fuzz targets (short run each)"
+section "Fuzz targets (short run each)"
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DVORLASH_FUZZ=ON -DVORLASH_TESTS=OFF \
   -DVORLASH_BENCH=OFF >/dev/null
 cmake --build build-fuzz -j"$jobs"
@@ -67,10 +74,11 @@ for target in build-fuzz/bin/*_fuzz; do
   "$target" -max_total_time="${FUZZ_SECONDS:-30}" -print_final_stats=1 "$corpus" 2>&1 | tail -n 3
   rm -rf "$corpus"
 done
-echo "== vorlash-cli against damaged and special files (AddressSanitizer build)"
+section "vorlash-cli against damaged and special files (AddressSanitizer build)"
 cmake --build build-asan -j"$jobs" --target vorlash-cli
 sh scripts/robustness.sh
 
-echo "== Debian package: build, install, check the installed programs, remove"
+section "Debian package: build, install, check the installed programs, remove"
 sh scripts/test-package.sh
-echo "All tests passed."
+elapsed=$(($(date +%s) - started))
+printf 'All tests passed in %d:%02d.\n' $((elapsed / 60)) $((elapsed % 60))
