@@ -59,10 +59,15 @@ section "Fuzz targets (short run each)"
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DVORLASH_FUZZ=ON -DVORLASH_TESTS=OFF \
   -DVORLASH_BENCH=OFF >/dev/null
 cmake --build build-fuzz -j"$jobs"
+# The targets run side by side, as many at a time as there are jobs (each
+# fuzzer uses one core); a target that stops on a finding fails the run.
+fuzz_logs=$(mktemp -d)
+running=0
 for target in build-fuzz/bin/*_fuzz; do
   [ -x "$target" ] || continue
   name=$(basename "$target" _fuzz)
-  corpus=$(mktemp -d)
+  corpus="$fuzz_logs/corpus-$name"
+  mkdir "$corpus"
   [ -d "fuzz/corpus/$name" ] && cp -r "fuzz/corpus/$name/." "$corpus/"
   # The sample program folder seeds the readers too.
   case "$name" in
@@ -70,10 +75,33 @@ for target in build-fuzz/bin/*_fuzz; do
     ini) cp build-test/bin/vorlash2.ini "$corpus/" 2>/dev/null || true ;;
     user_hotel) cp build-test/bin/hotelusr.csv "$corpus/" 2>/dev/null || true ;;
   esac
-  echo "-- $name"
-  "$target" -max_total_time="${FUZZ_SECONDS:-30}" -print_final_stats=1 "$corpus" 2>&1 | tail -n 3
-  rm -rf "$corpus"
+  (
+    status=0
+    "$target" -max_total_time="${FUZZ_SECONDS:-30}" -print_final_stats=1 "$corpus" \
+      >"$fuzz_logs/$name.log" 2>&1 || status=$?
+    echo "$status" >"$fuzz_logs/$name.status"
+  ) &
+  running=$((running + 1))
+  if [ "$running" -ge "$jobs" ]; then
+    wait
+    running=0
+  fi
 done
+wait
+fuzz_failed=0
+for status_file in "$fuzz_logs"/*.status; do
+  name=$(basename "$status_file" .status)
+  echo "-- $name"
+  if [ "$(cat "$status_file")" = 0 ]; then
+    tail -n 3 "$fuzz_logs/$name.log"
+  else
+    tail -n 40 "$fuzz_logs/$name.log"
+    echo "-- FAILED: the $name fuzz target stopped on a finding"
+    fuzz_failed=1
+  fi
+done
+rm -rf "$fuzz_logs"
+[ "$fuzz_failed" = 0 ]
 section "vorlash-cli against damaged and special files (AddressSanitizer build)"
 cmake --build build-asan -j"$jobs" --target vorlash-cli
 sh scripts/robustness.sh
