@@ -263,7 +263,7 @@ Status get_keiyo_station(const DataFile& file, AppState& state, const YieldFn&) 
   // Only the station lists change: the times stay where they are.
   struct StationLists {
     std::array<int, kKeiyoTables + 1> station_count{};
-    std::array<std::array<std::string, kMaxKeiyoPositions + 1>, kKeiyoTables + 1> station{};
+    decltype(KeiyoTables::station) station;
   };
   auto table = std::make_unique<StationLists>();
   std::size_t pos = 0;
@@ -486,8 +486,7 @@ Status get_sinkansen_time(const DataFile& file, AppState& state, const YieldFn& 
   auto& sk = state.sinkansen;
   sk.train_count = {};
   for (auto& codes : sk.code) std::fill(codes.begin(), codes.end(), std::string());
-  for (auto& rows : sk.time)
-    for (auto& row : rows) row.fill(0);
+  sk.time = {};  // fresh zero pages: rows never written are never touched
   for (auto& days : sk.operating_day) days.fill(0);
   for (auto& vehicles : sk.vehicle) std::fill(vehicles.begin(), vehicles.end(), std::string());
   return read_sinkansen_time(file, first, state.edition, YieldFn{}, &sk);
