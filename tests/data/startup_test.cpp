@@ -71,7 +71,7 @@ TEST(Startup, LoadsEverySectionWithTheKeiyoLine) {
   EXPECT_EQ(state->keiyo.train_count[1], 2);
   EXPECT_EQ(state->sinkansen.train_count[2], 2);
   EXPECT_EQ(state->fares.km_count, 2);
-  EXPECT_EQ(state->data_hotel_count, 0);  // the hotel section is read later
+  EXPECT_EQ(state->data_hotel_count, 0);   // the hotel section is read later
   EXPECT_FALSE(state->hotel.allocated());  // no memory for it before then
 }
 
