@@ -8,6 +8,8 @@
 #include <array>
 #include <string>
 
+#include "data/lazy_table.h"
+
 namespace vorlash {
 
 // ---- Table sizes ----------------------------------------------------------
@@ -47,17 +49,18 @@ struct DistrictTable {
 };
 
 // Keiyo tables k = 1..4: 1 weekday down, 2 weekday up, 3 Sat/holiday down,
-// 4 Sat/holiday up.
+// 4 Sat/holiday up. The station lists, codes and times take memory only once
+// used: an Edition without the Keiyo line never reads them.
 struct KeiyoTables {
   std::array<int, kKeiyoTables + 1> station_count{};
-  std::array<std::array<std::string, kMaxKeiyoPositions + 1>, kKeiyoTables + 1> station{};
+  LazyTable<std::array<std::string, kMaxKeiyoPositions + 1>, kKeiyoTables + 1> station;
   std::array<int, kKeiyoTables + 1> train_count{};
   // code[k][t]: the 5-character train code (as stored, with padding).
-  std::array<std::array<std::string, kMaxKeiyoTrains + 1>, kKeiyoTables + 1> code{};
+  LazyTable<std::array<std::string, kMaxKeiyoTrains + 1>, kKeiyoTables + 1> code;
   // time[k][position][t]: hhmm, 0 = no stop. Only positions 1..12 are filled.
-  std::array<std::array<std::array<int, kMaxKeiyoTrains + 1>, kMaxKeiyoPositions + 1>,
-             kKeiyoTables + 1>
-      time{};
+  LazyTable<std::array<std::array<int, kMaxKeiyoTrains + 1>, kMaxKeiyoPositions + 1>,
+            kKeiyoTables + 1>
+      time;
 };
 
 // Shinkansen tables, direction d: 1 down, 2 up.
@@ -68,8 +71,9 @@ struct ShinkansenTables {
   std::array<int, 3> train_count{};
   // code[d][t]: the 4-character train code (timetable row 0), as stored.
   std::array<std::array<std::string, kMaxTrains + 1>, 3> code{};
-  // time[d][row][t]: hhmm, 0 = no time.
-  std::array<std::array<std::array<int, kMaxTrains + 1>, kMaxRows + 1>, 3> time{};
+  // time[d][row][t]: hhmm, 0 = no time. Zero pages from the system until
+  // written, so that only the rows of the stations there are cost memory.
+  LazyTable<std::array<std::array<int, kMaxTrains + 1>, kMaxRows + 1>, 3> time;
   std::array<std::array<int, kMaxTrains + 1>, 3> operating_day{};
   std::array<std::array<std::string, kMaxTrains + 1>, 3> vehicle{};  // "N", "G", ... or ""
 };
@@ -113,17 +117,19 @@ struct NozomiCharge {
   int supplement = 0;
 };
 
+// The lists take memory once read (the board never reads them): a table
+// built on the side then moves in without a copy.
 struct FareTables {
   int km_count = 0;
-  std::array<KmEntry, kMaxKmEntries + 1> km{};
+  LazyTable<KmEntry, kMaxKmEntries + 1> km;
   int pair_count = 0;
-  std::array<FarePair, kMaxFarePairs + 1> pair{};
+  LazyTable<FarePair, kMaxFarePairs + 1> pair;
   int green_count = 0;
   std::array<GreenBracket, kMaxGreenBrackets + 1> green{};
   int ticket_count = 0;
-  std::array<DiscountTicket, kMaxTickets + 1> ticket{};
+  LazyTable<DiscountTicket, kMaxTickets + 1> ticket;
   int nozomi_count = 0;
-  std::array<NozomiCharge, kMaxNozomi + 1> nozomi{};
+  LazyTable<NozomiCharge, kMaxNozomi + 1> nozomi;
 };
 
 // ---- Hotel table -------------------------------------------------------------
@@ -157,8 +163,9 @@ struct LoadedTables {
 
 // The hotel table: the user's hotels first, then the DataFile's. Unlike the
 // other tables it changes while the program runs (the user's own hotels).
+// It takes memory only once used: the departure board never reads it.
 struct HotelTable {
-  std::array<HotelRecord, kMaxHotels + 1> hotel{};
+  LazyTable<HotelRecord, kMaxHotels + 1> hotel;
   int user_hotel_count = 0;  // U: slots 1..U
   int data_hotel_count = 0;  // N: slots U+1..U+N
   // The hotels of the DataFile's hotel section, whether or not all of them

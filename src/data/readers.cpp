@@ -263,7 +263,7 @@ Status get_keiyo_station(const DataFile& file, AppState& state, const YieldFn&) 
   // Only the station lists change: the times stay where they are.
   struct StationLists {
     std::array<int, kKeiyoTables + 1> station_count{};
-    std::array<std::array<std::string, kMaxKeiyoPositions + 1>, kKeiyoTables + 1> station{};
+    decltype(KeiyoTables::station) station;
   };
   auto table = std::make_unique<StationLists>();
   std::size_t pos = 0;
@@ -386,13 +386,20 @@ Status get_sinkansen_station(const DataFile& file, AppState& state, const YieldF
 
 namespace {
 
-// Reads the Shinkansen time section starting at block b. With out == nullptr
-// it only checks the section: once that passed, a second reading writes into
-// the tables and cannot fail, so they need no copy to stay whole on failure.
-Status read_sinkansen_time(const DataFile& file, long b, int edition, const YieldFn& yield,
-                           ShinkansenTables* out) {
+// The Shinkansen tables that the time section fills, read on the side so
+// that a broken section leaves the former tables whole.
+struct SinkansenTimes {
   std::array<int, 3> train_count{};
-  std::string checked_code;
+  decltype(ShinkansenTables::code) code{};
+  decltype(ShinkansenTables::time) time;
+  decltype(ShinkansenTables::operating_day) operating_day{};
+  decltype(ShinkansenTables::vehicle) vehicle{};
+};
+
+// Reads the Shinkansen time section starting at block b into out.
+Status read_sinkansen_time(const DataFile& file, long b, int edition, const YieldFn& yield,
+                           SinkansenTimes& out) {
+  std::array<int, 3>& train_count = out.train_count;
   --b;
   for (std::size_t d = 1; d <= 2; ++d) {
     ++b;
@@ -407,12 +414,11 @@ Status read_sinkansen_time(const DataFile& file, long b, int edition, const Yiel
         return fill(kSinkansenTrainCode,
                     {str(static_cast<long long>(d)), str(static_cast<long long>(c))});
       };
-      std::string& code = out ? out->code[d][c] : checked_code;
-      if (Status st = fixed_text(file, kSinkansenTimeSection, field, what, code); !st) return st;
+      if (Status st = fixed_text(file, kSinkansenTimeSection, field, what, out.code[d][c]); !st)
+        return st;
       ++count;
     }
     train_count[d] = count;
-    if (out) out->train_count[d] = count;
     run(yield);
   }
   for (std::size_t d = 1; d <= 2; ++d) {
@@ -430,7 +436,7 @@ Status read_sinkansen_time(const DataFile& file, long b, int edition, const Yiel
       if (r < 1 || r > kMaxRows)
         return file.fail(kSinkansenTimeSection,
                          fill(kStreamRowOutside, {what, str(r), str(kMaxRows)}));
-      if (out) out->time[d][static_cast<std::size_t>(r)][static_cast<std::size_t>(t)] = time;
+      out.time[d][static_cast<std::size_t>(r)][static_cast<std::size_t>(t)] = time;
       return Status::success();
     });
     if (!st) return st;
@@ -440,8 +446,8 @@ Status read_sinkansen_time(const DataFile& file, long b, int edition, const Yiel
     ++b;
     if (Status st2 = file.block(b, kSinkansenTimeSection, block); !st2) return st2;
     int const count = train_count[d];
-    for (std::size_t i = 1; out && i <= static_cast<std::size_t>(count); ++i)
-      out->operating_day[d][i] = static_cast<unsigned char>(block[4 * (i - 1)]);
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(count); ++i)
+      out.operating_day[d][i] = static_cast<unsigned char>(block[4 * (i - 1)]);
     run(yield);
 
     ++b;
@@ -469,7 +475,7 @@ Status read_sinkansen_time(const DataFile& file, long b, int edition, const Yiel
                          fill(kVehicleTrainOutside,
                               {str(static_cast<long long>(d)), str(static_cast<long long>(i)),
                                str(train), str(kMaxTrains)}));
-      if (out) out->vehicle[d][static_cast<std::size_t>(train)] = code;
+      out.vehicle[d][static_cast<std::size_t>(train)] = code;
     }
     run(yield);
   }
@@ -479,18 +485,18 @@ Status read_sinkansen_time(const DataFile& file, long b, int edition, const Yiel
 }  // namespace
 
 Status get_sinkansen_time(const DataFile& file, AppState& state, const YieldFn& yield) {
-  long const first = state.control[6];
-  // The checking reading lets events run between blocks; the writing one
-  // does not, so nothing sees the tables half written.
-  if (Status st = read_sinkansen_time(file, first, state.edition, yield, nullptr); !st) return st;
+  // One reading on the side, moved in whole: events may run between its
+  // blocks without seeing the tables half written.
+  auto times = std::make_unique<SinkansenTimes>();
+  if (Status st = read_sinkansen_time(file, state.control[6], state.edition, yield, *times); !st)
+    return st;
   auto& sk = state.sinkansen;
-  sk.train_count = {};
-  for (auto& codes : sk.code) std::fill(codes.begin(), codes.end(), std::string());
-  for (auto& rows : sk.time)
-    for (auto& row : rows) row.fill(0);
-  for (auto& days : sk.operating_day) days.fill(0);
-  for (auto& vehicles : sk.vehicle) std::fill(vehicles.begin(), vehicles.end(), std::string());
-  return read_sinkansen_time(file, first, state.edition, YieldFn{}, &sk);
+  sk.train_count = times->train_count;
+  sk.code = std::move(times->code);
+  sk.time = std::move(times->time);
+  sk.operating_day = times->operating_day;
+  sk.vehicle = std::move(times->vehicle);
+  return Status::success();
 }
 
 Status read_whole_data_file(const std::string& path, AppState& state) {

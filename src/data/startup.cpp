@@ -1,6 +1,5 @@
 #include "data/startup.h"
 
-#include <memory>
 #include <utility>
 
 #include "data/data_file.h"
@@ -64,7 +63,7 @@ Status load_settings_and_tables(AppState& state, const LoadHooks& hooks) {
     yield();
   } else {
     // The Keiyo tables stay empty: nothing may read them.
-    state.keiyo = *std::make_unique<KeiyoTables>();
+    state.keiyo = KeiyoTables{};
     if (hooks.keiyo_skipped) hooks.keiyo_skipped();
   }
   if (Status st = get_sinkansen_station(file, state, yield); !st) return st;

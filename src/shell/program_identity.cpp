@@ -20,9 +20,13 @@ QString window_class(int edition) {
                       : QStringLiteral("vorlash-edition%1").arg(edition);
 }
 
+// Only the sizes title bars and task bars draw: each top-level window hands
+// every size to the window system as uncompressed pixels, and the 128 and
+// 256 pixel images alone cost megabytes at start-up. Larger renderings
+// (menus, launchers) take the installed icon of the desktop entry.
 QIcon program_icon() {
   QIcon icon;
-  for (int size : {16, 32, 48, 64, 128, 256})
+  for (int size : {16, 32, 48, 64})
     icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
   return icon;
 }

@@ -20,7 +20,7 @@ QString desktop_file_name(int edition);
 // "vorlash", "<class>").
 QString window_class(int edition);
 
-// The program's icon in every size it is shipped in.
+// The program's window icon, 16 to 64 pixels.
 QIcon program_icon();
 
 // Sets the application name, the desktop file name and the window icon of

@@ -9,9 +9,8 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <string>
-
-class QLocalServer;
 
 namespace vorlash {
 
@@ -25,14 +24,18 @@ bool ask_running_copy_to_show(const QString& name, int timeout_ms = 3000);
 
 // Listens on `name` for as long as it lives (only this user may connect) and
 // runs `show` whenever a second copy asks. A socket file left by a copy that
-// crashed is taken over: the caller holds the program lock.
+// crashed is taken over: the caller holds the program lock. On Windows a
+// named pipe; elsewhere a Unix socket in the temporary folder, the very one
+// QLocalServer would use, served without loading Qt's network library.
 class RunningCopyServer final : public QObject {
  public:
   RunningCopyServer(const QString& name, std::function<void()> show);
+  ~RunningCopyServer() override;
   bool listening() const;
 
  private:
-  QLocalServer* server_;
+  struct Listener;
+  std::unique_ptr<Listener> listener_;
   std::function<void()> show_;
 };
 

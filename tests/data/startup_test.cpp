@@ -71,7 +71,8 @@ TEST(Startup, LoadsEverySectionWithTheKeiyoLine) {
   EXPECT_EQ(state->keiyo.train_count[1], 2);
   EXPECT_EQ(state->sinkansen.train_count[2], 2);
   EXPECT_EQ(state->fares.km_count, 2);
-  EXPECT_EQ(state->data_hotel_count, 0);  // the hotel section is read later
+  EXPECT_EQ(state->data_hotel_count, 0);   // the hotel section is read later
+  EXPECT_FALSE(state->hotel.allocated());  // no memory for it before then
 }
 
 TEST(Startup, KeiyoSwitchedOffLeavesItsTablesEmpty) {
@@ -85,6 +86,7 @@ TEST(Startup, KeiyoSwitchedOffLeavesItsTablesEmpty) {
   EXPECT_EQ(rec.skipped, 1);
   EXPECT_EQ(state->keiyo.train_count[1], 0);
   EXPECT_EQ(state->keiyo.station_count[1], 0);
+  EXPECT_FALSE(state->keiyo.time.allocated() || state->keiyo.code.allocated());
 }
 
 // The DataFile is read once: the tables come from the bytes whose control

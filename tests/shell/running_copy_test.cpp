@@ -45,6 +45,27 @@ class RunningCopyTest : public QObject {
 
     // Another folder has no copy to ask.
     QVERIFY(!ask_running_copy_to_show(running_copy_socket_name(run.f->folder + "x"), 500));
+
+    // A caller that says something else is only hung up on.
+    QLocalSocket stranger;
+    stranger.connectToServer(name);
+    QVERIFY(stranger.waitForConnected(1000));
+    stranger.write("hello\n");
+    QVERIFY(stranger.waitForBytesWritten(1000));
+    QTRY_COMPARE(stranger.state(), QLocalSocket::UnconnectedState);
+    answered = -1;
+    std::thread again([&] { answered = ask_running_copy_to_show(name) ? 1 : 0; });
+    QTRY_VERIFY(answered != -1);
+    again.join();
+    QCOMPARE(answered.load(), 1);  // and the next one is answered
+#if !defined(_WIN32)
+    // Only this user may connect.
+    QFileInfo const socket_file(QDir::tempPath() + '/' + name);
+    QVERIFY(socket_file.exists());
+    auto const permissions = socket_file.permissions();
+    QVERIFY(!(permissions &
+              (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther)));
+#endif
   }
 
   void second_process_ends_quietly_and_the_first_runs_on() {
