@@ -51,7 +51,9 @@ class RunningCopyTest : public QObject {
     stranger.connectToServer(name);
     QVERIFY(stranger.waitForConnected(1000));
     stranger.write("hello\n");
-    QVERIFY(stranger.waitForBytesWritten(1000));
+    // Not checked: the running copy may hang up before the write is
+    // reported done (Windows' named pipes do), and the hang-up is the point.
+    stranger.waitForBytesWritten(1000);
     QTRY_COMPARE(stranger.state(), QLocalSocket::UnconnectedState);
     answered = -1;
     std::thread again([&] { answered = ask_running_copy_to_show(name) ? 1 : 0; });
