@@ -31,7 +31,11 @@ launcher=
 command -v ccache >/dev/null && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
 if [ "$desktop" = 1 ]; then
   echo "== Qt for Windows (built once, then taken from its cache)"
-  qt=$(sh scripts/build-qt-windows.sh | tee /dev/stderr | tail -n 1)
+  # Its progress goes straight to the output; the prefix is asked afterwards.
+  # (Copying the output through tee to /dev/stderr would reopen the log file
+  # when the output is a file, and cut it off.)
+  sh scripts/build-qt-windows.sh
+  qt=$(sh scripts/build-qt-windows.sh --check | tail -n 1)
   [ -f "$qt/.complete" ] || { echo "test-windows: no Qt for Windows" >&2; exit 1; }
   build=build-windows
   window_tests=$(for t in tests/*/ui/*_test.cpp tests/shell/*_test.cpp; do basename "$t" .cpp; done)
