@@ -105,8 +105,11 @@ std::string format_csv_row(const std::vector<std::string>& fields) {
   for (std::size_t i = 0; i < fields.size(); ++i) {
     if (i > 0) out += ',';
     std::string const& f = fields[i];
+    // A field that begins with a byte-order mark is quoted too: at the start
+    // of a file the reader would take the mark for the file's own.
     bool const quote = f.find_first_of(",\"\r\n") != std::string::npos ||
-                       (!f.empty() && (f.front() == ' ' || f.back() == ' '));
+                       (!f.empty() && (f.front() == ' ' || f.back() == ' ')) ||
+                       f.starts_with("\xEF\xBB\xBF");
     if (!quote) {
       out += f;
       continue;

@@ -72,6 +72,13 @@ TEST(GtfsCsv, WrittenRowsReadBack) {
   ASSERT_EQ(table.rows.size(), 1u);
   EXPECT_EQ(table.rows[0].fields, fields);
   EXPECT_EQ(format_csv_row({"a", "b"}), "a,b\r\n");
+
+  // A header whose first field begins with a byte-order mark (one that
+  // followed a blank line) reads back as it was, not as the file's mark.
+  ASSERT_TRUE(parse_csv("\xEF\xBB\xBF\n\xEF\xBB\xBFx\n", "t.txt", table).ok());
+  CsvTable again;
+  ASSERT_TRUE(parse_csv(format_csv_row(table.header), "t.txt", again).ok());
+  EXPECT_EQ(again.header, table.header);
 }
 
 void put16(std::string& out, std::uint32_t v) {
