@@ -32,12 +32,14 @@ std::string str(long long v) {
   return std::to_string(v);
 }
 
-// Reads the chain of blocks of one section, calling on_record(bytes, index)
-// for records 1, 2, ... in order.
+// Reads the chain of blocks of one section, calling on_record(bytes, index,
+// error) for records 1, 2, ... in order; a record it refuses returns false
+// with the error filled.
 template <typename OnRecord>
 Status read_section(const DataFile& file, const AppState& state, FareSection const& section,
                     const YieldFn& yield, int& count, OnRecord&& on_record) {
   count = 0;
+  Status error;
   long b = state.control[static_cast<std::size_t>(section.control)];
   for (;;) {
     std::string_view block;
@@ -64,47 +66,53 @@ Status read_section(const DataFile& file, const AppState& state, FareSection con
       ++count;
       std::string_view const record =
           block.substr(section.record_size * static_cast<std::size_t>(i), section.record_size);
-      if (Status st = on_record(record, count); !st) return st;
+      if (!on_record(record, count, error)) return error;
     }
     if (!more) return Status::success();
     ++b;
   }
 }
 
-// Decodes the fields of one record with checks that name the record.
+// Decodes the fields of one record. Each check returns whether the field
+// passed; the first that fails fills the error, naming the record. (The
+// error is only built then: a file of a thousand good records builds none.)
 class RecordReader {
  public:
   RecordReader(const DataFile& file, const AppState& state, FareSection const& section,
-               std::string_view record, int index)
-      : file_(file), state_(state), section_(section), record_(record), index_(index) {}
+               std::string_view record, int index, Status& error)
+      : file_(file),
+        state_(state),
+        section_(section),
+        record_(record),
+        index_(index),
+        error_(error) {}
 
   std::int32_t field(std::size_t n) const { return block_long(record_, 4 * n); }
 
-  Status fail(const std::string& what) const {
-    return file_.fail(section_.name, fill(fare_texts::kRecord, {str(index_), what}));
+  bool fail(const std::string& what) const {
+    error_ = file_.fail(section_.name, fill(fare_texts::kRecord, {str(index_), what}));
+    return false;
   }
 
-  Status key(std::size_t n, std::int32_t& out) const {
+  bool key(std::size_t n, std::int32_t& out) const {
     out = field(n);
-    if (out < 0) return fail(fill(fare_texts::kNegativeKey, {str(out)}));
-    return Status::success();
+    return out >= 0 || fail(fill(fare_texts::kNegativeKey, {str(out)}));
   }
 
-  Status int16(std::size_t n, std::string_view what, int& out) const {
-    return fits16(field(n), what, out);
-  }
+  // The field's name is looked up in the chosen language only for an error.
+  bool int16(std::size_t n, Text what, int& out) const { return fits16(field(n), what, out); }
 
-  Status fits16(long long v, std::string_view what, int& out) const {
-    if (!fits_int16(v)) return fail(fill(fare_texts::kNot16Bits, {std::string(what), str(v)}));
+  bool fits16(long long v, Text what, int& out) const {
+    if (!fits_int16(v)) return fail(fill(fare_texts::kNot16Bits, {what.str(), str(v)}));
     out = static_cast<int>(v);
-    return Status::success();
+    return true;
   }
 
   // The name of row r of station list 1.
-  Status station(long long r, std::string& out) const {
+  bool station(long long r, std::string& out) const {
     if (r < 1 || r > kMaxRows) return fail(fill(fare_texts::kStationRowOutside, {str(r)}));
     out = state_.sinkansen.station[1][static_cast<std::size_t>(r)];
-    return Status::success();
+    return true;
   }
 
  private:
@@ -113,6 +121,7 @@ class RecordReader {
   FareSection const& section_;
   std::string_view record_;
   int index_;
+  Status& error_;
 };
 
 }  // namespace
@@ -122,10 +131,10 @@ Status get_paytable(const DataFile& file, AppState& state, const YieldFn& yield)
   FareTables& t = *tables;
 
   Status st = read_section(file, state, kKmSection, yield, t.km_count,
-                           [&](std::string_view record, int i) -> Status {
-                             RecordReader const r(file, state, kKmSection, record, i);
+                           [&](std::string_view record, int i, Status& error) {
+                             RecordReader const r(file, state, kKmSection, record, i, error);
                              std::int32_t key = 0;
-                             if (Status s = r.key(0, key); !s) return s;
+                             if (!r.key(0, key)) return false;
                              KmEntry& e = t.km[static_cast<std::size_t>(i)];
                              e.tenths = key / 64;
                              return r.station(key % 64, e.station);
@@ -133,69 +142,61 @@ Status get_paytable(const DataFile& file, AppState& state, const YieldFn& yield)
   if (!st) return st;
 
   st = read_section(file, state, kPairSection, yield, t.pair_count,
-                    [&](std::string_view record, int i) -> Status {
-                      RecordReader const r(file, state, kPairSection, record, i);
+                    [&](std::string_view record, int i, Status& error) {
+                      RecordReader const r(file, state, kPairSection, record, i, error);
                       std::int32_t key = 0;
                       FarePair& e = t.pair[static_cast<std::size_t>(i)];
-                      Status s = r.key(0, key);
-                      if (s) s = r.station(key % 64, e.station_a);
-                      if (s) s = r.station((key / 64) % 64, e.station_b);
-                      if (s)
-                        s = r.fits16(key / 4096, fare_texts::kFieldFreeSeatExpress,
-                                     e.free_seat_express);
-                      if (s) s = r.int16(1, fare_texts::kFieldFare, e.fare);
-                      if (s) s = r.int16(2, fare_texts::kFieldExpress, e.express);
                       e.coupon = r.field(3);
-                      return s;
+                      return r.key(0, key) && r.station(key % 64, e.station_a) &&
+                             r.station((key / 64) % 64, e.station_b) &&
+                             r.fits16(key / 4096, fare_texts::kFieldFreeSeatExpress,
+                                      e.free_seat_express) &&
+                             r.int16(1, fare_texts::kFieldFare, e.fare) &&
+                             r.int16(2, fare_texts::kFieldExpress, e.express);
                     });
   if (!st) return st;
 
   st = read_section(file, state, kGreenSection, yield, t.green_count,
-                    [&](std::string_view record, int i) -> Status {
-                      RecordReader const r(file, state, kGreenSection, record, i);
+                    [&](std::string_view record, int i, Status& error) {
+                      RecordReader const r(file, state, kGreenSection, record, i, error);
                       GreenBracket& e = t.green[static_cast<std::size_t>(i)];
-                      Status s = r.int16(0, fare_texts::kFieldUpperKm, e.upper_km);
-                      if (s) s = r.int16(1, fare_texts::kFieldGreen, e.green);
-                      if (s) s = r.int16(2, fare_texts::kFieldRoom12, e.room_1_2);
-                      if (s) s = r.int16(3, fare_texts::kFieldRoom34, e.room_3_4);
-                      return s;
+                      return r.int16(0, fare_texts::kFieldUpperKm, e.upper_km) &&
+                             r.int16(1, fare_texts::kFieldGreen, e.green) &&
+                             r.int16(2, fare_texts::kFieldRoom12, e.room_1_2) &&
+                             r.int16(3, fare_texts::kFieldRoom34, e.room_3_4);
                     });
   if (!st) return st;
 
   st = read_section(file, state, kTicketSection, yield, t.ticket_count,
-                    [&](std::string_view record, int i) -> Status {
-                      RecordReader const r(file, state, kTicketSection, record, i);
+                    [&](std::string_view record, int i, Status& error) {
+                      RecordReader const r(file, state, kTicketSection, record, i, error);
                       DiscountTicket& e = t.ticket[static_cast<std::size_t>(i)];
                       std::int32_t key = 0;
                       std::int32_t terms = 0;
-                      Status s = r.key(0, key);
-                      if (s) s = r.station(key / 4096, e.station_a);
-                      if (s) s = r.station((key / 64) % 64, e.station_b);
-                      if (s) s = r.key(1, terms);
-                      if (s) s = r.fits16(terms / 64, fare_texts::kFieldValidity, e.validity);
-                      if (!s) return s;
+                      if (!(r.key(0, key) && r.station(key / 4096, e.station_a) &&
+                            r.station((key / 64) % 64, e.station_b) && r.key(1, terms) &&
+                            r.fits16(terms / 64, fare_texts::kFieldValidity, e.validity)))
+                        return false;
                       e.sheets = key % 64;
                       e.kind = terms % 64;
                       if (e.kind < 1 || e.kind > kTicketKinds)
                         return r.fail(fill(fare_texts::kTicketKindOutside, {str(e.kind)}));
                       e.price = r.field(2);
-                      return s;
+                      return true;
                     });
   if (!st) return st;
 
   if (state.edition == 1) {
     st = read_section(file, state, kNozomiSection, yield, t.nozomi_count,
-                      [&](std::string_view record, int i) -> Status {
-                        RecordReader const r(file, state, kNozomiSection, record, i);
+                      [&](std::string_view record, int i, Status& error) {
+                        RecordReader const r(file, state, kNozomiSection, record, i, error);
                         NozomiCharge& e = t.nozomi[static_cast<std::size_t>(i)];
                         std::int32_t key = 0;
-                        Status s = r.key(0, key);
-                        if (s) s = r.station(key / 64, e.station_a);
-                        if (s) s = r.station(key % 64, e.station_b);
-                        if (s) s = r.int16(1, fare_texts::kFieldSpare, e.spare);
-                        if (s) s = r.int16(2, fare_texts::kFieldNozomiExpress, e.nozomi_express);
-                        if (s) s = r.int16(3, fare_texts::kFieldSupplement, e.supplement);
-                        return s;
+                        return r.key(0, key) && r.station(key / 64, e.station_a) &&
+                               r.station(key % 64, e.station_b) &&
+                               r.int16(1, fare_texts::kFieldSpare, e.spare) &&
+                               r.int16(2, fare_texts::kFieldNozomiExpress, e.nozomi_express) &&
+                               r.int16(3, fare_texts::kFieldSupplement, e.supplement);
                       });
     if (!st) return st;
   }

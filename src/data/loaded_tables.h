@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "data/lazy_table.h"
@@ -64,6 +65,9 @@ struct KeiyoTables {
 };
 
 // Shinkansen tables, direction d: 1 down, 2 up.
+using ShinkansenTime = std::int16_t;
+using ShinkansenTimeRows = std::array<std::array<ShinkansenTime, kMaxTrains + 1>, kMaxRows + 1>;
+
 struct ShinkansenTables {
   std::array<int, 3> station_count{};
   std::array<std::array<std::string, kMaxRows + 1>, 3> station{};
@@ -72,8 +76,9 @@ struct ShinkansenTables {
   // code[d][t]: the 4-character train code (timetable row 0), as stored.
   std::array<std::array<std::string, kMaxTrains + 1>, 3> code{};
   // time[d][row][t]: hhmm, 0 = no time. Zero pages from the system until
-  // written, so that only the rows of the stations there are cost memory.
-  LazyTable<std::array<std::array<int, kMaxTrains + 1>, kMaxRows + 1>, 3> time;
+  // written, so that only the rows of the stations there are cost memory;
+  // 16 bits each, as the DataFile's times (below 5678) need no more.
+  LazyTable<ShinkansenTimeRows, 3> time;
   std::array<std::array<int, kMaxTrains + 1>, 3> operating_day{};
   std::array<std::array<std::string, kMaxTrains + 1>, 3> vehicle{};  // "N", "G", ... or ""
 };

@@ -64,8 +64,8 @@ Status section_start(const DataFile& file, std::string_view section, long b, std
 }
 
 // A time stream: longs, 255 per block, ended by a long of value 0. Calls
-// on_value(n, v) for the n-th non-zero long. On return b is the block that
-// holds the terminator.
+// on_value(n, v, error) for the n-th non-zero long. On return b is the block
+// that holds the terminator.
 template <typename OnValue>
 Status read_stream(const DataFile& file, std::string_view section, const std::string& what, long& b,
                    const YieldFn& yield, OnValue&& on_value) {
@@ -75,26 +75,25 @@ Status read_stream(const DataFile& file, std::string_view section, const std::st
     return file.fail(section, fill(kStreamPastEnd, {what, str(b)}));
   };
   if (Status st = load(); !st) return st;
+  // on_value(n, v, error) takes value n; it returns false, with the error
+  // filled, for a value it refuses.
+  Status error;
   long n = 1;
-  std::size_t j = 0;
   for (;;) {
-    ++j;
-    std::int32_t const v = block_long(block, 4 * (j - 1));
-    if (v == 0) break;
-    if (Status st = on_value(n, v); !st) return st;
-    if (n % static_cast<long>(kLongsPerStreamBlock) == 0) {
-      ++b;
-      run(yield);
-      if (Status st = load(); !st) return st;
-      j = 0;
+    for (std::size_t j = 0; j < kLongsPerStreamBlock; ++j, ++n) {
+      std::int32_t const v = block_long(block, 4 * j);
+      if (v == 0) return Status::success();
+      if (!on_value(n, v, error)) return error;
     }
-    ++n;
+    // A full block: the stream goes on in the next one.
+    ++b;
+    run(yield);
+    if (Status st = load(); !st) return st;
   }
-  return Status::success();
 }
 
 bool is_blank(std::string_view field) {
-  return trim(field).empty();
+  return field.find_first_not_of(' ') == std::string_view::npos;
 }
 
 // The numeric value of a Keiyo train code without its last character
@@ -323,22 +322,32 @@ Status get_keiyo_time(const DataFile& file, AppState& state, const YieldFn& yiel
       number[static_cast<std::size_t>(t)] =
           keiyo_train_number(table->code[kk][static_cast<std::size_t>(t)]);
     std::string const what = fill(kKeiyoStream, {str(k)});
-    Status st = read_stream(file, kKeiyoTimeSection, what, b, yield, [&](long n, std::int32_t v) {
-      long const t = (n - 1) / kKeiyoLongsPerTrain + 1;
-      long const p = (n - 1) % kKeiyoLongsPerTrain + 1;
-      if (t > table->train_count[kk])
-        return file.fail(kKeiyoTimeSection,
-                         fill(kStreamTrainBeyond, {what, str(t), str(table->train_count[kk])}));
-      if (v < 0) return file.fail(kKeiyoTimeSection, fill(kStreamNegative, {what, str(v)}));
-      auto const tt = static_cast<std::size_t>(t);
-      int const first = v / kKeiyoFieldBase - number[tt];
-      int const second = v % kKeiyoFieldBase - number[tt];
-      if (first < 0 || second < 0)
-        return file.fail(kKeiyoTimeSection, fill(kKeiyoTimeBelowNumber, {what, str(t)}));
-      table->time[kk][static_cast<std::size_t>(2 * p - 1)][tt] = first;
-      table->time[kk][static_cast<std::size_t>(2 * p)][tt] = second;
-      return Status::success();
-    });
+    auto& times = table->time[kk];
+    int const train_count = table->train_count[kk];
+    Status st = read_stream(
+        file, kKeiyoTimeSection, what, b, yield, [&](long n, std::int32_t v, Status& error) {
+          long const t = (n - 1) / kKeiyoLongsPerTrain + 1;
+          long const p = (n - 1) % kKeiyoLongsPerTrain + 1;
+          if (t > train_count) {
+            error = file.fail(kKeiyoTimeSection,
+                              fill(kStreamTrainBeyond, {what, str(t), str(train_count)}));
+            return false;
+          }
+          if (v < 0) {
+            error = file.fail(kKeiyoTimeSection, fill(kStreamNegative, {what, str(v)}));
+            return false;
+          }
+          auto const tt = static_cast<std::size_t>(t);
+          int const first = v / kKeiyoFieldBase - number[tt];
+          int const second = v % kKeiyoFieldBase - number[tt];
+          if (first < 0 || second < 0) {
+            error = file.fail(kKeiyoTimeSection, fill(kKeiyoTimeBelowNumber, {what, str(t)}));
+            return false;
+          }
+          times[static_cast<std::size_t>(2 * p - 1)][tt] = first;
+          times[static_cast<std::size_t>(2 * p)][tt] = second;
+          return true;
+        });
     if (!st) return st;
     run(yield);
   }
@@ -424,21 +433,31 @@ Status read_sinkansen_time(const DataFile& file, long b, int edition, const Yiel
   for (std::size_t d = 1; d <= 2; ++d) {
     ++b;
     std::string const what = fill(kSinkansenStream, {str(static_cast<long long>(d))});
-    Status st = read_stream(file, kSinkansenTimeSection, what, b, yield, [&](long, std::int32_t v) {
-      if (v < 0) return file.fail(kSinkansenTimeSection, fill(kStreamNegative, {what, str(v)}));
-      int const time = v % kStopTimeBase;
-      int const q = v / kStopTimeBase;
-      int const t = q / kStopRowBase;
-      int const r = q % kStopRowBase;
-      if (t < 1 || t > kMaxTrains)
-        return file.fail(kSinkansenTimeSection,
-                         fill(kStreamTrainOutside, {what, str(t), str(kMaxTrains)}));
-      if (r < 1 || r > kMaxRows)
-        return file.fail(kSinkansenTimeSection,
-                         fill(kStreamRowOutside, {what, str(r), str(kMaxRows)}));
-      out.time[d][static_cast<std::size_t>(r)][static_cast<std::size_t>(t)] = time;
-      return Status::success();
-    });
+    auto& times = out.time[d];
+    Status st = read_stream(
+        file, kSinkansenTimeSection, what, b, yield, [&](long, std::int32_t v, Status& error) {
+          if (v < 0) {
+            error = file.fail(kSinkansenTimeSection, fill(kStreamNegative, {what, str(v)}));
+            return false;
+          }
+          int const time = v % kStopTimeBase;
+          int const q = v / kStopTimeBase;
+          int const t = q / kStopRowBase;
+          int const r = q % kStopRowBase;
+          if (t < 1 || t > kMaxTrains) {
+            error = file.fail(kSinkansenTimeSection,
+                              fill(kStreamTrainOutside, {what, str(t), str(kMaxTrains)}));
+            return false;
+          }
+          if (r < 1 || r > kMaxRows) {
+            error = file.fail(kSinkansenTimeSection,
+                              fill(kStreamRowOutside, {what, str(r), str(kMaxRows)}));
+            return false;
+          }
+          times[static_cast<std::size_t>(r)][static_cast<std::size_t>(t)] =
+              static_cast<ShinkansenTime>(time);
+          return true;
+        });
     if (!st) return st;
     run(yield);
 

@@ -105,7 +105,7 @@ class Searcher {
   SearchResult& result_;
   SearchWork& w_;
   SearchConditions const& c_;
-  std::array<std::array<int, kMaxTrains + 1>, kMaxRows + 1> const& time_;
+  ShinkansenTimeRows const& time_;
   std::array<int, kMaxRows + 1> const& kind_;
 };
 

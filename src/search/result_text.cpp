@@ -94,7 +94,7 @@ class ListBuilder {
 
   const AppState& state_;
   int d_, st_, ed_;
-  std::array<std::array<int, kMaxTrains + 1>, kMaxRows + 1> const& time_;
+  ShinkansenTimeRows const& time_;
   std::array<std::string, kMaxRows + 1> station_;  // as the language shows them
   std::array<int, kMaxRows + 1> const& kind_;
   std::array<std::string, kMaxTrains + 1> label_{};

@@ -33,7 +33,7 @@ struct ThirdLegCandidate {
 // the times tells whether it still fits the tables searched.
 struct TimeOrder {
   int train_count = -1;
-  std::array<std::array<int, kMaxTrains + 1>, kMaxRows + 1> time{};
+  ShinkansenTimeRows time{};
   // by_time[row][i]: train numbers ascending by (time at row, number).
   std::array<std::array<std::uint8_t, kMaxTrains>, kMaxRows + 1> by_time{};
 };

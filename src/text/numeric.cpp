@@ -34,7 +34,17 @@ double leading_number(std::string_view text) {
   std::string_view const rest = text.substr(start);
   std::size_t const len = number_length(rest);
   if (len == 0) return 0;
-  return std::strtod(std::string(rest.substr(0, len)).c_str(), nullptr);
+  std::string_view const number = rest.substr(0, len);
+  // A whole number of up to 15 digits is exact as a double: added up
+  // directly, it is what strtod gives, without copying the text.
+  std::size_t const digits_start = number[0] == '-' || number[0] == '+' ? 1 : 0;
+  if (len - digits_start <= 15 && number.find('.') == std::string_view::npos) {
+    long long whole = 0;
+    for (char const c : number.substr(digits_start)) whole = whole * 10 + (c - '0');
+    double const v = static_cast<double>(whole);
+    return number[0] == '-' ? -v : v;
+  }
+  return std::strtod(std::string(number).c_str(), nullptr);
 }
 
 long long round_half_even(double value) {

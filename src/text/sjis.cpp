@@ -1,5 +1,6 @@
 #include "text/sjis.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "text/cp932_table.h"
@@ -64,10 +65,22 @@ std::string_view shown_char(std::string_view utf8, std::size_t i) {
 }  // namespace
 
 Status sjis_to_utf8(std::string_view sjis, std::string& utf8) {
-  // Written through a pointer into room for the longest result (every byte
-  // becoming three), then cut to size: one allocation at most per text.
-  utf8.resize(sjis.size() * 3);
-  char* out = utf8.data();
+  // Codes and numbers are mostly plain ASCII, the same bytes in UTF-8.
+  std::size_t ascii = 0;
+  while (ascii < sjis.size() && static_cast<unsigned char>(sjis[ascii]) < 0x80) ++ascii;
+  if (ascii == sjis.size()) {
+    utf8.assign(sjis);
+    return Status::success();
+  }
+  // Otherwise written through a pointer into room for the longest result
+  // (every byte becoming three): on the stack for a name or a line, so that
+  // the text is allocated once at its own size, else in the text itself.
+  constexpr std::size_t kStackRoom = 768;
+  char stack_room[kStackRoom];
+  bool const on_stack = sjis.size() * 3 <= kStackRoom;
+  if (!on_stack) utf8.resize(sjis.size() * 3);
+  char* const start = on_stack ? stack_room : utf8.data();
+  char* out = start;
   auto const put = [&out](char32_t cp) {
     if (cp < 0x80) {
       *out++ = static_cast<char>(cp);
@@ -80,7 +93,9 @@ Status sjis_to_utf8(std::string_view sjis, std::string& utf8) {
       *out++ = static_cast<char>(0x80 | (cp & 0x3F));
     }
   };
-  for (std::size_t i = 0; i < sjis.size(); ++i) {
+  std::copy_n(sjis.data(), ascii, out);
+  out += ascii;
+  for (std::size_t i = ascii; i < sjis.size(); ++i) {
     auto const b = static_cast<unsigned char>(sjis[i]);
     if (b < 0x80) {
       *out++ = static_cast<char>(b);
@@ -100,7 +115,11 @@ Status sjis_to_utf8(std::string_view sjis, std::string& utf8) {
     }
     put(cp);
   }
-  utf8.resize(static_cast<std::size_t>(out - utf8.data()));
+  auto const length = static_cast<std::size_t>(out - start);
+  if (on_stack)
+    utf8.assign(start, length);
+  else
+    utf8.resize(length);
   return Status::success();
 }
 

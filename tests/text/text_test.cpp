@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "text/date.h"
 #include "text/fullwidth.h"
 #include "text/number_format.h"
@@ -33,6 +35,23 @@ TEST(ShiftJis, RejectsBrokenBytes) {
   std::string out;
   EXPECT_FALSE(sjis_to_utf8(std::string("\x93", 1), out).ok());  // lead byte cut off
   EXPECT_FALSE(sjis_to_utf8(std::string("\x81\x20", 2), out).ok());
+  // The place named is counted from the start, past a plain ASCII prefix.
+  Status const st = sjis_to_utf8(std::string("N700\x81\x20", 6), out);
+  EXPECT_NE(st.error.find('4'), std::string::npos) << st.error;
+  EXPECT_TRUE(out.empty());
+}
+
+// Plain ASCII, short texts and texts longer than any name all convert alike.
+TEST(ShiftJis, ConvertsTextsOfEveryLength) {
+  std::string long_text;
+  for (int i = 0; i < 300; ++i) long_text += i % 3 == 0 ? "A" : "新幹線";
+  for (std::string const& text : {std::string(), std::string("N700 "), std::string("ひかり1号"),
+                                  std::string("700系のぞみ"), long_text}) {
+    std::string sjis, back = "stale";
+    ASSERT_TRUE(utf8_to_sjis(text, sjis).ok());
+    ASSERT_TRUE(sjis_to_utf8(sjis, back).ok());
+    EXPECT_EQ(back, text);
+  }
 }
 
 TEST(Utf8, CountsAndCutsByCharacters) {
@@ -87,6 +106,11 @@ TEST(Numeric, LeadingNumberAndRounding) {
   EXPECT_EQ(leading_number("  12abc"), 12);
   EXPECT_EQ(leading_number("abc"), 0);
   EXPECT_EQ(leading_number("-3.5x"), -3.5);
+  // Whole numbers are added up directly up to 15 digits, then left to strtod.
+  EXPECT_EQ(leading_number("+007"), 7);
+  EXPECT_TRUE(std::signbit(leading_number("-0")));
+  EXPECT_EQ(leading_number("999999999999999"), 999999999999999.0);
+  EXPECT_EQ(leading_number("-12345678901234567"), -12345678901234567.0);
   EXPECT_EQ(round_half_even(2.5), 2);
   EXPECT_EQ(round_half_even(3.5), 4);
   EXPECT_EQ(round_half_even(-2.5), -2);
