@@ -9,17 +9,6 @@
 
 namespace vorlash {
 
-namespace {
-
-std::uint32_t le32(const char* p) {
-  auto const b = [p](int i) {
-    return static_cast<std::uint32_t>(static_cast<unsigned char>(p[i]));
-  };
-  return b(0) | (b(1) << 8) | (b(2) << 16) | (b(3) << 24);
-}
-
-}  // namespace
-
 DataFile::DataFile(std::string bytes, std::string name)
     : bytes_(std::make_shared<const std::string>(std::move(bytes))), name_(std::move(name)) {}
 
@@ -62,7 +51,7 @@ Status DataFile::long_at(std::size_t offset, std::string_view section, std::int3
   if (offset > size() || size() - offset < 4)
     return fail(section,
                 fill(data_text::kLongPastEnd, {std::to_string(offset), std::to_string(size())}));
-  out = static_cast<std::int32_t>(le32(bytes_->data() + offset));
+  out = static_cast<std::int32_t>(block_long(*bytes_, offset));
   return Status::success();
 }
 
@@ -83,15 +72,6 @@ Status DataFile::value_record(std::size_t& pos, std::string_view section, std::s
     return fail(section, fill(data_text::kRecordNotSjis, {std::to_string(pos)}));
   pos += 4 + length;
   return Status::success();
-}
-
-std::int32_t block_long(std::string_view block, std::size_t offset) {
-  return static_cast<std::int32_t>(le32(block.data() + offset));
-}
-
-int block_u16(std::string_view block, std::size_t offset) {
-  return static_cast<unsigned char>(block[offset]) |
-         (static_cast<unsigned char>(block[offset + 1]) << 8);
 }
 
 Status fixed_text(const DataFile& file, std::string_view section, std::string_view field,

@@ -72,9 +72,18 @@ class DataFile {
   std::string name_ = "vorlashj.dat";
 };
 
-// Helpers on one block's bytes (the caller has the block from DataFile::block).
-std::int32_t block_long(std::string_view block, std::size_t offset);
-int block_u16(std::string_view block, std::size_t offset);
+// Helpers on one block's bytes (the caller has the block from DataFile::block),
+// inline: the readers call them once per value of every time stream.
+inline std::int32_t block_long(std::string_view block, std::size_t offset) {
+  auto const b = [p = block.data() + offset](int i) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(p[i]));
+  };
+  return static_cast<std::int32_t>(b(0) | (b(1) << 8) | (b(2) << 16) | (b(3) << 24));
+}
+inline int block_u16(std::string_view block, std::size_t offset) {
+  return static_cast<unsigned char>(block[offset]) |
+         (static_cast<unsigned char>(block[offset + 1]) << 8);
+}
 
 // Converts a fixed-width Shift-JIS field to UTF-8; the error names the file,
 // the section and the field.

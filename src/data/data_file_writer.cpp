@@ -112,8 +112,8 @@ void write_keiyo_times(Writer& w) {
       }
       for (int p = 1; p <= kKeiyoTimedPositions; ++p) {
         if (number > 0 && train.time[p] + number > kKeiyoFieldLimit) {
-          std::string const time =
-              train.time[p] == 0 ? std::string(source_text::kNoStop) : format_hhmm_text(train.time[p]);
+          std::string const time = train.time[p] == 0 ? std::string(source_text::kNoStop)
+                                                      : format_hhmm_text(train.time[p]);
           w.fail(file, train.line,
                  fill(source_text::kKeiyoFieldFull,
                       {"p" + std::to_string(p), time, std::to_string(number)}));
@@ -182,8 +182,7 @@ void write_shinkansen_times(Writer& w) {
       std::string const code = w.fixed(file, train.line, "code", train.code, kShinkansenCodeWidth);
       // A blank code ends the list of trains, and the exporter trims codes.
       if (train.code.empty() || train.code.front() == ' ' || train.code.back() == ' ')
-        w.fail(file, train.line,
-               fill(source_text::kShinkansenCodeBlank, {quote_text(train.code)}));
+        w.fail(file, train.line, fill(source_text::kShinkansenCodeBlank, {quote_text(train.code)}));
       if (codes.size() < kShinkansenCodeSlots * kShinkansenCodeWidth) codes += code;
     }
     codes.resize(kShinkansenCodeSlots * kShinkansenCodeWidth, ' ');  // blank = no more trains

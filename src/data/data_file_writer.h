@@ -135,8 +135,8 @@ struct Writer {
                 long long lo, long long hi) {
     if (value >= lo && value <= hi) return true;
     fail(file, line,
-         fill(source_text::kOutOfRange, {std::string(what), std::to_string(value),
-                                         std::to_string(lo), std::to_string(hi)}));
+         fill(source_text::kOutOfRange,
+              {std::string(what), std::to_string(value), std::to_string(lo), std::to_string(hi)}));
     return false;
   }
 

@@ -127,7 +127,7 @@ class RecordReader {
 }  // namespace
 
 Status get_paytable(const DataFile& file, AppState& state, const YieldFn& yield) {
-  auto tables = std::make_unique<FareTables>();
+  auto tables = new_table<FareTables>();
   FareTables& t = *tables;
 
   Status st = read_section(file, state, kKmSection, yield, t.km_count,

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "data/lazy_table.h"
@@ -178,5 +179,13 @@ struct HotelTable {
   int data_file_hotel_count = 0;
   int hotel_loaded = 0;
 };
+
+// A table built on the side by a reader. Default-initialised, unlike
+// std::make_unique: every member has an initialiser of its own, so the whole
+// object is not cleared to zero first (tens of kilobytes for the code lists).
+template <typename Table>
+std::unique_ptr<Table> new_table() {
+  return std::unique_ptr<Table>(new Table);
+}
 
 }  // namespace vorlash

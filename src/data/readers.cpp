@@ -219,7 +219,7 @@ Status apply_edition(AppState& state) {
 }
 
 Status get_hatyaku(const DataFile& file, AppState& state, const YieldFn&) {
-  auto table = std::make_unique<RegionTable>();
+  auto table = new_table<RegionTable>();
   std::int32_t raw = 0;
   if (Status st = file.long_at(0, kRegionSection, raw); !st) return st;
   if (Status st = float_count(file, kRegionSection, raw, kMaxRegions, table->count); !st) return st;
@@ -244,7 +244,7 @@ Status get_hatyaku(const DataFile& file, AppState& state, const YieldFn&) {
 }
 
 Status get_tiku(const DataFile& file, AppState& state, const YieldFn&) {
-  auto table = std::make_unique<DistrictTable>();
+  auto table = new_table<DistrictTable>();
   std::size_t pos = 0;
   if (Status st = section_start(file, kDistrictSection, state.control[2], pos); !st) return st;
   std::int32_t raw = 0;
@@ -264,7 +264,7 @@ Status get_keiyo_station(const DataFile& file, AppState& state, const YieldFn&) 
     std::array<int, kKeiyoTables + 1> station_count{};
     decltype(KeiyoTables::station) station;
   };
-  auto table = std::make_unique<StationLists>();
+  auto table = new_table<StationLists>();
   std::size_t pos = 0;
   if (Status st = section_start(file, kKeiyoStationSection, state.control[3], pos); !st) return st;
   for (int k = 1; k <= kKeiyoTables; ++k) {
@@ -362,7 +362,7 @@ Status get_sinkansen_station(const DataFile& file, AppState& state, const YieldF
     std::array<std::array<std::string, kMaxRows + 1>, 3> station{};
     std::array<std::array<int, kMaxRows + 1>, 3> row_kind{};
   };
-  auto table = std::make_unique<StationLists>();
+  auto table = new_table<StationLists>();
   std::size_t pos = 0;
   if (Status st = section_start(file, kSinkansenStationSection, state.control[5], pos); !st)
     return st;
@@ -506,7 +506,7 @@ Status read_sinkansen_time(const DataFile& file, long b, int edition, const Yiel
 Status get_sinkansen_time(const DataFile& file, AppState& state, const YieldFn& yield) {
   // One reading on the side, moved in whole: events may run between its
   // blocks without seeing the tables half written.
-  auto times = std::make_unique<SinkansenTimes>();
+  auto times = new_table<SinkansenTimes>();
   if (Status st = read_sinkansen_time(file, state.control[6], state.edition, yield, *times); !st)
     return st;
   auto& sk = state.sinkansen;

@@ -66,10 +66,6 @@ std::optional<double> parse_number(std::string_view text) {
   return std::strtod(std::string(core).c_str(), nullptr);
 }
 
-bool fits_int16(long long value) {
-  return value >= -32768 && value <= 32767;
-}
-
 std::optional<int> parse_int16(std::string_view text) {
   auto const v = parse_number(text);
   if (!v) return std::nullopt;

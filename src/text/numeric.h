@@ -20,6 +20,8 @@ std::optional<double> parse_number(std::string_view text);
 // parse_number made whole (half to even) and required to fit 16 bits.
 std::optional<int> parse_int16(std::string_view text);
 
-bool fits_int16(long long value);
+inline bool fits_int16(long long value) {
+  return value >= -32768 && value <= 32767;
+}
 
 }  // namespace vorlash
