@@ -41,7 +41,7 @@ std::string_view vehicle_mark(std::string_view code) {
   return board_text::kNoVehicleMark;
 }
 
-std::string_view keiyo_kind(const std::string& code) {
+std::string_view keiyo_kind(std::string_view code) {
   std::string const trimmed = trim(code);
   return (!trimmed.empty() && trimmed.back() == 'A') ? board_text::kKeiyoRapid
                                                      : board_text::kKeiyoLocal;

@@ -47,9 +47,9 @@ void print_sample_train(const AppState& state, std::size_t d) {
     print_line(std::string("Sample ") + kDirectionNames[d] + " train: none");
     return;
   }
-  print_line(std::string("Sample ") + kDirectionNames[d] + " train 1: code \"" + sk.code[d][1] +
-             "\", operating day " + num(sk.operating_day[d][1]) + ", vehicle \"" +
-             sk.vehicle[d][1] + "\"");
+  print_line(std::string("Sample ") + kDirectionNames[d] + " train 1: code \"" +
+             sk.code[d][1].str() + "\", operating day " + num(sk.operating_day[d][1]) +
+             ", vehicle \"" + sk.vehicle[d][1].str() + "\"");
   for (std::size_t r = 1; r <= static_cast<std::size_t>(sk.station_count[d]); ++r) {
     int const t = sk.time[d][r][1];
     if (t != 0)

@@ -12,6 +12,8 @@
 #include <string_view>
 
 #include "base/status.h"
+#include "text/short_text.h"
+#include "text/sjis.h"
 
 namespace vorlash {
 
@@ -97,6 +99,21 @@ Status fixed_text(const DataFile& file, std::string_view section, std::string_vi
                   What&& what, std::string& out) {
   if (Status st = fixed_text(file, section, field, std::string_view(), out); st) return st;
   return fixed_text(file, section, field, what(), out);
+}
+
+// The same into a train code held in place. A plain ASCII field, as codes
+// nearly always are, is copied as it is.
+template <std::invocable What>
+Status fixed_text(const DataFile& file, std::string_view section, std::string_view field,
+                  What&& what, TrainCode& out) {
+  if (is_ascii(field)) {
+    out = field;
+    return Status::success();
+  }
+  std::string text;
+  if (Status st = fixed_text(file, section, field, what, text); !st) return st;
+  out = text;
+  return Status::success();
 }
 
 }  // namespace vorlash

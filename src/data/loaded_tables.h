@@ -11,6 +11,7 @@
 #include <string>
 
 #include "data/lazy_table.h"
+#include "text/short_text.h"
 
 namespace vorlash {
 
@@ -58,7 +59,7 @@ struct KeiyoTables {
   LazyTable<std::array<std::string, kMaxKeiyoPositions + 1>, kKeiyoTables + 1> station;
   std::array<int, kKeiyoTables + 1> train_count{};
   // code[k][t]: the 5-character train code (as stored, with padding).
-  LazyTable<std::array<std::string, kMaxKeiyoTrains + 1>, kKeiyoTables + 1> code;
+  LazyTable<std::array<TrainCode, kMaxKeiyoTrains + 1>, kKeiyoTables + 1> code;
   // time[k][position][t]: hhmm, 0 = no stop. Only positions 1..12 are filled.
   LazyTable<std::array<std::array<int, kMaxKeiyoTrains + 1>, kMaxKeiyoPositions + 1>,
             kKeiyoTables + 1>
@@ -75,13 +76,13 @@ struct ShinkansenTables {
   std::array<std::array<int, kMaxRows + 1>, 3> row_kind{};  // 0 single, 1 arrival, 2 departure
   std::array<int, 3> train_count{};
   // code[d][t]: the 4-character train code (timetable row 0), as stored.
-  std::array<std::array<std::string, kMaxTrains + 1>, 3> code{};
+  std::array<std::array<TrainCode, kMaxTrains + 1>, 3> code{};
   // time[d][row][t]: hhmm, 0 = no time. Zero pages from the system until
   // written, so that only the rows of the stations there are cost memory;
   // 16 bits each, as the DataFile's times (below 5678) need no more.
   LazyTable<ShinkansenTimeRows, 3> time;
   std::array<std::array<int, kMaxTrains + 1>, 3> operating_day{};
-  std::array<std::array<std::string, kMaxTrains + 1>, 3> vehicle{};  // "N", "G", ... or ""
+  std::array<std::array<VehicleMark, kMaxTrains + 1>, 3> vehicle{};  // "N", "G", ... or ""
 };
 
 // ---- Fare tables -------------------------------------------------------------

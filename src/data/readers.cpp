@@ -98,7 +98,7 @@ bool is_blank(std::string_view field) {
 
 // The numeric value of a Keiyo train code without its last character
 // ("1234A" -> 1234); a code without digits gives 0.
-int keiyo_train_number(const std::string& code) {
+int keiyo_train_number(std::string_view code) {
   // The usual code, digits then one letter padded with blanks, is read
   // directly; anything else goes the general way below.
   std::size_t digits = 0;
@@ -106,7 +106,7 @@ int keiyo_train_number(const std::string& code) {
   while (digits < code.size() && digits < 9 && code[digits] >= '0' && code[digits] <= '9')
     number = number * 10 + (code[digits++] - '0');
   if (digits > 0 && digits < code.size() &&
-      code.find_first_not_of(' ', digits + 1) == std::string::npos &&
+      code.find_first_not_of(' ', digits + 1) == std::string_view::npos &&
       static_cast<unsigned char>(code[digits]) < 0x80 && code[digits] != ' ' &&
       code[digits] != '.' && (code[digits] < '0' || code[digits] > '9'))
     return number;

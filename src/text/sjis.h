@@ -8,6 +8,13 @@
 
 namespace vorlash {
 
+// Whether the bytes are plain ASCII, the same in Shift-JIS and in UTF-8.
+inline bool is_ascii(std::string_view bytes) {
+  for (char const c : bytes)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
 // Converts Shift-JIS bytes to UTF-8. Bytes that are not valid code page 932
 // are an error (the message says at which byte).
 Status sjis_to_utf8(std::string_view sjis, std::string& utf8);

@@ -191,7 +191,7 @@ TEST_F(Editions, VehicleTypeMMarksTheTrainsOfTheSource) {
       }
       std::set<std::string> marked;
       for (int t = 1; t <= s.sinkansen.train_count[d]; ++t) {
-        std::string const& vehicle = s.sinkansen.vehicle[d][t];
+        auto const& vehicle = s.sinkansen.vehicle[d][t];
         EXPECT_TRUE(vehicle.empty() || vehicle == "M") << vehicle;
         std::string const label = train_label(s, d, t);
         EXPECT_EQ(label.substr(label.size() - 2), vehicle == "M" ? "M " : "  ") << label;

@@ -133,6 +133,7 @@ TEST(Readers, CodeBlockWith250CodesGives250Trains) {
   auto s = sample_tables();
   s->sinkansen.train_count[2] = 250;
   for (std::size_t t = 1; t <= 250; ++t) s->sinkansen.code[2][t] = "K" + std::to_string(t);
+  s->sinkansen.code[2][1] = "ｶﾞｷﾞ";  // four bytes in the file, twelve in UTF-8
   Layout layout;
   std::string bytes = encode_data_file(*s, &layout);
   // Codes 251..255 are ignored even when not blank.
@@ -142,6 +143,7 @@ TEST(Readers, CodeBlockWith250CodesGives250Trains) {
   ASSERT_TRUE(read_all(bytes, *got).ok());
   EXPECT_EQ(got->sinkansen.train_count[2], 250);
   EXPECT_EQ(got->sinkansen.code[2][250], "K250");
+  EXPECT_EQ(got->sinkansen.code[2][1], "ｶﾞｷﾞ");
 }
 
 TEST(Readers, VehicleTypesByEdition) {

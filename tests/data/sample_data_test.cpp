@@ -53,7 +53,7 @@ TEST_F(SampleData, ShinkansenTrainsKeepTheirRowsInOrder) {
     std::set<std::string> codes;
     int previous_first = 0;
     for (int t = 1; t <= s.train_count[d]; ++t) {
-      std::string const& code = s.code[d][t];
+      std::string const code = s.code[d][t].str();
       EXPECT_TRUE(codes.insert(code).second) << "code twice: " << code;
       int first = 0;
       int last = 0;
@@ -102,7 +102,7 @@ TEST_F(SampleData, KeiyoRapidsPassAndShortTrainsEndAtShinNarashino) {
     EXPECT_GE(k.train_count[table], 120);
     int short_trains = 0;
     for (int t = 1; t <= k.train_count[table]; ++t) {
-      std::string const& code = k.code[table][t];
+      std::string const code = k.code[table][t].str();
       bool const rapid = code.find_last_not_of(' ') != std::string::npos &&
                          code[code.find_last_not_of(' ')] == 'A';
       if (rapid) {

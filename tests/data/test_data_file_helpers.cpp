@@ -28,7 +28,7 @@ long next_block(std::size_t pos) {
   return static_cast<long>((pos + kBlock - 1) / kBlock);
 }
 
-int keiyo_number(const std::string& code) {
+int keiyo_number(std::string_view code) {
   std::string const t = trim(code);
   return t.size() > 1 ? std::atoi(t.substr(0, t.size() - 1).c_str()) : 0;
 }
@@ -234,7 +234,7 @@ std::string encode_data_file(const AppState& s, Layout* layout_out) {
     std::size_t e = 0;
     static const char* const kCodes[] = {"N", "G", "W", "N5", "F", "N7", "RS"};
     for (std::size_t t = 1; t <= count; ++t) {
-      std::string const& v = s.sinkansen.vehicle[d][t];
+      auto const& v = s.sinkansen.vehicle[d][t];
       if (v.empty()) continue;
       int h = static_cast<int>(t);
       if (s.edition == 1)

@@ -6,6 +6,7 @@
 #include "text/fullwidth.h"
 #include "text/number_format.h"
 #include "text/numeric.h"
+#include "text/short_text.h"
 #include "text/sjis.h"
 #include "text/utf8.h"
 
@@ -52,6 +53,17 @@ TEST(ShiftJis, ConvertsTextsOfEveryLength) {
     ASSERT_TRUE(sjis_to_utf8(sjis, back).ok());
     EXPECT_EQ(back, text);
   }
+}
+
+TEST(ShortText, HoldsUpToItsCapacityAndComparesAsText) {
+  TrainCode a, b;
+  a = "K12";
+  b = "ｶﾞｷﾞ ";  // 13 bytes
+  EXPECT_EQ(a, "K12");
+  EXPECT_LT(a, b);
+  EXPECT_EQ(b.size(), 13u);
+  EXPECT_THROW(a = std::string(16, 'x'), std::length_error);
+  EXPECT_EQ(a, "K12");
 }
 
 TEST(Utf8, CountsAndCutsByCharacters) {
