@@ -85,6 +85,9 @@ int main(int argc, char** argv) {
     vorlash::undo_user_folders(made);
     return ctx.handed_to_running_copy ? 0 : 1;
   }
+  // The closed loading window goes before the main window takes its memory
+  // (widgets, window buffer), not at the event loop's first turn after it.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   vorlash::exit_when_shown_if_asked(main_window);
   main_window.show();
   QApplication::setQuitOnLastWindowClosed(true);

@@ -1,6 +1,29 @@
 #include "shell/fonts.h"
 
+#include <QFontDatabase>
+
 namespace vorlash {
+
+namespace {
+
+// The preferred families from the first installed one on. Those before it are
+// not on this machine: asking for them would only cost, at every new font
+// size, a scan of all fonts' localized names and a fontconfig fallback search
+// that end at the same font. Resolved once; the fonts do not change while the
+// program runs.
+const QStringList& installed_fixed_pitch_families() {
+  static QStringList const families = [] {
+    QStringList const wanted = fixed_pitch_families();
+    QStringList const installed = QFontDatabase::families();
+    for (qsizetype i = 0; i < wanted.size(); ++i) {
+      if (installed.contains(wanted[i], Qt::CaseInsensitive)) return wanted.mid(i);
+    }
+    return wanted;  // none installed: the font matching chooses as before
+  }();
+  return families;
+}
+
+}  // namespace
 
 QStringList fixed_pitch_families() {
   return {QStringLiteral("ＭＳ ゴシック"),  // data text: not translated
@@ -10,7 +33,7 @@ QStringList fixed_pitch_families() {
 
 QFont fixed_pitch_font(int point_size) {
   QFont font;
-  font.setFamilies(fixed_pitch_families());
+  font.setFamilies(installed_fixed_pitch_families());
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
   font.setPointSize(point_size > 0 ? point_size : 9);

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLibraryInfo>
@@ -291,6 +292,12 @@ void PlatformTest::fixed_pitch_font_lines_up_columns() {
   QCOMPARE(metrics.horizontalAdvance(QStringLiteral("ｿ")), half);
   QCOMPARE(metrics.horizontalAdvance(QStringLiteral("新")), 2 * half);
   QCOMPARE(metrics.horizontalAdvance(QStringLiteral("０")), 2 * half);
+  // The families not installed are left out in front, so the font asked for
+  // first is the one shown; the rest keep their order for missing glyphs.
+  auto const wanted = fixed_pitch_families();
+  auto const asked = font.families();
+  QCOMPARE(asked, wanted.mid(wanted.indexOf(asked.first())));
+  QCOMPARE(QFontInfo(font).family(), asked.first());
 }
 
 void PlatformTest::printer_writes_items_into_pdf() {

@@ -180,7 +180,7 @@ void HotelSearchWindowTest::search_by_region_with_the_keyboard() {
   }
   QVERIFY(widths[1] > metrics.horizontalAdvance(QString(16, QChar(0x6771))));
   QVERIFY(grid->horizontalScrollBar()->maximum() == 0);
-  QCOMPARE(grid->font().families(), fixed_pitch_families());
+  QCOMPARE(grid->font().families(), fixed_pitch_font(9).families());
   QCOMPARE(grid->font().pointSize(), 9);
   // Every hotel of 東京 (both airports' regions), the user's own included,
   // ordered by district (the sample's sort mode is 1).
