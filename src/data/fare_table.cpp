@@ -89,33 +89,45 @@ class RecordReader {
 
   std::int32_t field(std::size_t n) const { return block_long(record_, 4 * n); }
 
-  bool fail(const std::string& what) const {
+  // Out of line: the checks below then inline into the record loops.
+  [[gnu::noinline, gnu::cold]] bool fail(const std::string& what) const {
     error_ = file_.fail(section_.name, fill(fare_texts::kRecord, {str(index_), what}));
     return false;
   }
 
   bool key(std::size_t n, std::int32_t& out) const {
     out = field(n);
-    return out >= 0 || fail(fill(fare_texts::kNegativeKey, {str(out)}));
+    if (out < 0) [[unlikely]]
+      return fail_with(fare_texts::kNegativeKey, out);
+    return true;
   }
 
   // The field's name is looked up in the chosen language only for an error.
   bool int16(std::size_t n, Text what, int& out) const { return fits16(field(n), what, out); }
 
   bool fits16(long long v, Text what, int& out) const {
-    if (!fits_int16(v)) return fail(fill(fare_texts::kNot16Bits, {what.str(), str(v)}));
+    if (!fits_int16(v)) [[unlikely]]
+      return fail_with(fare_texts::kNot16Bits, what, v);
     out = static_cast<int>(v);
     return true;
   }
 
   // The name of row r of station list 1.
   bool station(long long r, std::string& out) const {
-    if (r < 1 || r > kMaxRows) return fail(fill(fare_texts::kStationRowOutside, {str(r)}));
+    if (r < 1 || r > kMaxRows) [[unlikely]]
+      return fail_with(fare_texts::kStationRowOutside, r);
     out = state_.sinkansen.station[1][static_cast<std::size_t>(r)];
     return true;
   }
 
  private:
+  [[gnu::noinline, gnu::cold]] bool fail_with(Text pattern, long long v) const {
+    return fail(fill(pattern, {str(v)}));
+  }
+  [[gnu::noinline, gnu::cold]] bool fail_with(Text pattern, Text what, long long v) const {
+    return fail(fill(pattern, {what.str(), str(v)}));
+  }
+
   const DataFile& file_;
   const AppState& state_;
   FareSection const& section_;
