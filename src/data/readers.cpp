@@ -64,8 +64,9 @@ Status section_start(const DataFile& file, std::string_view section, long b, std
 }
 
 // A time stream: longs, 255 per block, ended by a long of value 0. Calls
-// on_value(n, v, error) for the n-th non-zero long. On return b is the block
-// that holds the terminator.
+// on_value(n, v, error) for the n-th non-zero long; it returns false, with
+// the error filled, for a value it refuses. On return b is the block that
+// holds the terminator.
 template <typename OnValue>
 Status read_stream(const DataFile& file, std::string_view section, const std::string& what, long& b,
                    const YieldFn& yield, OnValue&& on_value) {
@@ -75,8 +76,6 @@ Status read_stream(const DataFile& file, std::string_view section, const std::st
     return file.fail(section, fill(kStreamPastEnd, {what, str(b)}));
   };
   if (Status st = load(); !st) return st;
-  // on_value(n, v, error) takes value n; it returns false, with the error
-  // filled, for a value it refuses.
   Status error;
   long n = 1;
   for (;;) {
